@@ -1,0 +1,213 @@
+#include "money/decimal.h"
+
+#include <new>
+#include <regex>
+#include <sstream>
+
+#include <boost/multiprecision/cpp_dec_float.hpp>
+
+namespace tallyra {
+
+namespace {
+
+using Number = boost::multiprecision::number<boost::multiprecision::cpp_dec_float<50>,
+                                             boost::multiprecision::et_off>;
+static_assert(sizeof(Number) <= 56, "Decimal storage is too small for its number type");
+static_assert(alignof(Number) <= 8, "Decimal storage is not aligned for its number type");
+
+Number& num(unsigned char* storage) { return *std::launder(reinterpret_cast<Number*>(storage)); }
+const Number& num(const unsigned char* storage)
+{
+    return *std::launder(reinterpret_cast<const Number*>(storage));
+}
+
+} // namespace
+
+// The one place that reaches into a Decimal's storage.
+struct DecimalAccess
+{
+    static Number& of(Decimal& d) { return num(d.m_storage); }
+    static const Number& of(const Decimal& d) { return num(d.m_storage); }
+    static Decimal from(const Number& value)
+    {
+        Decimal result;
+        num(result.m_storage) = value;
+        return result;
+    }
+};
+
+Decimal::Decimal() noexcept { new (m_storage) Number(0); }
+
+Decimal::Decimal(std::int64_t value) noexcept { new (m_storage) Number(value); }
+
+Decimal::Decimal(const Decimal& other) noexcept { new (m_storage) Number(num(other.m_storage)); }
+
+Decimal& Decimal::operator=(const Decimal& other) noexcept
+{
+    num(m_storage) = num(other.m_storage);
+    return *this;
+}
+
+Decimal::~Decimal() { num(m_storage).~Number(); }
+
+std::optional<Decimal> Decimal::parse(QStringView text)
+{
+    static const std::regex pattern(R"([+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d{1,4})?)");
+    const std::string utf8 = text.toString().toStdString();
+    if (!std::regex_match(utf8, pattern))
+        return std::nullopt;
+    try {
+        return DecimalAccess::from(Number(utf8));
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
+Decimal Decimal::fromMinor(std::int64_t minor, int fractionDigits)
+{
+    return DecimalAccess::from(Number(minor) / DecimalAccess::of(pow10(fractionDigits)));
+}
+
+Decimal Decimal::pow10(int exponent)
+{
+    return DecimalAccess::from(boost::multiprecision::pow(Number(10), exponent));
+}
+
+Decimal Decimal::nan() { return DecimalAccess::from(std::numeric_limits<Number>::quiet_NaN()); }
+
+Decimal operator+(const Decimal& a, const Decimal& b)
+{
+    return DecimalAccess::from(DecimalAccess::of(a) + DecimalAccess::of(b));
+}
+
+Decimal operator-(const Decimal& a, const Decimal& b)
+{
+    return DecimalAccess::from(DecimalAccess::of(a) - DecimalAccess::of(b));
+}
+
+Decimal operator*(const Decimal& a, const Decimal& b)
+{
+    return DecimalAccess::from(DecimalAccess::of(a) * DecimalAccess::of(b));
+}
+
+Decimal operator/(const Decimal& a, const Decimal& b)
+{
+    if (b.isZero() || b.isNaN() || a.isNaN())
+        return Decimal::nan();
+    return DecimalAccess::from(DecimalAccess::of(a) / DecimalAccess::of(b));
+}
+
+Decimal Decimal::operator-() const { return DecimalAccess::from(-num(m_storage)); }
+
+bool operator==(const Decimal& a, const Decimal& b)
+{
+    if (a.isNaN() || b.isNaN())
+        return false;
+    return DecimalAccess::of(a) == DecimalAccess::of(b);
+}
+
+std::partial_ordering operator<=>(const Decimal& a, const Decimal& b)
+{
+    if (a.isNaN() || b.isNaN())
+        return std::partial_ordering::unordered;
+    const Number& x = DecimalAccess::of(a);
+    const Number& y = DecimalAccess::of(b);
+    if (x < y)
+        return std::partial_ordering::less;
+    if (x > y)
+        return std::partial_ordering::greater;
+    return std::partial_ordering::equivalent;
+}
+
+bool Decimal::isNaN() const { return boost::multiprecision::isnan(num(m_storage)); }
+bool Decimal::isZero() const { return !isNaN() && num(m_storage).is_zero(); }
+bool Decimal::isNegative() const { return !isNaN() && num(m_storage).sign() < 0; }
+Decimal Decimal::abs() const { return DecimalAccess::from(boost::multiprecision::abs(num(m_storage))); }
+
+Decimal Decimal::rounded(int fractionDigits, Rounding rule) const
+{
+    if (isNaN())
+        return *this;
+    const Number scale = boost::multiprecision::pow(Number(10), fractionDigits);
+    const Number scaled = num(m_storage) * scale;
+    const Number whole = boost::multiprecision::trunc(scaled);
+    const Number rest = boost::multiprecision::abs(scaled - whole);
+    const Number half("0.5");
+    const Number step = scaled.sign() < 0 ? Number(-1) : Number(1);
+    Number result = whole;
+    if (rest > half) {
+        result += step;
+    } else if (rest == half) {
+        const bool odd = boost::multiprecision::fmod(whole, Number(2)) != 0;
+        if (rule == Rounding::halfAwayFromZero || odd)
+            result += step;
+    }
+    return DecimalAccess::from(result / scale);
+}
+
+std::optional<std::int64_t> Decimal::toInt64() const
+{
+    if (isNaN())
+        return std::nullopt;
+    const Number& value = num(m_storage);
+    if (boost::multiprecision::trunc(value) != value)
+        return std::nullopt;
+    if (value > Number(std::numeric_limits<std::int64_t>::max())
+        || value < Number(std::numeric_limits<std::int64_t>::min()))
+        return std::nullopt;
+    return value.convert_to<std::int64_t>();
+}
+
+std::int64_t Decimal::toInt64Clamped(Rounding rule, std::int64_t limit) const
+{
+    if (isNaN())
+        return 0;
+    const Number value = num(rounded(0, rule).m_storage);
+    if (value > Number(limit))
+        return limit;
+    if (value < Number(-limit))
+        return -limit;
+    return value.convert_to<std::int64_t>();
+}
+
+QString Decimal::toString() const
+{
+    if (isNaN())
+        return QStringLiteral("nan");
+    std::string text = num(m_storage).str(0, std::ios_base::fixed);
+    if (const auto point = text.find('.'); point != std::string::npos) {
+        const auto last = text.find_last_not_of('0');
+        text.erase(last == point ? point : last + 1);
+    }
+    if (text == "-0")
+        text = "0";
+    return QString::fromStdString(text);
+}
+
+QString Decimal::toFixed(int fractionDigits) const
+{
+    if (isNaN())
+        return QStringLiteral("nan");
+    const Decimal value = rounded(fractionDigits, Rounding::halfAwayFromZero);
+    std::string text = num(value.m_storage).str(0, std::ios_base::fixed);
+    const auto point = text.find('.');
+    if (fractionDigits <= 0) {
+        if (point != std::string::npos)
+            text.erase(point);
+    } else if (point == std::string::npos) {
+        text += '.' + std::string(static_cast<size_t>(fractionDigits), '0');
+    } else {
+        const size_t want = point + 1 + static_cast<size_t>(fractionDigits);
+        if (text.size() > want)
+            text.erase(want);
+        else
+            text.append(want - text.size(), '0');
+    }
+    if (text.starts_with('-') && text.find_first_not_of("-0.") == std::string::npos)
+        text.erase(0, 1);
+    return QString::fromStdString(text);
+}
+
+double Decimal::toDouble() const { return num(m_storage).convert_to<double>(); }
+
+} // namespace tallyra
