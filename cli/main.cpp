@@ -3,8 +3,36 @@
 
 #include <cstdio>
 
-#include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QTextStream>
+
+#include "command.h"
+
+namespace {
+
+using namespace tallyra::cli;
+
+void printHelp(QTextStream& out)
+{
+    out << "Usage: tallyra-cli [GLOBAL OPTIONS] COMMAND [ARGUMENTS]\n\n"
+           "Global options:\n"
+           "  --db PATH              the database (default: the application's database)\n"
+           "  --sample-data          work on the built-in sample ledger in memory\n"
+           "  --currency CODE        main currency for this run\n"
+           "  --rates FILE           a JSON rates snapshot instead of the rate cache\n"
+           "  --today YYYY-MM-DD     pin \"today\"\n"
+           "  --tz ZONE              pin the time zone (IANA name)\n"
+           "  --locale ID            locale for reading amounts and labels\n"
+           "  --month-start D        first day of a pay month (1-31)\n"
+           "  --first-weekday W      1 = Sunday ... 7 = Saturday\n"
+           "  --mode rolling|calendar\n"
+           "  --json                 print value records as JSON\n\n"
+           "Commands:\n";
+    for (const Command& command : commandTable())
+        out << "  " << command.synopsis.leftJustified(40) << ' ' << command.summary << '\n';
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -12,10 +40,30 @@ int main(int argc, char** argv)
     QCoreApplication::setApplicationName(QStringLiteral("tallyra-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TALLYRA_VERSION));
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Tallyra: personal money, from the command line."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.process(app);
-    parser.showHelp(0);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    try {
+        const CommandLine line = parseCommandLine(QCoreApplication::arguments().mid(1));
+        if (line.options.version) {
+            out << "tallyra-cli " << QCoreApplication::applicationVersion() << '\n';
+            return 0;
+        }
+        if (line.options.help || line.command.isEmpty()) {
+            printHelp(out);
+            return line.command.isEmpty() && !line.options.help ? 2 : 0;
+        }
+        for (const Command& command : commandTable()) {
+            if (command.name == line.command) {
+                CommandContext context{line.options, out, err};
+                return command.run(context, line.arguments);
+            }
+        }
+        throw UsageError(QStringLiteral("Unknown command “%1”. Try --help.").arg(line.command));
+    } catch (const UsageError& error) {
+        err << error.userMessage() << '\n';
+        return 2;
+    } catch (const tallyra::Error& error) {
+        err << error.userMessage() << '\n';
+        return 1;
+    }
 }
