@@ -1,0 +1,96 @@
+#include "services/cloud_sync_state.h"
+
+#include <QCoreApplication>
+
+namespace tallyra {
+
+namespace {
+
+QString tr(const char* text) { return QCoreApplication::translate("CloudSync", text); }
+
+template <class... Ts>
+struct Overloaded : Ts...
+{
+    using Ts::operator()...;
+};
+
+} // namespace
+
+QString statusText(const CloudSyncState& state)
+{
+    return std::visit(
+        Overloaded{
+            [](const CloudSyncOff& off) {
+                return std::visit(Overloaded{
+                                      [](const CloudSyncOff::FailedToStart&) {
+                                          return tr("Saved on this Mac — iCloud couldn’t start");
+                                      },
+                                      [](const CloudSyncOff::OtherEnvironment&) {
+                                          return tr("Saved on this Mac — iCloud is off in this copy");
+                                      },
+                                      [](const CloudSyncOff::NotStored&) { return tr("Sample data — nothing is saved"); },
+                                      [](const CloudSyncOff::NotAvailable&) {
+                                          return tr("Saved on this Mac — iCloud sync is off");
+                                      },
+                                      [](const CloudSyncOff::NoAccount&) {
+                                          return tr("Saved on this Mac — sign in to iCloud to sync");
+                                      },
+                                  },
+                                  off.reason);
+            },
+            [](const CloudSyncUpToDate&) { return tr("Synced with iCloud"); },
+            [](const CloudSyncFailed&) { return tr("Couldn’t sync with iCloud"); },
+            [](const CloudSyncWaiting&) { return tr("iCloud sync is on"); },
+            [](const CloudSyncSyncing&) { return tr("Syncing with iCloud…"); },
+        },
+        state);
+}
+
+bool isOff(const CloudSyncState& state) { return std::holds_alternative<CloudSyncOff>(state); }
+
+void CloudSyncLog::record(const CloudSyncEvent& event)
+{
+    if (!event.ended) {
+        running.insert(event.id);
+        return;
+    }
+    running.erase(event.id);
+    lastFinished[event.kind] = event;
+    if (!event.succeeded)
+        return;
+    const QDateTime end = *event.ended;
+    auto& kindSuccess = lastSuccessByKind[event.kind];
+    if (!kindSuccess.isValid() || end > kindSuccess)
+        kindSuccess = end;
+    if (!lastSuccess || end > *lastSuccess)
+        lastSuccess = end;
+    if (event.kind == CloudSyncEvent::Kind::incoming)
+        ++imports;
+}
+
+CloudSyncState CloudSyncLog::derivedState() const
+{
+    if (!running.empty())
+        return CloudSyncSyncing{};
+    if (lastFinished.empty())
+        return CloudSyncWaiting{};
+    const CloudSyncEvent* failed = nullptr;
+    QDateTime latest;
+    for (const auto& [kind, event] : lastFinished) {
+        if (!event.succeeded && (!failed || *event.ended > *failed->ended))
+            failed = &event;
+        if (!latest.isValid() || *event.ended > latest)
+            latest = *event.ended;
+    }
+    if (!failed)
+        return CloudSyncUpToDate{latest};
+    // The last success recorded before the failure: per kind, so a later
+    // success of another kind does not count as "before".
+    std::optional<QDateTime> before;
+    for (const auto& [kind, when] : lastSuccessByKind)
+        if (when <= *failed->ended && (!before || when > *before))
+            before = when;
+    return CloudSyncFailed{failed->error.value_or(QString()), before};
+}
+
+} // namespace tallyra
