@@ -1,0 +1,54 @@
+#include "model/category_icon.h"
+
+#include <QHash>
+
+namespace tallyra {
+
+CategoryIcon::CategoryIcon() : m_kind(Kind::symbol), m_value(QString::fromUtf16(kFallbackCategorySymbol)) {}
+
+CategoryIcon CategoryIcon::symbol(QString name) { return CategoryIcon(Kind::symbol, std::move(name)); }
+
+CategoryIcon CategoryIcon::emoji(QString text) { return CategoryIcon(Kind::emoji, std::move(text)); }
+
+CategoryIcon CategoryIcon::image() { return CategoryIcon(Kind::image, QString()); }
+
+QString CategoryIcon::storedKind() const { return rawValue(m_kind); }
+
+QString rawValue(CategoryIcon::Kind kind)
+{
+    switch (kind) {
+    case CategoryIcon::Kind::emoji:
+        return QStringLiteral("emoji");
+    case CategoryIcon::Kind::image:
+        return QStringLiteral("image");
+    case CategoryIcon::Kind::symbol:
+        break;
+    }
+    return QStringLiteral("symbol");
+}
+
+std::optional<CategoryIcon::Kind> categoryIconKindFromRaw(QStringView raw)
+{
+    for (const CategoryIcon::Kind kind : kAllCategoryIconKinds)
+        if (raw == rawValue(kind))
+            return kind;
+    return std::nullopt;
+}
+
+CategoryIcon categoryIconFromStored(QStringView iconKind, const QString& iconValue)
+{
+    if (iconKind == u"emoji")
+        return CategoryIcon::emoji(iconValue);
+    if (iconKind == u"image")
+        return CategoryIcon::image();
+    if (iconValue.isEmpty())
+        return CategoryIcon();
+    return CategoryIcon::symbol(iconValue);
+}
+
+size_t qHash(const CategoryIcon& icon, size_t seed) noexcept
+{
+    return qHashMulti(seed, static_cast<int>(icon.kind()), icon.value());
+}
+
+} // namespace tallyra
