@@ -1,0 +1,66 @@
+#pragma once
+
+// PeriodLength: how long a period is and which family it belongs to.
+//
+// Rolling lengths always end today (the last 7, 30 or 90 days, the last 6 or
+// 12 months). Calendar lengths are made of whole pay months that begin on
+// the user's month start day, plus a seven-day week that ends today. All
+// time (max) belongs to both families. Each length has a counterpart in the
+// other family; converted() maps a length into a mode through it.
+//
+// Raw values (stored and encoded): "1W", "1M", "3M", "6M", "1Y", "MAX",
+// "R7D", "R30D", "R90D", "R6M", "R1Y". The declaration order is the order of
+// allPeriodLengths() and is relied on by the settings' mode normalisation.
+
+#include <optional>
+
+#include <QList>
+#include <QString>
+
+#include "periods/period_mode.h"
+
+namespace tallyra {
+
+enum class PeriodLength {
+    week,
+    month,
+    threeMonths,
+    sixMonths,
+    year,
+    max,
+    last7Days,
+    last30Days,
+    last90Days,
+    last6Months,
+    lastYear,
+};
+
+enum class PeriodFamily {
+    calendar,
+    rolling,
+    both, // max: all time is in both families
+};
+
+[[nodiscard]] QString rawValue(PeriodLength length);
+// Nothing for an unknown raw value (decoding fails rather than guessing).
+[[nodiscard]] std::optional<PeriodLength> periodLengthFromRaw(QStringView raw);
+// Every case in declaration order.
+[[nodiscard]] const QList<PeriodLength>& allPeriodLengths();
+
+[[nodiscard]] PeriodFamily family(PeriodLength length) noexcept;
+// True exactly for last7Days … lastYear.
+[[nodiscard]] bool isRolling(PeriodLength length) noexcept;
+// week, month, last7Days and last30Days: the lengths shown day by day.
+[[nodiscard]] bool isShownByDay(PeriodLength length) noexcept;
+
+// The calendar length a rolling one stands for (last30Days → month); a
+// calendar length and max are returned unchanged.
+[[nodiscard]] PeriodLength calendarCounterpart(PeriodLength length) noexcept;
+// The rolling length a calendar one stands for (month → last30Days); a
+// rolling length and max are returned unchanged.
+[[nodiscard]] PeriodLength rollingCounterpart(PeriodLength length) noexcept;
+// The length in the given mode's family: max and lengths already in that
+// family are unchanged, the others become their counterpart.
+[[nodiscard]] PeriodLength converted(PeriodLength length, PeriodMode mode) noexcept;
+
+} // namespace tallyra
