@@ -10,7 +10,7 @@
 // time zone: days run from local midnight to local midnight (23 or 25 hours
 // across a clock change), months follow the calendar (a start day of 31
 // gives 28 or 29 in February and 30 in April). Every instant going in may
-// carry any time spec; every instant coming out is UTC.
+// be in any zone or offset; every instant coming out is UTC.
 //
 // The engine is an immutable value, cheap to copy. It keeps one ICU calendar
 // behind a std::shared_ptr<const …> that nobody mutates; each query clones
@@ -22,11 +22,11 @@
 // (about 8,000 years back for weeks); an application never produces them.
 // The engine reports no errors: ICU yields a date for every offset it makes.
 //
-// Example:
-//   PeriodEngine engine(clock.now(), {25, 2}, QTimeZone("Europe/Kyiv"),
-//                       QLocale(QStringLiteral("uk_UA")), ledger.oldestDate());
-//   PeriodWindow w = engine.window(PeriodSelection(PeriodLength::month, 1));
-//   // the pay month before the current one: [25th, 25th) two months ago → last month
+// Example (month start day 25, today 4 March 2026 in Kyiv):
+//   PeriodEngine engine(clock.now(), CalendarSettings{25, 2}, QTimeZone("Europe/Kyiv"),
+//                       QLocale(QStringLiteral("uk_UA")), oldestRecordDate);
+//   engine.window(PeriodSelection(PeriodLength::month)).interval;     // [25 Feb, 25 Mar)
+//   engine.window(PeriodSelection(PeriodLength::month, 1)).interval;  // [25 Jan, 25 Feb)
 
 #include <cstdint>
 #include <memory>
