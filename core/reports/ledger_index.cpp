@@ -1,0 +1,307 @@
+#include "reports/ledger_index.h"
+
+#include <algorithm>
+#include <set>
+#include <unordered_set>
+
+#include "money/currency.h"
+
+namespace tallyra {
+
+namespace {
+
+constexpr size_t kMaxAncestorChain = 8;
+
+int groupRank(AccountGroup group) { return static_cast<int>(group); }
+
+// Walks the transactions once and appends a point to each account they move.
+std::unordered_map<AccountId, BalanceTimeline> entryPoints(const std::vector<Account>& accounts,
+                                                           const std::vector<Entry>& entries)
+{
+    std::unordered_map<AccountId, BalanceTimeline> timelines;
+    timelines.reserve(accounts.size());
+    for (const Account& account : accounts)
+        timelines.try_emplace(account.id);
+    auto addPoint = [&](const AccountId& id, const Entry& entry, qint64 when) {
+        const auto found = timelines.find(id);
+        if (found == timelines.end())
+            return;
+        BalanceTimeline& t = found->second;
+        const std::int64_t moved = effect(entry, id);
+        t.dates.push_back(when);
+        t.sums.push_back(t.sums.empty() ? moved : saturatingAdd(t.sums.back(), moved));
+        t.isEntry.push_back(true);
+    };
+    for (const Entry& entry : entries) {
+        const qint64 when = entry.date.toMSecsSinceEpoch();
+        if (entry.accountID)
+            addPoint(*entry.accountID, entry, when);
+        if (entry.toAccountID && (!entry.accountID || *entry.toAccountID != *entry.accountID))
+            addPoint(*entry.toAccountID, entry, when);
+    }
+    return timelines;
+}
+
+// Re-expresses an account's transaction points around its balance changes:
+// the first change fixes the opening, each later one adds an adjustment.
+void applyCheckpoints(BalanceTimeline& timeline, const std::vector<BalanceCheckpoint>& changes)
+{
+    if (changes.empty())
+        return;
+    const BalanceTimeline points = timeline;
+    const qint64 firstDate = changes.front().date.toMSecsSinceEpoch();
+    const std::int64_t opening = saturatingSub(changes.front().balance.minor, points.sumBefore(firstDate));
+
+    BalanceTimeline rebuilt;
+    rebuilt.opening = opening;
+    std::int64_t running = 0;
+    std::int64_t previousPointSum = 0;
+    size_t next = 0;
+    auto copyPointsBefore = [&](qint64 limit, bool all) {
+        for (; next < points.dates.size() && (all || points.dates[next] < limit); ++next) {
+            running = saturatingAdd(running, saturatingSub(points.sums[next], previousPointSum));
+            previousPointSum = points.sums[next];
+            rebuilt.dates.push_back(points.dates[next]);
+            rebuilt.sums.push_back(running);
+            rebuilt.isEntry.push_back(true);
+        }
+    };
+    for (size_t i = 1; i < changes.size(); ++i) {
+        const qint64 date = changes[i].date.toMSecsSinceEpoch();
+        copyPointsBefore(date, false);
+        const std::int64_t before = saturatingAdd(opening, running);
+        const std::int64_t adjustment = saturatingSub(changes[i].balance.minor, before);
+        running = saturatingAdd(running, adjustment);
+        rebuilt.adjustments.push_back(adjustment);
+        rebuilt.dates.push_back(date - 1);
+        rebuilt.sums.push_back(running);
+        rebuilt.isEntry.push_back(false);
+    }
+    copyPointsBefore(0, true);
+    timeline = std::move(rebuilt);
+}
+
+} // namespace
+
+AccountGroup listGroup(const Account& account)
+{
+    if (account.source == AccountSource::monobank)
+        return AccountGroup::bank;
+    return group(account.kind);
+}
+
+LedgerIndex::LedgerIndex(FXRates rates) : m_rates(std::move(rates)) {}
+
+LedgerIndex LedgerIndex::build(LedgerRecords records, FXRates rates)
+{
+    LedgerIndex index(std::move(rates));
+
+    index.m_accounts = std::move(records.accounts);
+    std::stable_sort(index.m_accounts.begin(), index.m_accounts.end(), [](const Account& a, const Account& b) {
+        const int ga = groupRank(listGroup(a));
+        const int gb = groupRank(listGroup(b));
+        if (ga != gb)
+            return ga < gb;
+        if (a.order != b.order)
+            return a.order < b.order;
+        return a.name < b.name;
+    });
+    index.m_categories = std::move(records.categories);
+    std::stable_sort(index.m_categories.begin(), index.m_categories.end(),
+                     [](const CategoryItem& a, const CategoryItem& b) {
+                         return a.order != b.order ? a.order < b.order : a.name < b.name;
+                     });
+    index.m_entries = std::move(records.entries);
+    std::stable_sort(index.m_entries.begin(), index.m_entries.end(),
+                     [](const Entry& a, const Entry& b) { return a.date < b.date; });
+    index.m_budgets = std::move(records.budgets);
+    std::stable_sort(index.m_budgets.begin(), index.m_budgets.end(),
+                     [](const Budget& a, const Budget& b) { return a.order < b.order; });
+    index.m_goals = std::move(records.goals);
+    std::stable_sort(index.m_goals.begin(), index.m_goals.end(),
+                     [](const Goal& a, const Goal& b) { return a.order < b.order; });
+
+    index.m_accountsByID.reserve(index.m_accounts.size());
+    for (size_t i = 0; i < index.m_accounts.size(); ++i)
+        index.m_accountsByID.emplace(index.m_accounts[i].id, i);
+    index.m_categoriesByID.reserve(index.m_categories.size());
+    for (size_t i = 0; i < index.m_categories.size(); ++i)
+        index.m_categoriesByID.emplace(index.m_categories[i].id, i);
+
+    index.m_childrenByID[std::nullopt];
+    for (const CategoryItem& category : index.m_categories)
+        index.m_childrenByID[category.parentID].push_back(category.id);
+
+    for (const CategoryItem& category : index.m_categories) {
+        std::vector<CategoryId> chain{category.id};
+        const CategoryItem* current = &category;
+        while (current->parentID && chain.size() < kMaxAncestorChain) {
+            const CategoryItem* parent = index.category(*current->parentID);
+            if (!parent || parent->id == category.id)
+                break;
+            chain.push_back(parent->id);
+            current = parent;
+        }
+        index.m_ancestorsByID.emplace(category.id, std::move(chain));
+    }
+
+    index.m_entryDates.reserve(index.m_entries.size());
+    for (const Entry& entry : index.m_entries)
+        index.m_entryDates.push_back(entry.date.toMSecsSinceEpoch());
+
+    std::stable_sort(records.checkpoints.begin(), records.checkpoints.end(),
+                     [](const BalanceCheckpoint& a, const BalanceCheckpoint& b) { return a.date < b.date; });
+    for (BalanceCheckpoint& checkpoint : records.checkpoints)
+        index.m_checkpointsByAccount[checkpoint.accountID].push_back(std::move(checkpoint));
+
+    index.m_balanceTimeline = entryPoints(index.m_accounts, index.m_entries);
+    for (auto& [account, timeline] : index.m_balanceTimeline) {
+        const auto changes = index.m_checkpointsByAccount.find(account);
+        if (changes != index.m_checkpointsByAccount.end())
+            applyCheckpoints(timeline, changes->second);
+    }
+
+    std::set<CurrencyCode> missing;
+    for (const Account& account : index.m_accounts) {
+        if (account.isArchived || account.currency == index.m_rates.base
+            || index.m_rates.perUnit.contains(account.currency))
+            continue;
+        index.m_accountsWithoutRate.push_back(account);
+        missing.insert(account.currency);
+    }
+    for (const CurrencyCode& code : missing)
+        if (!index.m_rates.hasRate(code))
+            index.m_currenciesWithoutRate.push_back(code);
+    return index;
+}
+
+const Account* LedgerIndex::account(const AccountId& id) const
+{
+    const auto found = m_accountsByID.find(id);
+    return found == m_accountsByID.end() ? nullptr : &m_accounts[found->second];
+}
+
+const CategoryItem* LedgerIndex::category(const CategoryId& id) const
+{
+    const auto found = m_categoriesByID.find(id);
+    return found == m_categoriesByID.end() ? nullptr : &m_categories[found->second];
+}
+
+const std::vector<CategoryId>& LedgerIndex::children(const std::optional<CategoryId>& parent) const
+{
+    static const std::vector<CategoryId> none;
+    const auto found = m_childrenByID.find(parent);
+    return found == m_childrenByID.end() ? none : found->second;
+}
+
+const std::vector<CategoryId>& LedgerIndex::ancestors(const CategoryId& id) const
+{
+    static const std::vector<CategoryId> none;
+    const auto found = m_ancestorsByID.find(id);
+    return found == m_ancestorsByID.end() ? none : found->second;
+}
+
+bool LedgerIndex::isWithin(const CategoryId& category, const CategoryId& ancestor) const
+{
+    const auto& chain = ancestors(category);
+    return std::find(chain.begin(), chain.end(), ancestor) != chain.end();
+}
+
+const BalanceTimeline* LedgerIndex::timeline(const AccountId& account) const
+{
+    const auto found = m_balanceTimeline.find(account);
+    return found == m_balanceTimeline.end() ? nullptr : &found->second;
+}
+
+const std::vector<BalanceCheckpoint>& LedgerIndex::checkpoints(const AccountId& account) const
+{
+    static const std::vector<BalanceCheckpoint> none;
+    const auto found = m_checkpointsByAccount.find(account);
+    return found == m_checkpointsByAccount.end() ? none : found->second;
+}
+
+LedgerStage LedgerIndex::stage() const
+{
+    if (!m_entries.empty())
+        return LedgerStage::active;
+    const bool anyOpen = std::any_of(m_accounts.begin(), m_accounts.end(),
+                                     [](const Account& a) { return !a.isArchived; });
+    return anyOpen ? LedgerStage::noTransactions : LedgerStage::noAccounts;
+}
+
+std::vector<Account> LedgerIndex::activeAccounts() const
+{
+    std::vector<Account> active;
+    std::copy_if(m_accounts.begin(), m_accounts.end(), std::back_inserter(active),
+                 [](const Account& a) { return !a.isArchived; });
+    return active;
+}
+
+Money LedgerIndex::balance(const AccountId& accountId, const QDateTime& before) const
+{
+    const Account* found = account(accountId);
+    if (!found)
+        return Money{0, Currency::main()};
+    const BalanceTimeline* line = timeline(accountId);
+    if (!line)
+        return found->openingBalance;
+    const std::int64_t opening = line->opening.value_or(found->openingBalance.minor);
+    return Money{saturatingAdd(opening, line->sumBefore(before)), found->currency};
+}
+
+Money LedgerIndex::currentBalance(const AccountId& accountId) const
+{
+    const Account* found = account(accountId);
+    if (!found)
+        return Money{0, Currency::main()};
+    const BalanceTimeline* line = timeline(accountId);
+    if (!line)
+        return found->openingBalance;
+    const std::int64_t opening = line->opening.value_or(found->openingBalance.minor);
+    return Money{saturatingAdd(opening, line->sums.empty() ? 0 : line->sums.back()), found->currency};
+}
+
+std::vector<BalanceChange> LedgerIndex::balanceChanges(const AccountId& accountId) const
+{
+    std::vector<BalanceChange> changes;
+    const Account* found = account(accountId);
+    const BalanceTimeline* line = timeline(accountId);
+    const auto& points = checkpoints(accountId);
+    if (!found || !line || points.empty())
+        return changes;
+    changes.reserve(points.size());
+    for (size_t i = 0; i < points.size(); ++i) {
+        std::int64_t moved = 0;
+        if (i == 0)
+            moved = line->opening ? saturatingSub(*line->opening, found->openingBalance.minor) : 0;
+        else if (i - 1 < line->adjustments.size())
+            moved = line->adjustments[i - 1];
+        changes.push_back(BalanceChange{points[i], Money{moved, found->currency}});
+    }
+    return changes;
+}
+
+bool LedgerIndex::hasActivity(const AccountId& accountId) const
+{
+    const Account* found = account(accountId);
+    if (!found)
+        return false;
+    if (!found->openingBalance.isZero() || !checkpoints(accountId).empty())
+        return true;
+    const BalanceTimeline* line = timeline(accountId);
+    return line && std::find(line->isEntry.begin(), line->isEntry.end(), true) != line->isEntry.end();
+}
+
+LedgerIndex::EntryRange LedgerIndex::entries(const DateInterval& interval) const
+{
+    const qint64 start = interval.start.toMSecsSinceEpoch();
+    const qint64 end = interval.end.toMSecsSinceEpoch();
+    if (!(start < end))
+        return {};
+    const auto first = std::lower_bound(m_entryDates.begin(), m_entryDates.end(), start);
+    const auto last = std::lower_bound(first, m_entryDates.end(), end);
+    const Entry* base = m_entries.data();
+    return EntryRange{base + (first - m_entryDates.begin()), base + (last - m_entryDates.begin())};
+}
+
+} // namespace tallyra
