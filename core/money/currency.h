@@ -22,11 +22,14 @@ inline constexpr char16_t kFallbackCode[] = u"USD";
 // 10^minorDigits(code): 1, 100 or 1000.
 [[nodiscard]] std::int64_t minorScale(const QString& code) noexcept;
 
-// Every selectable code (ICU's common ISO 4217 list), ascending by code
-// point. Computed once per process.
+// Every selectable code: ICU's common, non-deprecated ISO 4217 codes,
+// ascending by code point. Computed once per process (thread-safe); the
+// returned list lives as long as the process.
 [[nodiscard]] const QList<QString>& all();
-// The currency's name in the locale with its first character upper-cased
-// ("Euro"); the code itself when no name is known.
+// The currency's name from ICU in the locale, with its first character
+// upper-cased by the locale's casing rules ("euro" becomes "Euro" in
+// French); the code itself, unchanged, when ICU has no name for it or the
+// text is not three letters.
 [[nodiscard]] QString name(const QString& code, const QLocale& locale);
 
 [[nodiscard]] QString main();

@@ -1,7 +1,7 @@
 #include "money/decimal.h"
 
 #include <new>
-#include <regex>
+#include <string_view>
 #include <sstream>
 
 #include <boost/multiprecision/cpp_dec_float.hpp>
@@ -50,11 +50,49 @@ Decimal& Decimal::operator=(const Decimal& other) noexcept
 
 Decimal::~Decimal() { num(m_storage).~Number(); }
 
+namespace {
+
+// Checks "[+-]?(digits[.digits]|.digits)([eE][+-]?d{1,4})?" in one pass;
+// std::regex recurses per character and overflows the stack on a long
+// pasted number.
+bool isPlainNumber(std::string_view text)
+{
+    size_t i = 0;
+    const auto digitsFrom = [&text](size_t at) {
+        size_t end = at;
+        while (end < text.size() && text[end] >= '0' && text[end] <= '9')
+            ++end;
+        return end - at;
+    };
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    const size_t whole = digitsFrom(i);
+    i += whole;
+    size_t fraction = 0;
+    if (i < text.size() && text[i] == '.') {
+        fraction = digitsFrom(++i);
+        i += fraction;
+    }
+    if (whole == 0 && fraction == 0)
+        return false;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+            ++i;
+        const size_t exponent = digitsFrom(i);
+        if (exponent < 1 || exponent > 4)
+            return false;
+        i += exponent;
+    }
+    return i == text.size();
+}
+
+} // namespace
+
 std::optional<Decimal> Decimal::parse(QStringView text)
 {
-    static const std::regex pattern(R"([+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d{1,4})?)");
     const std::string utf8 = text.toString().toStdString();
-    if (!std::regex_match(utf8, pattern))
+    if (!isPlainNumber(utf8))
         return std::nullopt;
     try {
         return DecimalAccess::from(Number(utf8));

@@ -39,10 +39,18 @@ INSTANTIATE_TEST_SUITE_P(Ties, DecimalRounding,
 
 TEST(Decimal, parseAcceptsOnlyWholePosixNumbers)
 {
-    for (const char* good : {"0", "12", "-12.50", "+3", ".5", "5.", "1e3", "1.5E-2"})
+    for (const char* good : {"0", "12", "-12.50", "+3", ".5", "5.", "1e3", "1.5E-2", "-.5", "1e+0004"})
         EXPECT_TRUE(Decimal::parse(QString::fromUtf8(good)).has_value()) << good;
-    for (const char* bad : {"", ".", "-", "1,5", "1.2.3", "12a", " 1", "nan", "inf", "1e"})
+    for (const char* bad : {"", ".", "-", "1,5", "1.2.3", "12a", " 1", "nan", "inf", "1e", "+", "e5",
+                            "1e12345", "1e+", ".e1", "1.5.", "1 ", "\xD9\xA1"})
         EXPECT_FALSE(Decimal::parse(QString::fromUtf8(bad)).has_value()) << bad;
+}
+
+TEST(Decimal, parseTakesVeryLongNumbers)
+{
+    const auto value = Decimal::parse(QString(200'000, u'7'));
+    ASSERT_TRUE(value.has_value());
+    EXPECT_GT(*value, Decimal::pow10(199'998));
 }
 
 TEST(Decimal, keepsThirtyEightSignificantDigitsExactly)
