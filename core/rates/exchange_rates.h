@@ -36,7 +36,8 @@
 // Example:
 //   ExchangeRates service(makeBankRateProvider(session, RateEndpoints::fromEnvironment()),
 //                         localBackend, systemClock);
-//   QObject::connect(&service, &ExchangeRates::ratesChanged, &ledgerStore, &LedgerStore::setRates);
+//   QObject::connect(&service, &ExchangeRates::ratesChanged, receiver,
+//                    [](const FXRates& rates) { /* hand the snapshot to the ledger */ });
 //   service.refresh(accountCurrencies);
 
 #include <chrono>
