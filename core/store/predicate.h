@@ -188,8 +188,14 @@ private:
 template <class Model>
 struct SortDescriptor
 {
+    SortDescriptor(typename Model::Field sortField, bool sortAscending = true) // NOLINT: a field sorts ascending
+        : field(sortField)
+        , ascending(sortAscending)
+    {
+    }
+
     typename Model::Field field;
-    bool ascending = true;
+    bool ascending;
 };
 
 // Objects matching predicate, ordered by sortedBy and then by objectID
@@ -197,6 +203,15 @@ struct SortDescriptor
 template <class Model>
 struct FetchRequest
 {
+    FetchRequest() = default;
+    FetchRequest(Predicate<Model> matching, QList<SortDescriptor<Model>> sorted = {}, // NOLINT
+                 std::optional<std::int64_t> atMost = std::nullopt)
+        : predicate(std::move(matching))
+        , sortedBy(std::move(sorted))
+        , limit(atMost)
+    {
+    }
+
     Predicate<Model> predicate;
     QList<SortDescriptor<Model>> sortedBy;
     std::optional<std::int64_t> limit;

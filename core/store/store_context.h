@@ -76,7 +76,7 @@ public:
     template <StoredModel Model>
     [[nodiscard]] QList<Model> fetch(const Predicate<Model>& predicate)
     {
-        return fetch(FetchRequest<Model>{predicate, {}, {}});
+        return fetch(FetchRequest<Model>(predicate));
     }
     // The first object of the request, or none.
     template <StoredModel Model>
@@ -84,7 +84,7 @@ public:
     template <StoredModel Model>
     [[nodiscard]] std::optional<Model> fetchFirst(const Predicate<Model>& predicate)
     {
-        return fetchFirst(FetchRequest<Model>{predicate, {}, {}});
+        return fetchFirst(FetchRequest<Model>(predicate));
     }
     // The object with that objectID, or none.
     template <StoredModel Model>
