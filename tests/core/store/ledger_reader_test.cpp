@@ -192,6 +192,31 @@ TEST_F(LedgerReaderTest, entriesComeByDateThenCreationThenStoreOrder)
     EXPECT_EQ(payees, (QStringList{q("early"), q("first"), q("second"), q("third"), q("late")}));
 }
 
+TEST_F(LedgerReaderTest, farApartRowIdentitiesResolveToo)
+{
+    AccountModel near;
+    near.currency = q("EUR");
+    context().insert(near);
+    TransactionModel first;
+    first.date = utc(2025, 1, 2);
+    first.account = near.objectID;
+    context().insert(first);
+    context().save();
+    // Identities far beyond the row count, as a table that once held many
+    // more rows (or a foreign writer) leaves them.
+    rawExecute(path(), q("INSERT INTO AccountModel (Z_PK, id, currency, createdAt) VALUES (5000000000, randomblob(16), 'JPY', 0);"
+                         "INSERT INTO CategoryModel (Z_PK, id) VALUES (7000000000, randomblob(16));"
+                         "INSERT INTO TransactionModel (Z_PK, id, date, createdAt, updatedAt, account, toAccount, category, "
+                         "toAmountMinor) VALUES (9000000000, randomblob(16), 0, 0, 0, 5000000000, 1, 7000000000, 3)"));
+    const LedgerRows rows = bulk();
+    EXPECT_EQ(rows, perObjectLedger(context()));
+    ASSERT_EQ(rows.entries.size(), 2);
+    EXPECT_EQ(rows.entries[0].amount.currency, q("JPY"));
+    EXPECT_EQ(rows.entries[0].toAmount, (Money{3, q("EUR")}));
+    EXPECT_EQ(rows.entries[0].categoryID, rows.categories.first().id);
+    EXPECT_EQ(rows.entries[1].accountID, near.id);
+}
+
 TEST_F(LedgerReaderTest, emptyStoreGivesEmptyLists)
 {
     EXPECT_EQ(bulk(), LedgerRows{});
