@@ -1,6 +1,5 @@
 #include "services/store_location.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -9,16 +8,10 @@ namespace tallyra::StoreLocation {
 
 QString dataFolder()
 {
-    // The CLI and the application share one data folder whatever the
-    // running program is called.
-    const QString savedName = QCoreApplication::applicationName();
-    const QString savedOrganization = QCoreApplication::organizationName();
-    QCoreApplication::setApplicationName(QStringLiteral("Tallyra"));
-    QCoreApplication::setOrganizationName(QString());
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    QCoreApplication::setApplicationName(savedName);
-    QCoreApplication::setOrganizationName(savedOrganization);
-    return folder;
+    // The application's data location, spelled out so that the CLI and the
+    // application share one folder whatever the running program is called.
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
+        .filePath(QStringLiteral("Tallyra"));
 }
 
 QString defaultDatabaseFile() { return QDir(dataFolder()).filePath(QString::fromUtf16(kDatabaseFileName)); }

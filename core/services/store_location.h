@@ -1,7 +1,7 @@
 #pragma once
 
 // Where the application keeps its data: the database file in the user's
-// data folder (QStandardPaths::AppDataLocation, e.g.
+// data folder (the application data location, e.g.
 // ~/.local/share/Tallyra/Tallyra.sqlite), its picture folder beside it and
 // the "Backups" folder next to it.
 
