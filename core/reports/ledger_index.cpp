@@ -1,6 +1,7 @@
 #include "reports/ledger_index.h"
 
 #include <algorithm>
+#include <limits>
 #include <set>
 #include <unordered_set>
 
@@ -237,7 +238,7 @@ std::vector<Account> LedgerIndex::activeAccounts() const
     return active;
 }
 
-Money LedgerIndex::balance(const AccountId& accountId, const QDateTime& before) const
+Money LedgerIndex::balanceBefore(const AccountId& accountId, qint64 beforeMSecs) const
 {
     const Account* found = account(accountId);
     if (!found)
@@ -246,19 +247,17 @@ Money LedgerIndex::balance(const AccountId& accountId, const QDateTime& before) 
     if (!line)
         return found->openingBalance;
     const std::int64_t opening = line->opening.value_or(found->openingBalance.minor);
-    return Money{saturatingAdd(opening, line->sumBefore(before)), found->currency};
+    return Money{saturatingAdd(opening, line->sumBefore(beforeMSecs)), found->currency};
+}
+
+Money LedgerIndex::balance(const AccountId& accountId, const QDateTime& before) const
+{
+    return balanceBefore(accountId, before.toMSecsSinceEpoch());
 }
 
 Money LedgerIndex::currentBalance(const AccountId& accountId) const
 {
-    const Account* found = account(accountId);
-    if (!found)
-        return Money{0, Currency::main()};
-    const BalanceTimeline* line = timeline(accountId);
-    if (!line)
-        return found->openingBalance;
-    const std::int64_t opening = line->opening.value_or(found->openingBalance.minor);
-    return Money{saturatingAdd(opening, line->sums.empty() ? 0 : line->sums.back()), found->currency};
+    return balanceBefore(accountId, std::numeric_limits<qint64>::max());
 }
 
 std::vector<BalanceChange> LedgerIndex::balanceChanges(const AccountId& accountId) const

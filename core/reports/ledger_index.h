@@ -104,6 +104,8 @@ public:
     [[nodiscard]] EntryRange entries(const DateInterval& interval) const;
 
 private:
+    [[nodiscard]] Money balanceBefore(const AccountId& account, qint64 beforeMSecs) const;
+
     std::vector<Account> m_accounts;
     std::vector<CategoryItem> m_categories;
     std::vector<Entry> m_entries;
