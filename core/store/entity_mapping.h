@@ -89,6 +89,7 @@ template <class T> inline constexpr bool kIsOptional<std::optional<T>> = true;
 template <> struct Entity<AccountModel>
 {
     static constexpr char table[] = "AccountModel";
+    static constexpr bool hasLinks = false;
     static constexpr const JoinInfo* join = nullptr;
 
     template <class Self, class V> static void visit(Self& m, V&& v)
@@ -119,6 +120,7 @@ template <> struct Entity<AccountModel>
 template <> struct Entity<CategoryModel>
 {
     static constexpr char table[] = "CategoryModel";
+    static constexpr bool hasLinks = false;
     static constexpr const JoinInfo* join = nullptr;
 
     template <class Self, class V> static void visit(Self& m, V&& v)
@@ -139,6 +141,7 @@ template <> struct Entity<CategoryModel>
 template <> struct Entity<TransactionModel>
 {
     static constexpr char table[] = "TransactionModel";
+    static constexpr bool hasLinks = false;
     static constexpr const JoinInfo* join = nullptr;
 
     template <class Self, class V> static void visit(Self& m, V&& v)
@@ -172,6 +175,7 @@ inline constexpr JoinInfo kGoalAccounts{"GoalModel_accounts", "goal", "account"}
 template <> struct Entity<BudgetModel>
 {
     static constexpr char table[] = "BudgetModel";
+    static constexpr bool hasLinks = true;
     static constexpr const JoinInfo* join = &kBudgetCategories;
 
     template <class Self, class V> static void visit(Self& m, V&& v)
@@ -188,6 +192,7 @@ template <> struct Entity<BudgetModel>
 template <> struct Entity<GoalModel>
 {
     static constexpr char table[] = "GoalModel";
+    static constexpr bool hasLinks = true;
     static constexpr const JoinInfo* join = &kGoalAccounts;
 
     template <class Self, class V> static void visit(Self& m, V&& v)
@@ -213,6 +218,7 @@ template <> struct Entity<GoalModel>
 template <> struct Entity<BalanceCheckpointModel>
 {
     static constexpr char table[] = "BalanceCheckpointModel";
+    static constexpr bool hasLinks = false;
     static constexpr const JoinInfo* join = nullptr;
 
     template <class Self, class V> static void visit(Self& m, V&& v)

@@ -21,9 +21,12 @@ namespace {
 
 Q_LOGGING_CATEGORY(lcStore, "tallyra.store")
 
-// Above this many values an IN list is passed as one JSON array instead of
-// one parameter per value, which keeps far below SQLite's parameter limit.
-constexpr qsizetype kMaxListParameters = 512;
+// An IN list becomes parameters in chunks of at most this many, each padded
+// to a power of two, so a handful of statement texts serves every length.
+constexpr qsizetype kListChunk = 1024;
+// Above this many values an IN list is passed as one JSON array instead,
+// which stays far below SQLite's parameter limit but can't use an index.
+constexpr qsizetype kMaxListParameters = 16 * kListChunk;
 
 QByteArray quoted(const char* name)
 {
@@ -233,17 +236,20 @@ private:
         const ColumnKind kind = kindOf(node.field);
         assert(kind != ColumnKind::picture);
         if (node.values.size() <= kMaxListParameters) {
-            // Lists are padded to a power of two by repeating the last value,
-            // so a handful of statement texts serves every list length.
-            qsizetype slotCount = 1;
-            while (slotCount < node.values.size())
-                slotCount *= 2;
-            sql += "(" + column(node.field) + " IN (";
-            for (qsizetype i = 0; i < slotCount; ++i) {
-                sql += i == 0 ? "?" : ",?";
-                parameters.append(node.values.at(std::min(i, node.values.size() - 1)));
+            sql += "(";
+            for (qsizetype start = 0; start < node.values.size(); start += kListChunk) {
+                const qsizetype count = std::min(kListChunk, node.values.size() - start);
+                qsizetype slotCount = 1;
+                while (slotCount < count)
+                    slotCount *= 2;
+                sql += (start == 0 ? "" : " OR ") + column(node.field) + " IN (";
+                for (qsizetype i = 0; i < slotCount; ++i) {
+                    sql += i == 0 ? "?" : ",?";
+                    parameters.append(node.values.at(start + std::min(i, count - 1)));
+                }
+                sql += ")";
             }
-            sql += "))";
+            sql += ")";
             return;
         }
         QByteArray json = "[";
@@ -589,7 +595,7 @@ struct StoreContext::Impl
 
     template <class Model> void writeLinks(const Model& model, std::int64_t objectID)
     {
-        if constexpr (Entity<Model>::join != nullptr) {
+        if constexpr (Entity<Model>::hasLinks) {
             const JoinInfo* join = Entity<Model>::join;
             auto clear = db->cached("DELETE FROM " + quoted(join->table) + " WHERE " +
                                     quoted(join->ownerColumn) + " = ?");
@@ -619,7 +625,7 @@ struct StoreContext::Impl
 
     template <class Model> void readLinks(QList<Model>& models)
     {
-        if constexpr (Entity<Model>::join == nullptr) {
+        if constexpr (!Entity<Model>::hasLinks) {
             (void)models;
         } else {
             const JoinInfo* join = Entity<Model>::join;

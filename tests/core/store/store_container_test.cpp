@@ -1,5 +1,8 @@
 #include "store/store_container.h"
 
+#include <algorithm>
+#include <string>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -224,7 +227,12 @@ INSTANTIATE_TEST_SUITE_P(
                    "This is not a database, just some text that is long enough to matter.",
                    StoreError::Code::notADataFile},
         DamageCase{"truncated header", nullptr, "SQLite format 3",
-                   StoreError::Code::notADataFile}));
+                   StoreError::Code::notADataFile}),
+    [](const ::testing::TestParamInfo<DamageCase>& param) {
+        std::string name = param.param.name;
+        std::replace(name.begin(), name.end(), ' ', '_');
+        return name;
+    });
 
 TEST_F(StoreContainerTest, otherVersionMessageIsReadable)
 {

@@ -83,7 +83,8 @@ AccountModel fullAccount()
     a.statementDay = 25;
     a.paymentDueDay = 10;
     a.interestRateBP = 2'499;
-    a.iconImage = QByteArray("\x89PNG\r\n\x1a\n\0\0binary", 18);
+    static constexpr char kPicture[] = "\x89PNG\r\n\x1a\n\0\0binary";
+    a.iconImage = QByteArray(kPicture, sizeof kPicture - 1);
     a.iconEmoji = q("💳");
     return a;
 }
@@ -558,16 +559,27 @@ TEST_F(StoreContextTest, longIdListsAndDuplicateIdsAreFound)
     context().save();
 
     using P = Predicate<CategoryModel>;
-    EXPECT_EQ(context().count(P::idIn(ids)), 351);
     EXPECT_EQ(context().fetch(P::idEquals(ids.first())).size(), 2);
-    QList<std::int64_t> objectIDs;
-    for (std::int64_t i = 1; i <= 600; ++i)
-        objectIDs.append(i);
-    EXPECT_EQ(context().count(P::objectIDIn(objectIDs) && P::idIn(ids)), 300);
+    // Lists of every size: one parameter chunk, several, and past the
+    // parameter limit.
+    for (const int unknown : {0, 2'000, 20'000}) {
+        QList<CategoryId> wanted = ids;
+        for (int i = 0; i < unknown; ++i)
+            wanted.insert(i % wanted.size(), CategoryId::random());
+        EXPECT_EQ(context().count(P::idIn(wanted)), 351) << unknown;
+        QList<std::int64_t> objectIDs;
+        for (std::int64_t i = 1; i <= 600 + unknown; ++i)
+            objectIDs.append(i);
+        EXPECT_EQ(context().count(P::objectIDIn(objectIDs) && P::idIn(ids)), 300 + (unknown > 0 ? 51 : 0))
+            << unknown;
+    }
     QList<StoreValue> names;
     for (int i = 0; i < 600; i += 3)
         names.append(StoreValue(QString::number(i)));
-    names.append(StoreValue(q("quote\"and\\slash")));
+    names.append(StoreValue(q("quote\"and\\slash\n")));
+    EXPECT_EQ(context().count(P::in(CategoryModel::Field::name, names)), 200);
+    for (int i = 0; i < 20'000; ++i)
+        names.append(StoreValue(QStringLiteral("none %1").arg(i)));
     EXPECT_EQ(context().count(P::in(CategoryModel::Field::name, names)), 200);
 }
 
