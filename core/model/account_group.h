@@ -14,7 +14,14 @@
 
 namespace tallyra {
 
-enum class AccountGroup : std::uint8_t { bank, cash, savings, credit, investments };
+enum class AccountGroup : std::uint8_t
+{
+    bank,
+    cash,
+    savings,
+    credit,
+    investments
+};
 
 // Every case in declaration order, which is also the order of the sections.
 inline constexpr std::array<AccountGroup, 5> kAllAccountGroups = {

@@ -21,10 +21,11 @@ struct KindFacts
 // change of language is picked up without restarting.
 constexpr KindFacts kFacts[] = {
     {AccountKind::cash, u"cash", QT_TRANSLATE_NOOP("AccountKind", "Cash"),
-     QT_TRANSLATE_NOOP("AccountKind", "Wallet, cash on hand"), u"banknote.fill", AccountGroup::cash, false},
-    {AccountKind::checking, u"checking", QT_TRANSLATE_NOOP("AccountKind", "Bank Account"),
-     QT_TRANSLATE_NOOP("AccountKind", "Debit card, current account"), u"creditcard.fill", AccountGroup::bank,
+     QT_TRANSLATE_NOOP("AccountKind", "Wallet, cash on hand"), u"banknote.fill", AccountGroup::cash,
      false},
+    {AccountKind::checking, u"checking", QT_TRANSLATE_NOOP("AccountKind", "Bank Account"),
+     QT_TRANSLATE_NOOP("AccountKind", "Debit card, current account"), u"creditcard.fill",
+     AccountGroup::bank, false},
     {AccountKind::savings, u"savings", QT_TRANSLATE_NOOP("AccountKind", "Savings"),
      QT_TRANSLATE_NOOP("AccountKind", "Deposit, savings account"), u"building.columns.fill",
      AccountGroup::savings, false},
@@ -35,10 +36,11 @@ constexpr KindFacts kFacts[] = {
      QT_TRANSLATE_NOOP("AccountKind", "Brokerage, crypto, funds"), u"chart.line.uptrend.xyaxis",
      AccountGroup::investments, false},
     {AccountKind::loan, u"loan", QT_TRANSLATE_NOOP("AccountKind", "Loan"),
-     QT_TRANSLATE_NOOP("AccountKind", "Mortgage, car loan, money owed"), u"house.fill", AccountGroup::credit,
-     true},
+     QT_TRANSLATE_NOOP("AccountKind", "Mortgage, car loan, money owed"), u"house.fill",
+     AccountGroup::credit, true},
     {AccountKind::other, u"other", QT_TRANSLATE_NOOP("AccountKind", "Other"),
-     QT_TRANSLATE_NOOP("AccountKind", "Anything else"), u"wallet.bifold.fill", AccountGroup::cash, false},
+     QT_TRANSLATE_NOOP("AccountKind", "Anything else"), u"wallet.bifold.fill", AccountGroup::cash,
+     false},
 };
 
 const KindFacts& facts(AccountKind kind) noexcept
@@ -51,7 +53,10 @@ const KindFacts& facts(AccountKind kind) noexcept
 
 } // namespace
 
-QString rawValue(AccountKind kind) { return QString::fromUtf16(facts(kind).raw); }
+QString rawValue(AccountKind kind)
+{
+    return QString::fromUtf16(facts(kind).raw);
+}
 
 std::optional<AccountKind> accountKindFromRaw(QStringView raw)
 {
@@ -87,17 +92,29 @@ AccountKind accountKindFromStored(QStringView kindRaw, QStringView groupRaw, QSt
     return AccountKind::checking;
 }
 
-QString title(AccountKind kind) { return QCoreApplication::translate("AccountKind", facts(kind).title); }
+QString title(AccountKind kind)
+{
+    return QCoreApplication::translate("AccountKind", facts(kind).title);
+}
 
 QString description(AccountKind kind)
 {
     return QCoreApplication::translate("AccountKind", facts(kind).description);
 }
 
-QString symbol(AccountKind kind) { return QString::fromUtf16(facts(kind).symbol); }
+QString symbol(AccountKind kind)
+{
+    return QString::fromUtf16(facts(kind).symbol);
+}
 
-AccountGroup group(AccountKind kind) noexcept { return facts(kind).group; }
+AccountGroup group(AccountKind kind) noexcept
+{
+    return facts(kind).group;
+}
 
-bool isCredit(AccountKind kind) noexcept { return facts(kind).isCredit; }
+bool isCredit(AccountKind kind) noexcept
+{
+    return facts(kind).isCredit;
+}
 
 } // namespace tallyra

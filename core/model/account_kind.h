@@ -19,7 +19,16 @@
 
 namespace tallyra {
 
-enum class AccountKind : std::uint8_t { cash, checking, savings, creditCard, investment, loan, other };
+enum class AccountKind : std::uint8_t
+{
+    cash,
+    checking,
+    savings,
+    creditCard,
+    investment,
+    loan,
+    other
+};
 
 inline constexpr std::array<AccountKind, 7> kAllAccountKinds = {
     AccountKind::cash,       AccountKind::checking, AccountKind::savings, AccountKind::creditCard,
@@ -33,7 +42,8 @@ inline constexpr std::array<AccountKind, 7> kAllAccountKinds = {
 // savings, credit and investments give savings, creditCard and investment;
 // bank gives checking; cash looks at the lower-cased name: "saving" →
 // savings, else "cash" or "wallet" → cash, else checking.
-[[nodiscard]] AccountKind accountKindFromStored(QStringView kindRaw, QStringView groupRaw, QStringView name);
+[[nodiscard]] AccountKind accountKindFromStored(QStringView kindRaw, QStringView groupRaw,
+                                                QStringView name);
 
 // "Cash", "Bank Account", …, translated.
 [[nodiscard]] QString title(AccountKind kind);

@@ -6,7 +6,8 @@ namespace tallyra {
 
 QString rawValue(AccountSource source)
 {
-    return source == AccountSource::monobank ? QStringLiteral("monobank") : QStringLiteral("manual");
+    return source == AccountSource::monobank ? QStringLiteral("monobank")
+                                             : QStringLiteral("manual");
 }
 
 std::optional<AccountSource> accountSourceFromRaw(QStringView raw)
@@ -24,8 +25,9 @@ AccountSource accountSourceFromStored(QStringView raw)
 
 QString title(AccountSource source)
 {
-    return source == AccountSource::monobank ? QCoreApplication::translate("AccountSource", "Monobank")
-                                             : QCoreApplication::translate("AccountSource", "Manual");
+    return source == AccountSource::monobank
+               ? QCoreApplication::translate("AccountSource", "Monobank")
+               : QCoreApplication::translate("AccountSource", "Manual");
 }
 
 } // namespace tallyra

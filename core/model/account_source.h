@@ -14,7 +14,11 @@
 
 namespace tallyra {
 
-enum class AccountSource : std::uint8_t { manual, monobank };
+enum class AccountSource : std::uint8_t
+{
+    manual,
+    monobank
+};
 
 inline constexpr std::array<AccountSource, 2> kAllAccountSources = {AccountSource::manual,
                                                                     AccountSource::monobank};

@@ -6,7 +6,13 @@ namespace tallyra {
 
 size_t qHash(const BalanceCheckpoint& c, size_t seed)
 {
-    return detail::HashBuilder(seed).add(c.id).add(c.accountID).add(c.date).add(c.balance).add(c.createdAt).result();
+    return detail::HashBuilder(seed)
+        .add(c.id)
+        .add(c.accountID)
+        .add(c.date)
+        .add(c.balance)
+        .add(c.createdAt)
+        .result();
 }
 
 } // namespace tallyra

@@ -15,9 +15,14 @@
 
 namespace tallyra {
 
-enum class BalanceMode : std::uint8_t { stayAbove, reachBy };
+enum class BalanceMode : std::uint8_t
+{
+    stayAbove,
+    reachBy
+};
 
-inline constexpr std::array<BalanceMode, 2> kAllBalanceModes = {BalanceMode::stayAbove, BalanceMode::reachBy};
+inline constexpr std::array<BalanceMode, 2> kAllBalanceModes = {BalanceMode::stayAbove,
+                                                                BalanceMode::reachBy};
 
 [[nodiscard]] QString rawValue(BalanceMode mode);
 // The case for an exact raw value; nothing for any other text.

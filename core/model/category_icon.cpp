@@ -4,15 +4,30 @@
 
 namespace tallyra {
 
-CategoryIcon::CategoryIcon() : m_kind(Kind::symbol), m_value(QString::fromUtf16(kFallbackCategorySymbol)) {}
+CategoryIcon::CategoryIcon()
+    : m_kind(Kind::symbol), m_value(QString::fromUtf16(kFallbackCategorySymbol))
+{
+}
 
-CategoryIcon CategoryIcon::symbol(QString name) { return CategoryIcon(Kind::symbol, std::move(name)); }
+CategoryIcon CategoryIcon::symbol(QString name)
+{
+    return CategoryIcon(Kind::symbol, std::move(name));
+}
 
-CategoryIcon CategoryIcon::emoji(QString text) { return CategoryIcon(Kind::emoji, std::move(text)); }
+CategoryIcon CategoryIcon::emoji(QString text)
+{
+    return CategoryIcon(Kind::emoji, std::move(text));
+}
 
-CategoryIcon CategoryIcon::image() { return CategoryIcon(Kind::image, QString()); }
+CategoryIcon CategoryIcon::image()
+{
+    return CategoryIcon(Kind::image, QString());
+}
 
-QString CategoryIcon::storedKind() const { return rawValue(m_kind); }
+QString CategoryIcon::storedKind() const
+{
+    return rawValue(m_kind);
+}
 
 QString rawValue(CategoryIcon::Kind kind)
 {

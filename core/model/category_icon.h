@@ -23,7 +23,12 @@ inline constexpr char16_t kFallbackCategorySymbol[] = u"questionmark";
 class CategoryIcon
 {
 public:
-    enum class Kind : std::uint8_t { symbol, emoji, image };
+    enum class Kind : std::uint8_t
+    {
+        symbol,
+        emoji,
+        image
+    };
 
     // The fallback symbol, "questionmark".
     CategoryIcon();

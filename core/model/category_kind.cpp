@@ -4,11 +4,14 @@
 
 namespace tallyra {
 
-static_assert(static_cast<int>(CategoryKind::expense) == static_cast<int>(EntryKind::expense)
-              && static_cast<int>(CategoryKind::income) == static_cast<int>(EntryKind::income)
-              && static_cast<int>(CategoryKind::transfer) == static_cast<int>(EntryKind::transfer));
+static_assert(static_cast<int>(CategoryKind::expense) == static_cast<int>(EntryKind::expense) &&
+              static_cast<int>(CategoryKind::income) == static_cast<int>(EntryKind::income) &&
+              static_cast<int>(CategoryKind::transfer) == static_cast<int>(EntryKind::transfer));
 
-QString rawValue(CategoryKind kind) { return rawValue(toEntryKind(kind)); }
+QString rawValue(CategoryKind kind)
+{
+    return rawValue(toEntryKind(kind));
+}
 
 std::optional<CategoryKind> categoryKindFromRaw(QStringView raw)
 {
@@ -17,7 +20,10 @@ std::optional<CategoryKind> categoryKindFromRaw(QStringView raw)
     return std::nullopt;
 }
 
-CategoryKind categoryKindFromStored(QStringView raw) { return toCategoryKind(entryKindFromStored(raw)); }
+CategoryKind categoryKindFromStored(QStringView raw)
+{
+    return toCategoryKind(entryKindFromStored(raw));
+}
 
 QString title(CategoryKind kind)
 {

@@ -17,10 +17,15 @@
 
 namespace tallyra {
 
-enum class CategoryKind : std::uint8_t { expense, income, transfer };
+enum class CategoryKind : std::uint8_t
+{
+    expense,
+    income,
+    transfer
+};
 
-inline constexpr std::array<CategoryKind, 3> kAllCategoryKinds = {CategoryKind::expense, CategoryKind::income,
-                                                                  CategoryKind::transfer};
+inline constexpr std::array<CategoryKind, 3> kAllCategoryKinds = {
+    CategoryKind::expense, CategoryKind::income, CategoryKind::transfer};
 
 [[nodiscard]] QString rawValue(CategoryKind kind);
 // The case for an exact raw value; nothing for any other text.

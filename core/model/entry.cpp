@@ -6,10 +6,10 @@ namespace tallyra {
 
 // Every byte of an Entry is a field: a new field must find a place that
 // keeps it so (see the layout note in the header).
-static_assert(sizeof(Entry) == sizeof(QDateTime) + sizeof(Money) + sizeof(std::optional<Money>)
-                                   + 3 * sizeof(QString) + 2 * sizeof(std::optional<QString>)
-                                   + sizeof(EntryId) + 3 * sizeof(std::optional<AccountId>)
-                                   + 4 * sizeof(bool));
+static_assert(sizeof(Entry) == sizeof(QDateTime) + sizeof(Money) + sizeof(std::optional<Money>) +
+                                   3 * sizeof(QString) + 2 * sizeof(std::optional<QString>) +
+                                   sizeof(EntryId) + 3 * sizeof(std::optional<AccountId>) +
+                                   4 * sizeof(bool));
 
 size_t qHash(const Entry& e, size_t seed)
 {

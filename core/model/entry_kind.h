@@ -14,7 +14,12 @@
 
 namespace tallyra {
 
-enum class EntryKind : std::uint8_t { expense, income, transfer };
+enum class EntryKind : std::uint8_t
+{
+    expense,
+    income,
+    transfer
+};
 
 // Every case, in the order the user sees them.
 inline constexpr std::array<EntryKind, 3> kAllEntryKinds = {EntryKind::expense, EntryKind::income,

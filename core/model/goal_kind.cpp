@@ -25,7 +25,10 @@ std::optional<GoalKind> goalKindFromRaw(QStringView raw)
     return std::nullopt;
 }
 
-GoalKind goalKindFromStored(QStringView raw) { return goalKindFromRaw(raw).value_or(GoalKind::saving); }
+GoalKind goalKindFromStored(QStringView raw)
+{
+    return goalKindFromRaw(raw).value_or(GoalKind::saving);
+}
 
 QString title(GoalKind kind)
 {

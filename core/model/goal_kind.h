@@ -14,7 +14,12 @@
 
 namespace tallyra {
 
-enum class GoalKind : std::uint8_t { saving, balance, challenge };
+enum class GoalKind : std::uint8_t
+{
+    saving,
+    balance,
+    challenge
+};
 
 inline constexpr std::array<GoalKind, 3> kAllGoalKinds = {GoalKind::saving, GoalKind::balance,
                                                           GoalKind::challenge};

@@ -20,8 +20,7 @@ class HashBuilder
 public:
     explicit HashBuilder(size_t seed) noexcept : m_hash(seed) {}
 
-    template <class T>
-    HashBuilder& add(const T& value)
+    template <class T> HashBuilder& add(const T& value)
     {
         using ::qHash;
         if constexpr (std::is_enum_v<T>)
@@ -31,8 +30,7 @@ public:
         return *this;
     }
 
-    template <class T>
-    HashBuilder& add(const std::optional<T>& value)
+    template <class T> HashBuilder& add(const std::optional<T>& value)
     {
         mix(value.has_value() ? 1 : 0);
         if (value)
@@ -51,7 +49,10 @@ public:
     [[nodiscard]] size_t result() const noexcept { return m_hash; }
 
 private:
-    void mix(size_t value) noexcept { m_hash ^= value + 0x9e3779b97f4a7c15ULL + (m_hash << 6) + (m_hash >> 2); }
+    void mix(size_t value) noexcept
+    {
+        m_hash ^= value + 0x9e3779b97f4a7c15ULL + (m_hash << 6) + (m_hash >> 2);
+    }
 
     size_t m_hash;
 };

@@ -25,6 +25,9 @@ QString tagsToText(const QStringList& tags)
     return text;
 }
 
-Decimal interestRateFromBP(std::int64_t basisPoints) { return Decimal::fromMinor(basisPoints, 2); }
+Decimal interestRateFromBP(std::int64_t basisPoints)
+{
+    return Decimal::fromMinor(basisPoints, 2);
+}
 
 } // namespace tallyra

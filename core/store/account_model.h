@@ -34,7 +34,8 @@ struct AccountModel
 {
     // Every stored attribute in stored column order, for predicates and
     // sorting. Pictures can only be tested for null.
-    enum class Field : std::uint8_t {
+    enum class Field : std::uint8_t
+    {
         id,
         name,
         groupRaw,
@@ -84,7 +85,10 @@ struct AccountModel
 
     // The repaired readings of the raw texts (see model/).
     [[nodiscard]] AccountGroup group() const { return accountGroupFromStored(groupRaw); }
-    [[nodiscard]] AccountKind kind() const { return accountKindFromStored(kindRaw, groupRaw, name); }
+    [[nodiscard]] AccountKind kind() const
+    {
+        return accountKindFromStored(kindRaw, groupRaw, name);
+    }
     [[nodiscard]] AccountSource source() const { return accountSourceFromStored(sourceRaw); }
 
     friend bool operator==(const AccountModel& a, const AccountModel& b) = default;

@@ -18,7 +18,14 @@ namespace tallyra {
 
 struct BalanceCheckpointModel
 {
-    enum class Field : std::uint8_t { id, date, balanceMinor, createdAt, account };
+    enum class Field : std::uint8_t
+    {
+        id,
+        date,
+        balanceMinor,
+        createdAt,
+        account
+    };
     using Id = CheckpointId;
 
     std::int64_t objectID = 0;
@@ -28,7 +35,8 @@ struct BalanceCheckpointModel
     QDateTime createdAt;
     std::optional<std::int64_t> account;
 
-    friend bool operator==(const BalanceCheckpointModel& a, const BalanceCheckpointModel& b) = default;
+    friend bool operator==(const BalanceCheckpointModel& a,
+                           const BalanceCheckpointModel& b) = default;
 };
 
 } // namespace tallyra

@@ -18,7 +18,14 @@ namespace tallyra {
 
 struct BudgetModel
 {
-    enum class Field : std::uint8_t { id, name, emoji, limitMinor, order };
+    enum class Field : std::uint8_t
+    {
+        id,
+        name,
+        emoji,
+        limitMinor,
+        order
+    };
     using Id = BudgetId;
 
     std::int64_t objectID = 0;

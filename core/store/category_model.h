@@ -28,7 +28,8 @@ namespace tallyra {
 
 struct CategoryModel
 {
-    enum class Field : std::uint8_t {
+    enum class Field : std::uint8_t
+    {
         id,
         name,
         kindRaw,

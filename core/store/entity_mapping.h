@@ -31,7 +31,15 @@
 
 namespace tallyra::store_detail {
 
-enum class ColumnKind : std::uint8_t { integer, boolean, text, instant, uuid, picture };
+enum class ColumnKind : std::uint8_t
+{
+    integer,
+    boolean,
+    text,
+    instant,
+    uuid,
+    picture
+};
 
 struct ColumnInfo
 {
@@ -48,53 +56,43 @@ struct JoinInfo
     const char* memberColumn;
 };
 
-template <class Model>
-struct Entity;
+template <class Model> struct Entity;
 
-template <class T>
-struct KindOf;
+template <class T> struct KindOf;
 template <class Tag>
 struct KindOf<TypedId<Tag>> : std::integral_constant<ColumnKind, ColumnKind::uuid>
 {
 };
-template <>
-struct KindOf<QString> : std::integral_constant<ColumnKind, ColumnKind::text>
+template <> struct KindOf<QString> : std::integral_constant<ColumnKind, ColumnKind::text>
 {
 };
-template <>
-struct KindOf<std::int64_t> : std::integral_constant<ColumnKind, ColumnKind::integer>
+template <> struct KindOf<std::int64_t> : std::integral_constant<ColumnKind, ColumnKind::integer>
 {
 };
-template <>
-struct KindOf<bool> : std::integral_constant<ColumnKind, ColumnKind::boolean>
+template <> struct KindOf<bool> : std::integral_constant<ColumnKind, ColumnKind::boolean>
 {
 };
-template <>
-struct KindOf<QDateTime> : std::integral_constant<ColumnKind, ColumnKind::instant>
+template <> struct KindOf<QDateTime> : std::integral_constant<ColumnKind, ColumnKind::instant>
 {
 };
 template <>
 struct KindOf<std::optional<QByteArray>> : std::integral_constant<ColumnKind, ColumnKind::picture>
 {
 };
-template <class T>
-struct KindOf<std::optional<T>> : KindOf<T>
+template <class T> struct KindOf<std::optional<T>> : KindOf<T>
 {
 };
 
-template <class T>
-inline constexpr bool kIsOptional = false;
-template <class T>
-inline constexpr bool kIsOptional<std::optional<T>> = true;
+template <class T> inline constexpr bool kIsOptional = false;
+template <class T> inline constexpr bool kIsOptional<std::optional<T>> = true;
 
-template <>
-struct Entity<AccountModel>
+template <> struct Entity<AccountModel>
 {
     static constexpr char table[] = "AccountModel";
+    static constexpr bool hasLinks = false;
     static constexpr const JoinInfo* join = nullptr;
 
-    template <class Self, class V>
-    static void visit(Self& m, V&& v)
+    template <class Self, class V> static void visit(Self& m, V&& v)
     {
         v("id", m.id);
         v("name", m.name);
@@ -119,14 +117,13 @@ struct Entity<AccountModel>
     }
 };
 
-template <>
-struct Entity<CategoryModel>
+template <> struct Entity<CategoryModel>
 {
     static constexpr char table[] = "CategoryModel";
+    static constexpr bool hasLinks = false;
     static constexpr const JoinInfo* join = nullptr;
 
-    template <class Self, class V>
-    static void visit(Self& m, V&& v)
+    template <class Self, class V> static void visit(Self& m, V&& v)
     {
         v("id", m.id);
         v("name", m.name);
@@ -141,14 +138,13 @@ struct Entity<CategoryModel>
     }
 };
 
-template <>
-struct Entity<TransactionModel>
+template <> struct Entity<TransactionModel>
 {
     static constexpr char table[] = "TransactionModel";
+    static constexpr bool hasLinks = false;
     static constexpr const JoinInfo* join = nullptr;
 
-    template <class Self, class V>
-    static void visit(Self& m, V&& v)
+    template <class Self, class V> static void visit(Self& m, V&& v)
     {
         v("id", m.id);
         v("date", m.date);
@@ -176,14 +172,13 @@ struct Entity<TransactionModel>
 inline constexpr JoinInfo kBudgetCategories{"BudgetModel_categories", "budget", "category"};
 inline constexpr JoinInfo kGoalAccounts{"GoalModel_accounts", "goal", "account"};
 
-template <>
-struct Entity<BudgetModel>
+template <> struct Entity<BudgetModel>
 {
     static constexpr char table[] = "BudgetModel";
+    static constexpr bool hasLinks = true;
     static constexpr const JoinInfo* join = &kBudgetCategories;
 
-    template <class Self, class V>
-    static void visit(Self& m, V&& v)
+    template <class Self, class V> static void visit(Self& m, V&& v)
     {
         v("id", m.id);
         v("name", m.name);
@@ -191,21 +186,16 @@ struct Entity<BudgetModel>
         v("limitMinor", m.limitMinor);
         v("order", m.order);
     }
-    template <class Self>
-    static auto& links(Self& m)
-    {
-        return m.categories;
-    }
+    template <class Self> static auto& links(Self& m) { return m.categories; }
 };
 
-template <>
-struct Entity<GoalModel>
+template <> struct Entity<GoalModel>
 {
     static constexpr char table[] = "GoalModel";
+    static constexpr bool hasLinks = true;
     static constexpr const JoinInfo* join = &kGoalAccounts;
 
-    template <class Self, class V>
-    static void visit(Self& m, V&& v)
+    template <class Self, class V> static void visit(Self& m, V&& v)
     {
         v("id", m.id);
         v("kindRaw", m.kindRaw);
@@ -222,21 +212,16 @@ struct Entity<GoalModel>
         v("endDate", m.endDate);
         v("category", m.category);
     }
-    template <class Self>
-    static auto& links(Self& m)
-    {
-        return m.accounts;
-    }
+    template <class Self> static auto& links(Self& m) { return m.accounts; }
 };
 
-template <>
-struct Entity<BalanceCheckpointModel>
+template <> struct Entity<BalanceCheckpointModel>
 {
     static constexpr char table[] = "BalanceCheckpointModel";
+    static constexpr bool hasLinks = false;
     static constexpr const JoinInfo* join = nullptr;
 
-    template <class Self, class V>
-    static void visit(Self& m, V&& v)
+    template <class Self, class V> static void visit(Self& m, V&& v)
     {
         v("id", m.id);
         v("date", m.date);
@@ -247,8 +232,7 @@ struct Entity<BalanceCheckpointModel>
 };
 
 // The entity's columns in order (without Z_PK), read once from its visit list.
-template <class Model>
-const QList<ColumnInfo>& columns()
+template <class Model> const QList<ColumnInfo>& columns()
 {
     static const QList<ColumnInfo> list = [] {
         QList<ColumnInfo> result;

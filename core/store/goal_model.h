@@ -23,7 +23,8 @@ namespace tallyra {
 
 struct GoalModel
 {
-    enum class Field : std::uint8_t {
+    enum class Field : std::uint8_t
+    {
         id,
         kindRaw,
         name,

@@ -28,8 +28,7 @@ namespace {
 // Accounts and categories by Z_PK. Row identities count up from 1 with few
 // gaps, so a vector is the fastest map; the odd identity beyond the dense
 // range (a table that once held far more rows) goes to a hash.
-template <class T>
-class RowTable
+template <class T> class RowTable
 {
 public:
     void insert(std::int64_t rowID, T value)
@@ -63,8 +62,7 @@ private:
 // Payees and tag lists repeat a lot across a ledger; sharing one string per
 // distinct text saves an allocation and memory per transaction. Unique
 // texts stop being remembered past a bound.
-template <class Value, class Make>
-class Interner
+template <class Value, class Make> class Interner
 {
 public:
     explicit Interner(Make make) : m_make(std::move(make)) {}
@@ -88,8 +86,7 @@ private:
     QHash<QByteArray, Value> m_values;
 };
 
-template <class Value, class Make>
-Interner<Value, Make> makeInterner(Make make)
+template <class Value, class Make> Interner<Value, Make> makeInterner(Make make)
 {
     return Interner<Value, Make>(std::move(make));
 }
@@ -120,7 +117,8 @@ public:
     [[nodiscard]] std::int32_t find(std::int64_t row) const
     {
         if (m_dense && row >= 0)
-            return static_cast<size_t>(row) < m_byRow.size() ? m_byRow[static_cast<size_t>(row)] : -1;
+            return static_cast<size_t>(row) < m_byRow.size() ? m_byRow[static_cast<size_t>(row)]
+                                                             : -1;
         return m_sparse.value(row, -1);
     }
 
@@ -160,7 +158,10 @@ public:
             return std::nullopt;
         return integer(c);
     }
-    [[nodiscard]] const char* bytes(int c) const { return reinterpret_cast<const char*>(sqlite3_column_text(m_s, c)); }
+    [[nodiscard]] const char* bytes(int c) const
+    {
+        return reinterpret_cast<const char*>(sqlite3_column_text(m_s, c));
+    }
     [[nodiscard]] int size(int c) const { return sqlite3_column_bytes(m_s, c); }
     [[nodiscard]] QString text(int c) const
     {
@@ -205,9 +206,7 @@ class Reader
 {
 public:
     Reader(Connection& connection, PictureStore& pictures)
-        : m_db(connection)
-        , m_pictures(pictures)
-        , m_mainCurrency(Currency::main())
+        : m_db(connection), m_pictures(pictures), m_mainCurrency(Currency::main())
     {
     }
 
@@ -231,8 +230,7 @@ private:
     };
 
     // Steps the statement through its rows, calling onRow for each.
-    template <class OnRow>
-    void each(const QByteArray& sql, OnRow&& onRow)
+    template <class OnRow> void each(const QByteArray& sql, OnRow&& onRow)
     {
         auto statement = m_db.cached(sql);
         sqlite3_stmt* s = statement->handle();
@@ -253,34 +251,35 @@ private:
 
     void readAccounts(QList<Account>& accounts)
     {
-        each(R"(SELECT "Z_PK", "id", "name", "groupRaw", "detail", "colorHex", "sfSymbol", "currency",
+        each(
+            R"(SELECT "Z_PK", "id", "name", "groupRaw", "detail", "colorHex", "sfSymbol", "currency",
                 "openingBalanceMinor", "sourceRaw", "order", "isArchived", "kindRaw", "creditLimitMinor",
                 "statementDay", "paymentDueDay", "interestRateBP", "iconImage", "iconEmoji"
              FROM "AccountModel" ORDER BY "Z_PK")",
-             [&](const Row& r) {
-                 Account& a = accounts.emplace_back();
-                 a.id = AccountId(r.uuid(1));
-                 a.name = r.text(2);
-                 const QString groupRaw = r.text(3);
-                 a.detail = r.text(4);
-                 a.colorHex = r.text(5);
-                 a.sfSymbol = r.text(6);
-                 a.currency = r.text(7);
-                 a.openingBalance = storedMoney(r.integer(8), a.currency);
-                 a.source = accountSourceFromStored(r.text(9));
-                 a.order = r.integer(10);
-                 a.isArchived = r.boolean(11);
-                 a.kind = accountKindFromStored(r.text(12), groupRaw, a.name);
-                 if (const auto limit = r.optionalInteger(13))
-                     a.creditLimit = storedMoney(*limit, a.currency);
-                 a.statementDay = r.optionalInteger(14);
-                 a.paymentDueDay = r.optionalInteger(15);
-                 if (const auto rate = r.optionalInteger(16))
-                     a.interestRate = interestRateFromBP(*rate);
-                 a.iconImage = picture(r, 17);
-                 a.iconEmoji = r.optionalText(18);
-                 m_accounts.insert(r.integer(0), AccountLink{a.id, a.currency});
-             });
+            [&](const Row& r) {
+                Account& a = accounts.emplace_back();
+                a.id = AccountId(r.uuid(1));
+                a.name = r.text(2);
+                const QString groupRaw = r.text(3);
+                a.detail = r.text(4);
+                a.colorHex = r.text(5);
+                a.sfSymbol = r.text(6);
+                a.currency = r.text(7);
+                a.openingBalance = storedMoney(r.integer(8), a.currency);
+                a.source = accountSourceFromStored(r.text(9));
+                a.order = r.integer(10);
+                a.isArchived = r.boolean(11);
+                a.kind = accountKindFromStored(r.text(12), groupRaw, a.name);
+                if (const auto limit = r.optionalInteger(13))
+                    a.creditLimit = storedMoney(*limit, a.currency);
+                a.statementDay = r.optionalInteger(14);
+                a.paymentDueDay = r.optionalInteger(15);
+                if (const auto rate = r.optionalInteger(16))
+                    a.interestRate = interestRateFromBP(*rate);
+                a.iconImage = picture(r, 17);
+                a.iconEmoji = r.optionalText(18);
+                m_accounts.insert(r.integer(0), AccountLink{a.id, a.currency});
+            });
     }
 
     void readCategories(QList<CategoryItem>& categories)
@@ -288,21 +287,22 @@ private:
         // Parents can come after their children in store order, so they are
         // linked once every category is known.
         std::vector<std::optional<std::int64_t>> parents;
-        each(R"(SELECT "Z_PK", "id", "name", "kindRaw", "colorHex", "iconKind", "iconValue", "iconImage",
+        each(
+            R"(SELECT "Z_PK", "id", "name", "kindRaw", "colorHex", "iconKind", "iconValue", "iconImage",
                 "order", "parent"
              FROM "CategoryModel" ORDER BY "Z_PK")",
-             [&](const Row& r) {
-                 CategoryItem& c = categories.emplace_back();
-                 c.id = CategoryId(r.uuid(1));
-                 c.name = r.text(2);
-                 c.kind = categoryKindFromStored(r.text(3));
-                 c.colorHex = r.text(4);
-                 c.icon = categoryIconFromStored(r.text(5), r.text(6));
-                 c.iconImage = picture(r, 7);
-                 c.order = r.integer(8);
-                 parents.push_back(r.optionalInteger(9));
-                 m_categories.insert(r.integer(0), c.id);
-             });
+            [&](const Row& r) {
+                CategoryItem& c = categories.emplace_back();
+                c.id = CategoryId(r.uuid(1));
+                c.name = r.text(2);
+                c.kind = categoryKindFromStored(r.text(3));
+                c.colorHex = r.text(4);
+                c.icon = categoryIconFromStored(r.text(5), r.text(6));
+                c.iconImage = picture(r, 7);
+                c.order = r.integer(8);
+                parents.push_back(r.optionalInteger(9));
+                m_categories.insert(r.integer(0), c.id);
+            });
         for (qsizetype i = 0; i < categories.size(); ++i)
             if (const auto& parent = parents[static_cast<size_t>(i)])
                 if (const CategoryId* id = m_categories.find(*parent))
@@ -326,56 +326,62 @@ private:
         Entry* const placed = entries.data();
 
         auto payees = makeInterner<QString>([](QString text) { return text; });
-        auto tags = makeInterner<QStringList>([](const QString& text) { return tagsFromText(text); });
-        each(R"(SELECT "Z_PK", "id", "date", "hasTime", "kindRaw", "amountMinor", "toAmountMinor", "payee", "note",
+        auto tags =
+            makeInterner<QStringList>([](const QString& text) { return tagsFromText(text); });
+        each(
+            R"(SELECT "Z_PK", "id", "date", "hasTime", "kindRaw", "amountMinor", "toAmountMinor", "payee", "note",
                 "tagsText", "cleared", "hasReceipt", "contactName", "contactIdentifier", "account", "toAccount",
                 "category"
              FROM "TransactionModel")",
-             [&](const Row& r) {
-                 const std::int32_t position = positions.find(r.integer(0));
-                 if (position < 0)
-                     return;
-                 Entry& e = placed[position];
-                 // Z_PK is never 0, so 0 (what NULL reads as) is "no related object".
-                 const std::int64_t accountRow = r.integer(14);
-                 const std::int64_t toAccountRow = r.integer(15);
-                 const std::int64_t categoryRow = r.integer(16);
-                 const AccountLink* account = accountRow != 0 ? m_accounts.find(accountRow) : nullptr;
-                 const AccountLink* toAccount = toAccountRow != 0 ? m_accounts.find(toAccountRow) : nullptr;
-                 e.id = EntryId(r.uuid(1));
-                 e.date = QDateTime::fromMSecsSinceEpoch(r.integer(2), Qt::UTC);
-                 e.hasTime = r.boolean(3);
-                 e.kind = entryKindFromStoredUtf8(r.bytes(4), r.size(4));
-                 e.amount.minor = Money::clamped(r.integer(5));
-                 e.amount.currency = account != nullptr ? account->currency : m_mainCurrency;
-                 if (!r.isNull(6))
-                     e.toAmount = Money{Money::clamped(r.integer(6)),
-                                        toAccount != nullptr ? toAccount->currency : e.amount.currency};
-                 e.payee = payees.get(r.bytes(7), r.size(7));
-                 e.note = r.text(8);
-                 e.tags = tags.get(r.bytes(9), r.size(9));
-                 e.cleared = r.boolean(10);
-                 e.hasReceipt = r.boolean(11);
-                 if (const char* name = r.bytes(12))
-                     e.contactName = QString::fromUtf8(name, r.size(12));
-                 if (const char* identifier = r.bytes(13))
-                     e.contactIdentifier = QString::fromUtf8(identifier, r.size(13));
-                 if (account != nullptr)
-                     e.accountID = account->id;
-                 if (toAccount != nullptr)
-                     e.toAccountID = toAccount->id;
-                 if (categoryRow != 0)
-                     if (const CategoryId* category = m_categories.find(categoryRow))
-                         e.categoryID = *category;
-             });
+            [&](const Row& r) {
+                const std::int32_t position = positions.find(r.integer(0));
+                if (position < 0)
+                    return;
+                Entry& e = placed[position];
+                // Z_PK is never 0, so 0 (what NULL reads as) is "no related object".
+                const std::int64_t accountRow = r.integer(14);
+                const std::int64_t toAccountRow = r.integer(15);
+                const std::int64_t categoryRow = r.integer(16);
+                const AccountLink* account =
+                    accountRow != 0 ? m_accounts.find(accountRow) : nullptr;
+                const AccountLink* toAccount =
+                    toAccountRow != 0 ? m_accounts.find(toAccountRow) : nullptr;
+                e.id = EntryId(r.uuid(1));
+                e.date = QDateTime::fromMSecsSinceEpoch(r.integer(2), Qt::UTC);
+                e.hasTime = r.boolean(3);
+                e.kind = entryKindFromStoredUtf8(r.bytes(4), r.size(4));
+                e.amount.minor = Money::clamped(r.integer(5));
+                e.amount.currency = account != nullptr ? account->currency : m_mainCurrency;
+                if (!r.isNull(6))
+                    e.toAmount =
+                        Money{Money::clamped(r.integer(6)),
+                              toAccount != nullptr ? toAccount->currency : e.amount.currency};
+                e.payee = payees.get(r.bytes(7), r.size(7));
+                e.note = r.text(8);
+                e.tags = tags.get(r.bytes(9), r.size(9));
+                e.cleared = r.boolean(10);
+                e.hasReceipt = r.boolean(11);
+                if (const char* name = r.bytes(12))
+                    e.contactName = QString::fromUtf8(name, r.size(12));
+                if (const char* identifier = r.bytes(13))
+                    e.contactIdentifier = QString::fromUtf8(identifier, r.size(13));
+                if (account != nullptr)
+                    e.accountID = account->id;
+                if (toAccount != nullptr)
+                    e.toAccountID = toAccount->id;
+                if (categoryRow != 0)
+                    if (const CategoryId* category = m_categories.find(categoryRow))
+                        e.categoryID = *category;
+            });
     }
 
     // The ordered members of every owner in a join table.
-    QHash<std::int64_t, QList<std::int64_t>> links(const char* table, const char* owner, const char* member)
+    QHash<std::int64_t, QList<std::int64_t>> links(const char* table, const char* owner,
+                                                   const char* member)
     {
         QHash<std::int64_t, QList<std::int64_t>> result;
-        each(QByteArray("SELECT \"") + owner + "\", \"" + member + "\" FROM \"" + table + "\" ORDER BY \"" + owner
-                 + "\", \"position\"",
+        each(QByteArray("SELECT \"") + owner + "\", \"" + member + "\" FROM \"" + table +
+                 "\" ORDER BY \"" + owner + "\", \"position\"",
              [&](const Row& r) { result[r.integer(0)].append(r.integer(1)); });
         return result;
     }
@@ -383,48 +389,50 @@ private:
     void readBudgets(QList<Budget>& budgets)
     {
         const auto members = links("BudgetModel_categories", "budget", "category");
-        each(R"(SELECT "Z_PK", "id", "name", "emoji", "limitMinor", "order" FROM "BudgetModel" ORDER BY "Z_PK")",
-             [&](const Row& r) {
-                 Budget& b = budgets.emplace_back();
-                 b.id = BudgetId(r.uuid(1));
-                 b.name = r.text(2);
-                 b.emoji = r.optionalText(3);
-                 b.limit = storedMoney(r.integer(4), m_mainCurrency);
-                 b.order = r.integer(5);
-                 for (const std::int64_t category : members.value(r.integer(0)))
-                     if (const CategoryId* id = m_categories.find(category))
-                         b.categoryIDs.append(*id);
-             });
+        each(
+            R"(SELECT "Z_PK", "id", "name", "emoji", "limitMinor", "order" FROM "BudgetModel" ORDER BY "Z_PK")",
+            [&](const Row& r) {
+                Budget& b = budgets.emplace_back();
+                b.id = BudgetId(r.uuid(1));
+                b.name = r.text(2);
+                b.emoji = r.optionalText(3);
+                b.limit = storedMoney(r.integer(4), m_mainCurrency);
+                b.order = r.integer(5);
+                for (const std::int64_t category : members.value(r.integer(0)))
+                    if (const CategoryId* id = m_categories.find(category))
+                        b.categoryIDs.append(*id);
+            });
     }
 
     void readGoals(QList<Goal>& goals)
     {
         const auto members = links("GoalModel_accounts", "goal", "account");
-        each(R"(SELECT "Z_PK", "id", "kindRaw", "name", "emoji", "order", "targetMinor", "assignedMinor",
+        each(
+            R"(SELECT "Z_PK", "id", "kindRaw", "name", "emoji", "order", "targetMinor", "assignedMinor",
                 "monthlyMinor", "deadline", "balanceModeRaw", "allAccounts", "startDate", "endDate", "category"
              FROM "GoalModel" ORDER BY "Z_PK")",
-             [&](const Row& r) {
-                 Goal& g = goals.emplace_back();
-                 g.id = GoalId(r.uuid(1));
-                 g.kind = goalKindFromStored(r.text(2));
-                 g.name = r.text(3);
-                 g.emoji = r.optionalText(4);
-                 g.order = r.integer(5);
-                 g.target = storedMoney(r.integer(6), m_mainCurrency);
-                 g.assigned = storedMoney(r.integer(7), m_mainCurrency);
-                 g.monthly = storedMoney(r.integer(8), m_mainCurrency);
-                 g.deadline = r.optionalInstant(9);
-                 g.balanceMode = balanceModeFromStored(r.text(10));
-                 g.allAccounts = r.boolean(11);
-                 g.startDate = r.optionalInstant(12);
-                 g.endDate = r.optionalInstant(13);
-                 if (!r.isNull(14))
-                     if (const CategoryId* category = m_categories.find(r.integer(14)))
-                         g.categoryID = *category;
-                 for (const std::int64_t account : members.value(r.integer(0)))
-                     if (const AccountLink* link = m_accounts.find(account))
-                         g.accountIDs.append(link->id);
-             });
+            [&](const Row& r) {
+                Goal& g = goals.emplace_back();
+                g.id = GoalId(r.uuid(1));
+                g.kind = goalKindFromStored(r.text(2));
+                g.name = r.text(3);
+                g.emoji = r.optionalText(4);
+                g.order = r.integer(5);
+                g.target = storedMoney(r.integer(6), m_mainCurrency);
+                g.assigned = storedMoney(r.integer(7), m_mainCurrency);
+                g.monthly = storedMoney(r.integer(8), m_mainCurrency);
+                g.deadline = r.optionalInstant(9);
+                g.balanceMode = balanceModeFromStored(r.text(10));
+                g.allAccounts = r.boolean(11);
+                g.startDate = r.optionalInstant(12);
+                g.endDate = r.optionalInstant(13);
+                if (!r.isNull(14))
+                    if (const CategoryId* category = m_categories.find(r.integer(14)))
+                        g.categoryID = *category;
+                for (const std::int64_t account : members.value(r.integer(0)))
+                    if (const AccountLink* link = m_accounts.find(account))
+                        g.accountIDs.append(link->id);
+            });
     }
 
     void readCheckpoints(QList<BalanceCheckpoint>& checkpoints)
@@ -435,8 +443,9 @@ private:
                  const AccountLink* account = r.isNull(4) ? nullptr : m_accounts.find(r.integer(4));
                  if (account == nullptr)
                      return;
-                 checkpoints.append(BalanceCheckpoint{CheckpointId(r.uuid(0)), account->id, r.instant(1),
-                                                      storedMoney(r.integer(2), account->currency), r.instant(3)});
+                 checkpoints.append(
+                     BalanceCheckpoint{CheckpointId(r.uuid(0)), account->id, r.instant(1),
+                                       storedMoney(r.integer(2), account->currency), r.instant(3)});
              });
     }
 

@@ -22,7 +22,12 @@ namespace tallyra {
 
 struct MirroringEvent
 {
-    enum class Type : std::uint8_t { setup, incoming, outgoing };
+    enum class Type : std::uint8_t
+    {
+        setup,
+        incoming,
+        outgoing
+    };
 
     // Shared by the start and the end report of one operation.
     QUuid id;
@@ -38,7 +43,14 @@ struct MirroringEvent
     friend bool operator==(const MirroringEvent& a, const MirroringEvent& b) = default;
 };
 
-enum class CloudAccountStatus : std::uint8_t { available, noAccount, restricted, temporarilyUnavailable, couldNotDetermine };
+enum class CloudAccountStatus : std::uint8_t
+{
+    available,
+    noAccount,
+    restricted,
+    temporarilyUnavailable,
+    couldNotDetermine
+};
 
 } // namespace tallyra
 

@@ -17,11 +17,15 @@ bool isPlainName(const QString& name)
 {
     // Names come from rows, which a damaged or foreign file could fill with
     // anything; never let one reach outside the folder.
-    return !name.isEmpty() && !name.contains(u'/') && !name.contains(u'\\') && name != u"." && name != u"..";
+    return !name.isEmpty() && !name.contains(u'/') && !name.contains(u'\\') && name != u"." &&
+           name != u"..";
 }
 } // namespace
 
-QString PictureStore::newName() { return QUuid::createUuid().toString(QUuid::WithoutBraces); }
+QString PictureStore::newName()
+{
+    return QUuid::createUuid().toString(QUuid::WithoutBraces);
+}
 
 std::optional<QByteArray> FolderPictureStore::read(const QString& name) const
 {
@@ -41,7 +45,8 @@ std::optional<QByteArray> FolderPictureStore::read(const QString& name) const
 void FolderPictureStore::write(const QString& name, const QByteArray& bytes)
 {
     if (!QDir().mkpath(m_folder))
-        throw StoreError(StoreError::Code::pictureFailed, QStringLiteral("can't create %1").arg(m_folder));
+        throw StoreError(StoreError::Code::pictureFailed,
+                         QStringLiteral("can't create %1").arg(m_folder));
     QSaveFile file(QDir(m_folder).filePath(name));
     if (!file.open(QIODevice::WriteOnly))
         throw StoreError(StoreError::Code::pictureFailed,
@@ -49,8 +54,9 @@ void FolderPictureStore::write(const QString& name, const QByteArray& bytes)
     if (file.write(bytes) != bytes.size() || !file.commit()) {
         const QString reason = file.errorString();
         file.cancelWriting();
-        const auto code = file.error() == QFileDevice::ResourceError ? StoreError::Code::diskFull
-                                                                      : StoreError::Code::pictureFailed;
+        const auto code = file.error() == QFileDevice::ResourceError
+                              ? StoreError::Code::diskFull
+                              : StoreError::Code::pictureFailed;
         throw StoreError(code, QStringLiteral("%1: %2").arg(file.fileName(), reason));
     }
 }

@@ -32,14 +32,33 @@ namespace tallyra {
 struct BudgetModel;
 struct GoalModel;
 
-enum class Comparison : std::uint8_t { equal, notEqual, less, lessOrEqual, greater, greaterOrEqual };
+enum class Comparison : std::uint8_t
+{
+    equal,
+    notEqual,
+    less,
+    lessOrEqual,
+    greater,
+    greaterOrEqual
+};
 
 namespace detail {
 
 // The shape of a predicate without its entity, as the store compiles it.
 struct PredicateNode
 {
-    enum class Op : std::uint8_t { all, compare, isNull, isNotNull, in, linkedTo, both, either, negation };
+    enum class Op : std::uint8_t
+    {
+        all,
+        compare,
+        isNull,
+        isNotNull,
+        in,
+        linkedTo,
+        both,
+        either,
+        negation
+    };
     // The field number of the object's identity (objectID) rather than an attribute.
     static constexpr int kObjectID = -1;
 
@@ -54,8 +73,7 @@ struct PredicateNode
 
 } // namespace detail
 
-template <class Model>
-class Predicate
+template <class Model> class Predicate
 {
 public:
     using Field = typename Model::Field;
@@ -68,8 +86,7 @@ public:
 
     [[nodiscard]] static Predicate idEquals(const Id& id) { return equals(Field::id, id); }
     // Objects whose id is one of ids (any range of ids; empty matches nothing).
-    template <std::ranges::input_range R>
-    [[nodiscard]] static Predicate idIn(const R& ids)
+    template <std::ranges::input_range R> [[nodiscard]] static Predicate idIn(const R& ids)
     {
         QList<StoreValue> values;
         for (const Id& id : ids)
@@ -78,8 +95,8 @@ public:
     }
     [[nodiscard]] static Predicate objectIDEquals(std::int64_t objectID)
     {
-        return make(detail::PredicateNode::Op::compare, detail::PredicateNode::kObjectID, Comparison::equal,
-                    objectID);
+        return make(detail::PredicateNode::Op::compare, detail::PredicateNode::kObjectID,
+                    Comparison::equal, objectID);
     }
     template <std::ranges::input_range R>
     [[nodiscard]] static Predicate objectIDIn(const R& objectIDs)
@@ -96,14 +113,21 @@ public:
 
     [[nodiscard]] static Predicate compare(Field field, Comparison comparison, StoreValue value)
     {
-        return make(detail::PredicateNode::Op::compare, static_cast<int>(field), comparison, std::move(value));
+        return make(detail::PredicateNode::Op::compare, static_cast<int>(field), comparison,
+                    std::move(value));
     }
-    [[nodiscard]] static Predicate equals(Field f, StoreValue v) { return compare(f, Comparison::equal, std::move(v)); }
+    [[nodiscard]] static Predicate equals(Field f, StoreValue v)
+    {
+        return compare(f, Comparison::equal, std::move(v));
+    }
     [[nodiscard]] static Predicate notEquals(Field f, StoreValue v)
     {
         return compare(f, Comparison::notEqual, std::move(v));
     }
-    [[nodiscard]] static Predicate less(Field f, StoreValue v) { return compare(f, Comparison::less, std::move(v)); }
+    [[nodiscard]] static Predicate less(Field f, StoreValue v)
+    {
+        return compare(f, Comparison::less, std::move(v));
+    }
     [[nodiscard]] static Predicate lessOrEqual(Field f, StoreValue v)
     {
         return compare(f, Comparison::lessOrEqual, std::move(v));
@@ -122,7 +146,8 @@ public:
     }
     [[nodiscard]] static Predicate isNotNull(Field f)
     {
-        return make(detail::PredicateNode::Op::isNotNull, static_cast<int>(f), Comparison::equal, {});
+        return make(detail::PredicateNode::Op::isNotNull, static_cast<int>(f), Comparison::equal,
+                    {});
     }
     // Objects whose attribute equals one of values (empty matches nothing).
     [[nodiscard]] static Predicate in(Field field, QList<StoreValue> values)
@@ -136,11 +161,12 @@ public:
     // Budgets listing the category, or goals listing the account, with
     // that objectID (the to-many relationships BudgetModel.categories and
     // GoalModel.accounts).
-    [[nodiscard]] static Predicate linkedTo(std::int64_t objectID)
-        requires(std::same_as<Model, BudgetModel> || std::same_as<Model, GoalModel>)
+    [[nodiscard]] static Predicate
+    linkedTo(std::int64_t objectID) requires(std::same_as<Model, BudgetModel> ||
+                                             std::same_as<Model, GoalModel>)
     {
-        return make(detail::PredicateNode::Op::linkedTo, detail::PredicateNode::kObjectID, Comparison::equal,
-                    objectID);
+        return make(detail::PredicateNode::Op::linkedTo, detail::PredicateNode::kObjectID,
+                    Comparison::equal, objectID);
     }
 
     friend Predicate operator&&(const Predicate& a, const Predicate& b)
@@ -162,9 +188,12 @@ public:
     [[nodiscard]] const detail::PredicateNode& node() const noexcept { return *m_node; }
 
 private:
-    explicit Predicate(std::shared_ptr<const detail::PredicateNode> node) : m_node(std::move(node)) {}
+    explicit Predicate(std::shared_ptr<const detail::PredicateNode> node) : m_node(std::move(node))
+    {
+    }
 
-    static Predicate make(detail::PredicateNode::Op op, int field, Comparison comparison, StoreValue value)
+    static Predicate make(detail::PredicateNode::Op op, int field, Comparison comparison,
+                          StoreValue value)
     {
         auto node = std::make_shared<detail::PredicateNode>();
         node->op = op;
@@ -185,12 +214,11 @@ private:
     std::shared_ptr<const detail::PredicateNode> m_node;
 };
 
-template <class Model>
-struct SortDescriptor
+template <class Model> struct SortDescriptor
 {
-    SortDescriptor(typename Model::Field sortField, bool sortAscending = true) // NOLINT: a field sorts ascending
-        : field(sortField)
-        , ascending(sortAscending)
+    SortDescriptor(typename Model::Field sortField,
+                   bool sortAscending = true) // NOLINT: a field sorts ascending
+        : field(sortField), ascending(sortAscending)
     {
     }
 
@@ -200,15 +228,12 @@ struct SortDescriptor
 
 // Objects matching predicate, ordered by sortedBy and then by objectID
 // (so the order is always fully determined), at most limit of them.
-template <class Model>
-struct FetchRequest
+template <class Model> struct FetchRequest
 {
     FetchRequest() = default;
     FetchRequest(Predicate<Model> matching, QList<SortDescriptor<Model>> sorted = {}, // NOLINT
                  std::optional<std::int64_t> atMost = std::nullopt)
-        : predicate(std::move(matching))
-        , sortedBy(std::move(sorted))
-        , limit(atMost)
+        : predicate(std::move(matching)), sortedBy(std::move(sorted)), limit(atMost)
     {
     }
 

@@ -9,7 +9,8 @@ RecordLinks::RecordLinks() : m_mainCurrency(Currency::main()) {}
 
 RecordLinks::RecordLinks(CurrencyCode mainCurrency) : m_mainCurrency(std::move(mainCurrency)) {}
 
-RecordLinks::RecordLinks(const QList<AccountModel>& accounts, const QList<CategoryModel>& categories)
+RecordLinks::RecordLinks(const QList<AccountModel>& accounts,
+                         const QList<CategoryModel>& categories)
     : RecordLinks()
 {
     for (const AccountModel& account : accounts)
@@ -23,7 +24,10 @@ void RecordLinks::addAccount(const AccountModel& account)
     m_accounts.insert(account.objectID, AccountLink{account.id, account.currency});
 }
 
-void RecordLinks::addCategory(const CategoryModel& category) { m_categories.insert(category.objectID, category.id); }
+void RecordLinks::addCategory(const CategoryModel& category)
+{
+    m_categories.insert(category.objectID, category.id);
+}
 
 const RecordLinks::AccountLink* RecordLinks::account(std::optional<std::int64_t> objectID) const
 {
@@ -91,9 +95,11 @@ Entry makeEntry(const TransactionModel& m, const RecordLinks& links)
     e.date = m.date;
     e.hasTime = m.hasTime;
     e.kind = m.kind();
-    e.amount = storedMoney(m.amountMinor, account != nullptr ? account->currency : links.mainCurrency());
+    e.amount =
+        storedMoney(m.amountMinor, account != nullptr ? account->currency : links.mainCurrency());
     if (m.toAmountMinor)
-        e.toAmount = storedMoney(*m.toAmountMinor, toAccount != nullptr ? toAccount->currency : e.amount.currency);
+        e.toAmount = storedMoney(*m.toAmountMinor,
+                                 toAccount != nullptr ? toAccount->currency : e.amount.currency);
     e.payee = m.payee;
     e.note = m.note;
     e.tags = tagsFromText(m.tagsText);
@@ -146,12 +152,14 @@ Goal makeGoal(const GoalModel& m, const RecordLinks& links)
     return g;
 }
 
-std::optional<BalanceCheckpoint> makeBalanceCheckpoint(const BalanceCheckpointModel& m, const RecordLinks& links)
+std::optional<BalanceCheckpoint> makeBalanceCheckpoint(const BalanceCheckpointModel& m,
+                                                       const RecordLinks& links)
 {
     const RecordLinks::AccountLink* account = links.account(m.account);
     if (account == nullptr)
         return std::nullopt;
-    return BalanceCheckpoint{m.id, account->id, m.date, storedMoney(m.balanceMinor, account->currency), m.createdAt};
+    return BalanceCheckpoint{m.id, account->id, m.date,
+                             storedMoney(m.balanceMinor, account->currency), m.createdAt};
 }
 
 } // namespace tallyra

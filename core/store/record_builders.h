@@ -75,7 +75,7 @@ private:
 [[nodiscard]] Budget makeBudget(const BudgetModel& model, const RecordLinks& links);
 [[nodiscard]] Goal makeGoal(const GoalModel& model, const RecordLinks& links);
 // None for a balance change without (a known) account.
-[[nodiscard]] std::optional<BalanceCheckpoint> makeBalanceCheckpoint(const BalanceCheckpointModel& model,
-                                                                     const RecordLinks& links);
+[[nodiscard]] std::optional<BalanceCheckpoint>
+makeBalanceCheckpoint(const BalanceCheckpointModel& model, const RecordLinks& links);
 
 } // namespace tallyra

@@ -177,7 +177,8 @@ QByteArray schemaFingerprint(Connection& connection)
 {
     // sqlite_ objects (automatic indexes) have no text of their own; they
     // follow from the tables' definitions.
-    auto statement = connection.prepare(R"(SELECT "type", "name", "tbl_name", "sql" FROM sqlite_schema
+    auto statement =
+        connection.prepare(R"(SELECT "type", "name", "tbl_name", "sql" FROM sqlite_schema
         WHERE "name" NOT LIKE 'sqlite\_%' ESCAPE '\' ORDER BY "type", "name")");
     QCryptographicHash hash(QCryptographicHash::Sha256);
     while (statement->step()) {
@@ -227,7 +228,8 @@ FileContent inspect(Connection& readOnly)
     }
 
     if (applicationID != 0 && applicationID != kApplicationID)
-        throw fail(StoreError::Code::notADataFile, QStringLiteral("application_id %1").arg(applicationID));
+        throw fail(StoreError::Code::notADataFile,
+                   QStringLiteral("application_id %1").arg(applicationID));
     if (objectCount == 0)
         return FileContent::empty;
     if (metadataTables == 0)
@@ -235,13 +237,16 @@ FileContent inspect(Connection& readOnly)
 
     const std::optional<QString> version = metadataValue(readOnly, "schemaVersion");
     if (version != QString::fromLatin1(kSchemaVersion))
-        throw fail(StoreError::Code::otherVersion,
-                   QStringLiteral("schema version %1").arg(version.value_or(QStringLiteral("(none)"))));
+        throw fail(
+            StoreError::Code::otherVersion,
+            QStringLiteral("schema version %1").arg(version.value_or(QStringLiteral("(none)"))));
     const std::optional<QString> recorded = metadataValue(readOnly, "schemaFingerprint");
     if (recorded != QString::fromLatin1(currentSchemaFingerprint()))
-        throw fail(StoreError::Code::otherVersion, QStringLiteral("recorded schema fingerprint differs"));
+        throw fail(StoreError::Code::otherVersion,
+                   QStringLiteral("recorded schema fingerprint differs"));
     if (schemaFingerprint(readOnly) != currentSchemaFingerprint())
-        throw fail(StoreError::Code::otherVersion, QStringLiteral("tables or indexes differ from schema 1.0.0"));
+        throw fail(StoreError::Code::otherVersion,
+                   QStringLiteral("tables or indexes differ from schema 1.0.0"));
     return FileContent::current;
 }
 
@@ -250,7 +255,8 @@ void createSchema(Connection& connection)
     connection.execute("BEGIN IMMEDIATE");
     try {
         createObjects(connection);
-        auto insert = connection.prepare(R"(INSERT INTO "TallyraMetadata" ("key", "value") VALUES (?, ?))");
+        auto insert =
+            connection.prepare(R"(INSERT INTO "TallyraMetadata" ("key", "value") VALUES (?, ?))");
         insert->bindText(1, QStringLiteral("schemaVersion"));
         insert->bindText(2, QString::fromLatin1(kSchemaVersion));
         insert->run();
@@ -258,7 +264,9 @@ void createSchema(Connection& connection)
         insert->bindText(1, QStringLiteral("schemaFingerprint"));
         insert->bindText(2, QString::fromLatin1(currentSchemaFingerprint()));
         insert->run();
-        connection.execute(QByteArray("PRAGMA application_id = " + QByteArray::number(kApplicationID)).constData());
+        connection.execute(
+            QByteArray("PRAGMA application_id = " + QByteArray::number(kApplicationID))
+                .constData());
         connection.execute("PRAGMA user_version = 1");
         connection.execute("COMMIT");
     } catch (...) {

@@ -28,7 +28,11 @@ inline constexpr int kApplicationID = 0x546c7972;
 // The fingerprint of a freshly created schema; computed once per process.
 [[nodiscard]] const QByteArray& currentSchemaFingerprint();
 
-enum class FileContent : bool { empty, current };
+enum class FileContent : bool
+{
+    empty,
+    current
+};
 
 // Reads an existing database through a read-only connection. Empty means
 // a database without any table (new). Throws StoreError: notADataFile for

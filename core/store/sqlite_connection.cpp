@@ -14,13 +14,14 @@ constexpr qsizetype kMaxCachedStatements = 256;
 } // namespace
 
 Statement::Statement(Connection& connection, sqlite3_stmt* statement, QByteArray sql)
-    : m_connection(connection)
-    , m_statement(statement)
-    , m_sql(std::move(sql))
+    : m_connection(connection), m_statement(statement), m_sql(std::move(sql))
 {
 }
 
-Statement::~Statement() { sqlite3_finalize(m_statement); }
+Statement::~Statement()
+{
+    sqlite3_finalize(m_statement);
+}
 
 void Statement::reset() noexcept
 {
@@ -43,7 +44,8 @@ void Statement::bindInt64(int index, std::int64_t value)
 void Statement::bindText(int index, const QString& value)
 {
     const QByteArray utf8 = value.toUtf8();
-    if (const int rc = sqlite3_bind_text64(m_statement, index, utf8.constData(), static_cast<sqlite3_uint64>(utf8.size()),
+    if (const int rc = sqlite3_bind_text64(m_statement, index, utf8.constData(),
+                                           static_cast<sqlite3_uint64>(utf8.size()),
                                            SQLITE_TRANSIENT, SQLITE_UTF8);
         rc != SQLITE_OK)
         throw m_connection.error(rc, StoreError::Code::readFailed, m_sql);
@@ -54,8 +56,8 @@ void Statement::bindBlob(int index, const QByteArray& value)
     // An empty blob is still a blob, not null; SQLite needs a non-null pointer for that.
     static const char empty = 0;
     const char* data = value.isEmpty() ? &empty : value.constData();
-    if (const int rc = sqlite3_bind_blob64(m_statement, index, data, static_cast<sqlite3_uint64>(value.size()),
-                                           SQLITE_TRANSIENT);
+    if (const int rc = sqlite3_bind_blob64(
+            m_statement, index, data, static_cast<sqlite3_uint64>(value.size()), SQLITE_TRANSIENT);
         rc != SQLITE_OK)
         throw m_connection.error(rc, StoreError::Code::readFailed, m_sql);
 }
@@ -92,9 +94,15 @@ void Statement::run(StoreError::Code fallback)
     }
 }
 
-bool Statement::isNull(int column) const noexcept { return sqlite3_column_type(m_statement, column) == SQLITE_NULL; }
+bool Statement::isNull(int column) const noexcept
+{
+    return sqlite3_column_type(m_statement, column) == SQLITE_NULL;
+}
 
-std::int64_t Statement::int64At(int column) const noexcept { return sqlite3_column_int64(m_statement, column); }
+std::int64_t Statement::int64At(int column) const noexcept
+{
+    return sqlite3_column_int64(m_statement, column);
+}
 
 QString Statement::textAt(int column) const
 {
@@ -138,7 +146,8 @@ std::unique_ptr<Connection> Connection::open(const QString& path, OpenMode mode)
     sqlite3* db = nullptr;
     const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, flags, nullptr);
     if (rc != SQLITE_OK) {
-        const QString message = db != nullptr ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("out of memory");
+        const QString message =
+            db != nullptr ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("out of memory");
         sqlite3_close(db);
         throw StoreError(StoreError::Code::cannotOpen,
                          QStringLiteral("sqlite3_open_v2(%1): %2 (%3)").arg(path, message).arg(rc));
@@ -175,8 +184,8 @@ StatementLease Connection::cached(const QByteArray& sql)
 std::unique_ptr<Statement> Connection::prepare(const QByteArray& sql)
 {
     sqlite3_stmt* statement = nullptr;
-    const int rc = sqlite3_prepare_v3(m_db, sql.constData(), static_cast<int>(sql.size()), SQLITE_PREPARE_PERSISTENT,
-                                      &statement, nullptr);
+    const int rc = sqlite3_prepare_v3(m_db, sql.constData(), static_cast<int>(sql.size()),
+                                      SQLITE_PREPARE_PERSISTENT, &statement, nullptr);
     if (rc != SQLITE_OK) {
         sqlite3_finalize(statement);
         throw error(rc, StoreError::Code::readFailed, sql);
@@ -190,15 +199,28 @@ void Connection::trimCache()
         m_cache.clear();
 }
 
-bool Connection::inTransaction() const noexcept { return sqlite3_get_autocommit(m_db) == 0; }
+bool Connection::inTransaction() const noexcept
+{
+    return sqlite3_get_autocommit(m_db) == 0;
+}
 
-std::int64_t Connection::lastInsertRowId() const noexcept { return sqlite3_last_insert_rowid(m_db); }
+std::int64_t Connection::lastInsertRowId() const noexcept
+{
+    return sqlite3_last_insert_rowid(m_db);
+}
 
-std::int64_t Connection::changes() const noexcept { return sqlite3_changes64(m_db); }
+std::int64_t Connection::changes() const noexcept
+{
+    return sqlite3_changes64(m_db);
+}
 
-QString Connection::message() const { return QString::fromUtf8(sqlite3_errmsg(m_db)); }
+QString Connection::message() const
+{
+    return QString::fromUtf8(sqlite3_errmsg(m_db));
+}
 
-StoreError Connection::error(int resultCode, StoreError::Code fallback, const QByteArray& what) const
+StoreError Connection::error(int resultCode, StoreError::Code fallback,
+                             const QByteArray& what) const
 {
     StoreError::Code code = fallback;
     switch (resultCode & 0xff) {

@@ -69,7 +69,12 @@ private:
     QByteArray m_sql;
 };
 
-enum class OpenMode : std::uint8_t { readOnly, readWrite, readWriteCreate };
+enum class OpenMode : std::uint8_t
+{
+    readOnly,
+    readWrite,
+    readWriteCreate
+};
 
 // A cached statement lent to one use; it is reset (and its read of the
 // database ended) when the lease ends, so a statement abandoned after its
@@ -83,7 +88,10 @@ public:
         if (m_statement != nullptr)
             m_statement->reset();
     }
-    StatementLease(StatementLease&& other) noexcept : m_statement(std::exchange(other.m_statement, nullptr)) {}
+    StatementLease(StatementLease&& other) noexcept
+        : m_statement(std::exchange(other.m_statement, nullptr))
+    {
+    }
     StatementLease(const StatementLease&) = delete;
     StatementLease& operator=(const StatementLease&) = delete;
     StatementLease& operator=(StatementLease&&) = delete;
@@ -127,7 +135,8 @@ public:
     // The StoreError for a failed SQLite call: codes with a meaning of their
     // own (disk full, busy, read-only, not a database) give their code,
     // others the fallback.
-    [[nodiscard]] StoreError error(int resultCode, StoreError::Code fallback, const QByteArray& what) const;
+    [[nodiscard]] StoreError error(int resultCode, StoreError::Code fallback,
+                                   const QByteArray& what) const;
 
 private:
     Connection(sqlite3* db, QString path) : m_db(db), m_path(std::move(path)) {}

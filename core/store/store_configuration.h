@@ -20,7 +20,11 @@
 
 namespace tallyra {
 
-enum class CloudMirroring : std::uint8_t { none, automatic };
+enum class CloudMirroring : std::uint8_t
+{
+    none,
+    automatic
+};
 
 struct StoreConfiguration
 {
@@ -30,7 +34,8 @@ struct StoreConfiguration
     // Stamps createdAt and the other "now" defaults; a SystemClock when null.
     std::shared_ptr<const Clock> clock;
 
-    [[nodiscard]] static StoreConfiguration onDisk(QString path, std::shared_ptr<const Clock> clock = {},
+    [[nodiscard]] static StoreConfiguration onDisk(QString path,
+                                                   std::shared_ptr<const Clock> clock = {},
                                                    CloudMirroring mirroring = CloudMirroring::none)
     {
         return StoreConfiguration{std::move(path), mirroring, std::move(clock)};

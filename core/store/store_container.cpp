@@ -27,7 +27,9 @@ constexpr int kBusyTimeoutMilliseconds = 5000;
 
 void configure(Connection& connection, bool inMemory, bool setJournalMode)
 {
-    connection.execute(QByteArray("PRAGMA busy_timeout = " + QByteArray::number(kBusyTimeoutMilliseconds)).constData());
+    connection.execute(
+        QByteArray("PRAGMA busy_timeout = " + QByteArray::number(kBusyTimeoutMilliseconds))
+            .constData());
     connection.execute("PRAGMA foreign_keys = ON");
     // FULL makes every save survive a power cut; the temporary file of a
     // store in memory has nothing to survive for.
@@ -35,7 +37,8 @@ void configure(Connection& connection, bool inMemory, bool setJournalMode)
     if (!setJournalMode)
         return;
     auto statement = connection.prepare("PRAGMA journal_mode = WAL");
-    const QString mode = statement->step(StoreError::Code::cannotOpen) ? statement->textAt(0) : QString();
+    const QString mode =
+        statement->step(StoreError::Code::cannotOpen) ? statement->textAt(0) : QString();
     if (mode.compare(u"wal", Qt::CaseInsensitive) != 0)
         qCWarning(lcContainer, "%s stays in journal mode %s: the loader then waits for saves",
                   qUtf8Printable(connection.path()), qUtf8Printable(mode));
@@ -46,12 +49,14 @@ QString privateTemporaryDatabase()
     // /dev/shm is memory, so the "file" costs no disk writes; elsewhere the
     // temporary folder does the same job a little slower.
     const QFileInfo shm(QStringLiteral("/dev/shm"));
-    const QString folder = shm.isDir() && shm.isWritable() ? shm.absoluteFilePath() : QDir::tempPath();
+    const QString folder =
+        shm.isDir() && shm.isWritable() ? shm.absoluteFilePath() : QDir::tempPath();
     QTemporaryFile file(folder + QStringLiteral("/tallyra-memory-XXXXXX.sqlite"));
     // QTemporaryFile creates the file readable and writable by its owner only.
     if (!file.open())
-        throw StoreError(StoreError::Code::cannotOpen,
-                         QStringLiteral("temporary database in %1: %2").arg(folder, file.errorString()));
+        throw StoreError(
+            StoreError::Code::cannotOpen,
+            QStringLiteral("temporary database in %1: %2").arg(folder, file.errorString()));
     file.setAutoRemove(false);
     return file.fileName();
 }
@@ -75,13 +80,15 @@ StoreContainer::StoreContainer(std::unique_ptr<Impl> impl) : m_impl(std::move(im
 
 StoreContainer::~StoreContainer()
 {
-    assert(m_impl->shared->backgroundContexts.load() == 0 && "a background context outlives its container");
+    assert(m_impl->shared->backgroundContexts.load() == 0 &&
+           "a background context outlives its container");
     m_impl->mainContext.reset();
     if (m_impl->shared->inMemory)
         removeDatabaseFiles(m_impl->shared->databasePath);
 }
 
-Result<std::unique_ptr<StoreContainer>, StoreError> StoreContainer::open(StoreConfiguration configuration)
+Result<std::unique_ptr<StoreContainer>, StoreError>
+StoreContainer::open(StoreConfiguration configuration)
 {
     if (!configuration.clock)
         configuration.clock = std::make_shared<SystemClock>();
@@ -98,10 +105,12 @@ Result<std::unique_ptr<StoreContainer>, StoreError> StoreContainer::open(StoreCo
             const QFileInfo info(*configuration.filePath);
             shared->databasePath = info.absoluteFilePath();
             if (info.isDir())
-                throw StoreError(StoreError::Code::cannotOpen, QStringLiteral("%1 is a folder").arg(shared->databasePath));
-            if (!QDir().mkpath(info.absolutePath()))
                 throw StoreError(StoreError::Code::cannotOpen,
-                                 QStringLiteral("can't create the folder %1").arg(info.absolutePath()));
+                                 QStringLiteral("%1 is a folder").arg(shared->databasePath));
+            if (!QDir().mkpath(info.absolutePath()))
+                throw StoreError(
+                    StoreError::Code::cannotOpen,
+                    QStringLiteral("can't create the folder %1").arg(info.absolutePath()));
             if (info.exists() && info.size() > 0) {
                 // Checked through a read-only connection, before anything
                 // (even the journal mode) is written: a foreign or newer
@@ -109,7 +118,8 @@ Result<std::unique_ptr<StoreContainer>, StoreError> StoreContainer::open(StoreCo
                 auto check = Connection::open(shared->databasePath, OpenMode::readOnly);
                 fresh = inspect(*check) == FileContent::empty;
             }
-            shared->pictures = std::make_shared<FolderPictureStore>(pictureFolderFor(shared->databasePath));
+            shared->pictures =
+                std::make_shared<FolderPictureStore>(pictureFolderFor(shared->databasePath));
         }
 
         auto connection = Connection::open(shared->databasePath, OpenMode::readWriteCreate);
@@ -122,7 +132,8 @@ Result<std::unique_ptr<StoreContainer>, StoreError> StoreContainer::open(StoreCo
         impl->shared = shared;
         std::unique_ptr<StoreContainer> container(new StoreContainer(std::move(impl)));
         shared->container = container.get();
-        container->m_impl->mainContext.reset(new StoreContext(shared, std::move(connection), false));
+        container->m_impl->mainContext.reset(
+            new StoreContext(shared, std::move(connection), false));
         return container;
     } catch (const StoreError& error) {
         qCWarning(lcContainer, "Store can't be opened: %s", qUtf8Printable(error.detail()));
@@ -132,11 +143,20 @@ Result<std::unique_ptr<StoreContainer>, StoreError> StoreContainer::open(StoreCo
     }
 }
 
-const StoreConfiguration& StoreContainer::configuration() const noexcept { return m_impl->configuration; }
+const StoreConfiguration& StoreContainer::configuration() const noexcept
+{
+    return m_impl->configuration;
+}
 
-bool StoreContainer::isInMemory() const noexcept { return m_impl->shared->inMemory; }
+bool StoreContainer::isInMemory() const noexcept
+{
+    return m_impl->shared->inMemory;
+}
 
-std::optional<QString> StoreContainer::cloudContainerIdentifier() const { return std::nullopt; }
+std::optional<QString> StoreContainer::cloudContainerIdentifier() const
+{
+    return std::nullopt;
+}
 
 std::optional<QString> StoreContainer::fileLocation() const
 {
@@ -158,25 +178,39 @@ QString StoreContainer::pictureFolderFor(const QString& databaseFile)
     return info.dir().filePath(u'.' + info.completeBaseName() + QStringLiteral("_SUPPORT"));
 }
 
-std::optional<CloudAccountStatus> StoreContainer::cloudAccountStatus() const { return std::nullopt; }
+std::optional<CloudAccountStatus> StoreContainer::cloudAccountStatus() const
+{
+    return std::nullopt;
+}
 
-StoreContext& StoreContainer::mainContext() noexcept { return *m_impl->mainContext; }
+StoreContext& StoreContainer::mainContext() noexcept
+{
+    return *m_impl->mainContext;
+}
 
 Result<std::unique_ptr<StoreContext>, StoreError> StoreContainer::newBackgroundContext()
 {
     try {
         auto connection = Connection::open(m_impl->shared->databasePath, OpenMode::readWrite);
         configure(*connection, m_impl->shared->inMemory, false);
-        return std::unique_ptr<StoreContext>(new StoreContext(m_impl->shared, std::move(connection), true));
+        return std::unique_ptr<StoreContext>(
+            new StoreContext(m_impl->shared, std::move(connection), true));
     } catch (const StoreError& error) {
-        qCWarning(lcContainer, "Background context can't be opened: %s", qUtf8Printable(error.detail()));
+        qCWarning(lcContainer, "Background context can't be opened: %s",
+                  qUtf8Printable(error.detail()));
         return fail(error);
     }
 }
 
-void StoreContainer::simulateRemoteChangesForTesting() { Q_EMIT remoteChangesReceived(); }
+void StoreContainer::simulateRemoteChangesForTesting()
+{
+    Q_EMIT remoteChangesReceived();
+}
 
-void StoreContainer::simulateMirroringEventForTesting(const MirroringEvent& event) { Q_EMIT mirroringEvent(event); }
+void StoreContainer::simulateMirroringEventForTesting(const MirroringEvent& event)
+{
+    Q_EMIT mirroringEvent(event);
+}
 
 void StoreContainer::simulateCloudAccountStatusForTesting(CloudAccountStatus status)
 {

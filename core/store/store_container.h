@@ -56,7 +56,8 @@ public:
     // An existing file is checked before anything is written to it: a file
     // that is not a database of this application, or of another schema
     // version, fails and is left byte for byte as it was.
-    [[nodiscard]] static Result<std::unique_ptr<StoreContainer>, StoreError> open(StoreConfiguration configuration);
+    [[nodiscard]] static Result<std::unique_ptr<StoreContainer>, StoreError>
+    open(StoreConfiguration configuration);
 
     ~StoreContainer() override;
 

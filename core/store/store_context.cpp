@@ -21,11 +21,17 @@ namespace {
 
 Q_LOGGING_CATEGORY(lcStore, "tallyra.store")
 
-// Above this many values an IN list is passed as one JSON array instead of
-// one parameter per value, which keeps far below SQLite's parameter limit.
-constexpr qsizetype kMaxListParameters = 512;
+// An IN list becomes parameters in chunks of at most this many, each padded
+// to a power of two, so a handful of statement texts serves every length.
+constexpr qsizetype kListChunk = 1024;
+// Above this many values an IN list is passed as one JSON array instead,
+// which stays far below SQLite's parameter limit but can't use an index.
+constexpr qsizetype kMaxListParameters = 16 * kListChunk;
 
-QByteArray quoted(const char* name) { return '"' + QByteArray(name) + '"'; }
+QByteArray quoted(const char* name)
+{
+    return '"' + QByteArray(name) + '"';
+}
 
 QDateTime instantFromStored(std::int64_t milliseconds)
 {
@@ -58,8 +64,7 @@ struct KnownPicture
 
 // ---- defaults applied on insert ----------------------------------------
 
-template <class Tag>
-void ensureId(TypedId<Tag>& id)
+template <class Tag> void ensureId(TypedId<Tag>& id)
 {
     if (id.isNull())
         id = TypedId<Tag>::random();
@@ -94,9 +99,15 @@ void applyInsertDefaults(TransactionModel& m, const QDateTime& now)
     ensureNow(m.updatedAt, now);
 }
 
-void applyInsertDefaults(BudgetModel& m, const QDateTime&) { ensureId(m.id); }
+void applyInsertDefaults(BudgetModel& m, const QDateTime&)
+{
+    ensureId(m.id);
+}
 
-void applyInsertDefaults(GoalModel& m, const QDateTime&) { ensureId(m.id); }
+void applyInsertDefaults(GoalModel& m, const QDateTime&)
+{
+    ensureId(m.id);
+}
 
 void applyInsertDefaults(BalanceCheckpointModel& m, const QDateTime& now)
 {
@@ -107,8 +118,7 @@ void applyInsertDefaults(BalanceCheckpointModel& m, const QDateTime& now)
 
 // ---- SQL text ------------------------------------------------------------
 
-template <class Model>
-QByteArray selectColumns()
+template <class Model> QByteArray selectColumns()
 {
     QByteArray sql = R"(SELECT "Z_PK")";
     for (const ColumnInfo& column : columns<Model>())
@@ -117,8 +127,7 @@ QByteArray selectColumns()
     return sql;
 }
 
-template <class Model>
-int pictureColumnCount()
+template <class Model> int pictureColumnCount()
 {
     int count = 0;
     for (const ColumnInfo& column : columns<Model>())
@@ -145,8 +154,7 @@ const char* comparisonOperator(Comparison comparison)
     return " = ";
 }
 
-template <class Model>
-class PredicateCompiler
+template <class Model> class PredicateCompiler
 {
 public:
     QByteArray sql;
@@ -177,8 +185,8 @@ public:
         case Op::linkedTo: {
             const JoinInfo* join = Entity<Model>::join;
             assert(join != nullptr);
-            sql += R"(("Z_PK" IN (SELECT )" + quoted(join->ownerColumn) + " FROM " + quoted(join->table) + " WHERE "
-                   + quoted(join->memberColumn) + " = ?))";
+            sql += R"(("Z_PK" IN (SELECT )" + quoted(join->ownerColumn) + " FROM " +
+                   quoted(join->table) + " WHERE " + quoted(join->memberColumn) + " = ?))";
             parameters.append(node.value);
             return;
         }
@@ -213,7 +221,8 @@ private:
     }
     static void checkValue([[maybe_unused]] int field, [[maybe_unused]] const StoreValue& value)
     {
-        assert(accepts(kindOf(field), value.kind()) && "attribute compared with a value of another type");
+        assert(accepts(kindOf(field), value.kind()) &&
+               "attribute compared with a value of another type");
     }
 
     void compileIn(const detail::PredicateNode& node)
@@ -227,17 +236,20 @@ private:
         const ColumnKind kind = kindOf(node.field);
         assert(kind != ColumnKind::picture);
         if (node.values.size() <= kMaxListParameters) {
-            // Lists are padded to a power of two by repeating the last value,
-            // so a handful of statement texts serves every list length.
-            qsizetype slotCount = 1;
-            while (slotCount < node.values.size())
-                slotCount *= 2;
-            sql += "(" + column(node.field) + " IN (";
-            for (qsizetype i = 0; i < slotCount; ++i) {
-                sql += i == 0 ? "?" : ",?";
-                parameters.append(node.values.at(std::min(i, node.values.size() - 1)));
+            sql += "(";
+            for (qsizetype start = 0; start < node.values.size(); start += kListChunk) {
+                const qsizetype count = std::min(kListChunk, node.values.size() - start);
+                qsizetype slotCount = 1;
+                while (slotCount < count)
+                    slotCount *= 2;
+                sql += (start == 0 ? "" : " OR ") + column(node.field) + " IN (";
+                for (qsizetype i = 0; i < slotCount; ++i) {
+                    sql += i == 0 ? "?" : ",?";
+                    parameters.append(node.values.at(start + std::min(i, count - 1)));
+                }
+                sql += ")";
             }
-            sql += "))";
+            sql += ")";
             return;
         }
         QByteArray json = "[";
@@ -255,7 +267,8 @@ private:
                     if (c == '"' || c == '\\')
                         escaped += '\\';
                     if (static_cast<unsigned char>(c) < 0x20)
-                        escaped += "\\u00" + QByteArray::number(static_cast<unsigned char>(c), 16).rightJustified(2, '0');
+                        escaped += "\\u00" + QByteArray::number(static_cast<unsigned char>(c), 16)
+                                                 .rightJustified(2, '0');
                     else
                         escaped += c;
                 }
@@ -265,7 +278,8 @@ private:
             }
         }
         json += ']';
-        const QByteArray target = kind == ColumnKind::uuid ? "hex(" + column(node.field) + ")" : column(node.field);
+        const QByteArray target =
+            kind == ColumnKind::uuid ? "hex(" + column(node.field) + ")" : column(node.field);
         sql += "(" + target + " IN (SELECT value FROM json_each(?)))";
         parameters.append(StoreValue(QString::fromUtf8(json)));
     }
@@ -276,13 +290,11 @@ class RowReader
 {
 public:
     RowReader(const Statement& statement, QList<QString>& pictureFiles)
-        : m_statement(statement)
-        , m_pictureFiles(pictureFiles)
+        : m_statement(statement), m_pictureFiles(pictureFiles)
     {
     }
 
-    template <class Tag>
-    void operator()(const char*, TypedId<Tag>& value)
+    template <class Tag> void operator()(const char*, TypedId<Tag>& value)
     {
         value = TypedId<Tag>(m_statement.uuidAt(m_column++));
     }
@@ -291,7 +303,8 @@ public:
     void operator()(const char*, bool& value) { value = m_statement.int64At(m_column++) != 0; }
     void operator()(const char*, QDateTime& value)
     {
-        value = m_statement.isNull(m_column) ? QDateTime() : instantFromStored(m_statement.int64At(m_column));
+        value = m_statement.isNull(m_column) ? QDateTime()
+                                             : instantFromStored(m_statement.int64At(m_column));
         ++m_column;
     }
     void operator()(const char*, std::optional<QByteArray>& value)
@@ -300,8 +313,7 @@ public:
         value.reset();
         m_pictureFiles.append(m_statement.textAt(m_column++));
     }
-    template <class T>
-    void operator()(const char* name, std::optional<T>& value)
+    template <class T> void operator()(const char* name, std::optional<T>& value)
     {
         if (m_statement.isNull(m_column)) {
             value.reset();
@@ -324,15 +336,13 @@ class RowBinder
 {
 public:
     RowBinder(Statement& statement, const QList<QString>& pictureFiles)
-        : m_statement(statement)
-        , m_pictureFiles(pictureFiles)
+        : m_statement(statement), m_pictureFiles(pictureFiles)
     {
     }
 
     [[nodiscard]] int nextIndex() const noexcept { return m_index; }
 
-    template <class Tag>
-    void operator()(const char*, const TypedId<Tag>& value)
+    template <class Tag> void operator()(const char*, const TypedId<Tag>& value)
     {
         m_statement.bindBlob(m_index++, value.toRfc4122());
     }
@@ -341,8 +351,14 @@ public:
         // A null QString is stored as '' so that NOT NULL text stays text.
         m_statement.bindText(m_index++, value.isNull() ? QStringLiteral("") : value);
     }
-    void operator()(const char*, const std::int64_t& value) { m_statement.bindInt64(m_index++, value); }
-    void operator()(const char*, const bool& value) { m_statement.bindInt64(m_index++, value ? 1 : 0); }
+    void operator()(const char*, const std::int64_t& value)
+    {
+        m_statement.bindInt64(m_index++, value);
+    }
+    void operator()(const char*, const bool& value)
+    {
+        m_statement.bindInt64(m_index++, value ? 1 : 0);
+    }
     void operator()(const char*, const QDateTime& value)
     {
         if (value.isValid())
@@ -358,8 +374,7 @@ public:
         else
             m_statement.bindText(m_index++, file);
     }
-    template <class T>
-    void operator()(const char* name, const std::optional<T>& value)
+    template <class T> void operator()(const char* name, const std::optional<T>& value)
     {
         if (value)
             (*this)(name, *value);
@@ -374,19 +389,18 @@ private:
     qsizetype m_picture = 0;
 };
 
-template <class Model>
-QList<const std::optional<QByteArray>*> pictureMembers(const Model& model)
+template <class Model> QList<const std::optional<QByteArray>*> pictureMembers(const Model& model)
 {
     QList<const std::optional<QByteArray>*> members;
     Entity<Model>::visit(model, [&members](const char*, const auto& member) {
-        if constexpr (std::is_same_v<std::remove_cvref_t<decltype(member)>, std::optional<QByteArray>>)
+        if constexpr (std::is_same_v<std::remove_cvref_t<decltype(member)>,
+                                     std::optional<QByteArray>>)
             members.append(&member);
     });
     return members;
 }
 
-template <class Model>
-QList<int> pictureColumnIndexes()
+template <class Model> QList<int> pictureColumnIndexes()
 {
     QList<int> indexes;
     const auto& list = columns<Model>();
@@ -466,8 +480,7 @@ struct StoreContext::Impl
     // Runs one change as its own savepoint inside the unit of work: on
     // failure exactly this change is undone, files and all. body returns
     // whether it changed anything.
-    template <class Body>
-    void change(Body&& body)
+    template <class Body> void change(Body&& body)
     {
         db->trimCache();
         const bool startedUnit = !db->inTransaction();
@@ -488,7 +501,8 @@ struct StoreContext::Impl
                     if (!changed)
                         db->execute("ROLLBACK");
                 } catch (const StoreError& error) {
-                    qCWarning(lcStore, "Undoing a failed change failed: %s", qUtf8Printable(error.detail()));
+                    qCWarning(lcStore, "Undoing a failed change failed: %s",
+                              qUtf8Printable(error.detail()));
                 }
             }
             removeFiles(writtenFiles, writtenMark);
@@ -506,8 +520,10 @@ struct StoreContext::Impl
     // The file names a row's pictures should have after a change to these
     // bytes, writing new files and releasing old ones as needed. current
     // holds the row's present names (empty for an insert).
-    QList<QString> placePictures(const char* table, std::int64_t objectID, const QList<int>& columnIndexes,
-                                 const QList<const std::optional<QByteArray>*>& values, const QList<QString>& current)
+    QList<QString> placePictures(const char* table, std::int64_t objectID,
+                                 const QList<int>& columnIndexes,
+                                 const QList<const std::optional<QByteArray>*>& values,
+                                 const QList<QString>& current)
     {
         QList<QString> files;
         for (qsizetype i = 0; i < values.size(); ++i) {
@@ -515,7 +531,8 @@ struct StoreContext::Impl
             const QString present = i < current.size() ? current.at(i) : QString();
             const PictureKey key{table, objectID, columnIndexes.at(i)};
             const auto known = knownPictures.constFind(key);
-            const bool knownPresent = !present.isNull() && known != knownPictures.constEnd() && known->file == present;
+            const bool knownPresent =
+                !present.isNull() && known != knownPictures.constEnd() && known->file == present;
 
             if (!value) {
                 if (knownPresent && !known->readable) {
@@ -543,7 +560,8 @@ struct StoreContext::Impl
     }
 
     void remember(const char* table, std::int64_t objectID, const QList<int>& columnIndexes,
-                  const QList<const std::optional<QByteArray>*>& values, const QList<QString>& files)
+                  const QList<const std::optional<QByteArray>*>& values,
+                  const QList<QString>& files)
     {
         for (qsizetype i = 0; i < values.size(); ++i) {
             const PictureKey key{table, objectID, columnIndexes.at(i)};
@@ -554,8 +572,7 @@ struct StoreContext::Impl
         }
     }
 
-    template <class Model>
-    QList<QString> currentPictureFiles(std::int64_t objectID, bool& exists)
+    template <class Model> QList<QString> currentPictureFiles(std::int64_t objectID, bool& exists)
     {
         QByteArray sql = "SELECT ";
         bool first = true;
@@ -576,17 +593,17 @@ struct StoreContext::Impl
         return files;
     }
 
-    template <class Model>
-    void writeLinks(const Model& model, std::int64_t objectID)
+    template <class Model> void writeLinks(const Model& model, std::int64_t objectID)
     {
-        if constexpr (Entity<Model>::join != nullptr) {
+        if constexpr (Entity<Model>::hasLinks) {
             const JoinInfo* join = Entity<Model>::join;
-            auto clear = db->cached("DELETE FROM " + quoted(join->table) + " WHERE " + quoted(join->ownerColumn)
-                                    + " = ?");
+            auto clear = db->cached("DELETE FROM " + quoted(join->table) + " WHERE " +
+                                    quoted(join->ownerColumn) + " = ?");
             clear->bindInt64(1, objectID);
             clear->run();
-            auto add = db->cached("INSERT INTO " + quoted(join->table) + " (" + quoted(join->ownerColumn) + ", "
-                                  + quoted(join->memberColumn) + R"(, "position") VALUES (?, ?, ?))");
+            auto add =
+                db->cached("INSERT INTO " + quoted(join->table) + " (" + quoted(join->ownerColumn) +
+                           ", " + quoted(join->memberColumn) + R"(, "position") VALUES (?, ?, ?))");
             QList<std::int64_t> seen;
             std::int64_t position = 0;
             for (const std::int64_t member : Entity<Model>::links(model)) {
@@ -606,27 +623,28 @@ struct StoreContext::Impl
         }
     }
 
-    template <class Model>
-    void readLinks(QList<Model>& models)
+    template <class Model> void readLinks(QList<Model>& models)
     {
-        if constexpr (Entity<Model>::join == nullptr) {
+        if constexpr (!Entity<Model>::hasLinks) {
             (void)models;
         } else {
-        const JoinInfo* join = Entity<Model>::join;
-        auto statement = db->cached("SELECT " + quoted(join->memberColumn) + " FROM " + quoted(join->table)
-                                    + " WHERE " + quoted(join->ownerColumn) + R"( = ? ORDER BY "position")");
-        for (Model& model : models) {
-            statement->reset();
-            statement->bindInt64(1, model.objectID);
-            auto& links = Entity<Model>::links(model);
-            links.clear();
-            while (statement->step())
-                links.append(statement->int64At(0));
-        }
+            const JoinInfo* join = Entity<Model>::join;
+            auto statement =
+                db->cached("SELECT " + quoted(join->memberColumn) + " FROM " + quoted(join->table) +
+                           " WHERE " + quoted(join->ownerColumn) + R"( = ? ORDER BY "position")");
+            for (Model& model : models) {
+                statement->reset();
+                statement->bindInt64(1, model.objectID);
+                auto& links = Entity<Model>::links(model);
+                links.clear();
+                while (statement->step())
+                    links.append(statement->int64At(0));
+            }
         }
     }
 
-    std::optional<QByteArray> loadPicture(const char* table, std::int64_t objectID, int column, const QString& file)
+    std::optional<QByteArray> loadPicture(const char* table, std::int64_t objectID, int column,
+                                          const QString& file)
     {
         if (file.isNull())
             return std::nullopt;
@@ -636,8 +654,7 @@ struct StoreContext::Impl
         return bytes;
     }
 
-    template <class Model>
-    QList<Model> fetch(const FetchRequest<Model>& request)
+    template <class Model> QList<Model> fetch(const FetchRequest<Model>& request)
     {
         db->trimCache();
         PredicateCompiler<Model> compiler;
@@ -669,9 +686,10 @@ struct StoreContext::Impl
             if (!files.isEmpty()) {
                 qsizetype picture = 0;
                 Entity<Model>::visit(model, [&](const char*, auto& member) {
-                    if constexpr (std::is_same_v<std::remove_cvref_t<decltype(member)>, std::optional<QByteArray>>) {
-                        member = loadPicture(Entity<Model>::table, model.objectID, pictureColumns.at(picture),
-                                             files.at(picture));
+                    if constexpr (std::is_same_v<std::remove_cvref_t<decltype(member)>,
+                                                 std::optional<QByteArray>>) {
+                        member = loadPicture(Entity<Model>::table, model.objectID,
+                                             pictureColumns.at(picture), files.at(picture));
                         ++picture;
                     }
                 });
@@ -683,8 +701,8 @@ struct StoreContext::Impl
     }
 };
 
-StoreContext::StoreContext(std::shared_ptr<StoreShared> shared, std::unique_ptr<Connection> connection,
-                           bool isBackground)
+StoreContext::StoreContext(std::shared_ptr<StoreShared> shared,
+                           std::unique_ptr<Connection> connection, bool isBackground)
     : m_impl(std::make_unique<Impl>())
 {
     m_impl->shared = std::move(shared);
@@ -701,8 +719,7 @@ StoreContext::~StoreContext()
         --m_impl->shared->backgroundContexts;
 }
 
-template <StoredModel Model>
-QList<Model> StoreContext::fetch(const FetchRequest<Model>& request)
+template <StoredModel Model> QList<Model> StoreContext::fetch(const FetchRequest<Model>& request)
 {
     return m_impl->fetch(request);
 }
@@ -718,21 +735,19 @@ std::optional<Model> StoreContext::fetchFirst(const FetchRequest<Model>& request
     return std::move(found.first());
 }
 
-template <StoredModel Model>
-std::int64_t StoreContext::count(const Predicate<Model>& predicate)
+template <StoredModel Model> std::int64_t StoreContext::count(const Predicate<Model>& predicate)
 {
     m_impl->db->trimCache();
     PredicateCompiler<Model> compiler;
     compiler.compile(predicate.node());
-    auto statement = m_impl->db->cached("SELECT count(*) FROM " + quoted(Entity<Model>::table) + " WHERE "
-                                        + compiler.sql);
+    auto statement = m_impl->db->cached("SELECT count(*) FROM " + quoted(Entity<Model>::table) +
+                                        " WHERE " + compiler.sql);
     for (qsizetype i = 0; i < compiler.parameters.size(); ++i)
         statement->bind(static_cast<int>(i + 1), compiler.parameters.at(i));
     return statement->step() ? statement->int64At(0) : 0;
 }
 
-template <StoredModel Model>
-std::int64_t StoreContext::insert(Model& model)
+template <StoredModel Model> std::int64_t StoreContext::insert(Model& model)
 {
     assert(model.objectID == 0 && "object inserted twice");
     Impl& impl = *m_impl;
@@ -741,7 +756,8 @@ std::int64_t StoreContext::insert(Model& model)
         applyInsertDefaults(model, impl.shared->clock->now());
         const QList<int> pictureColumns = pictureColumnIndexes<Model>();
         const auto values = pictureMembers(model);
-        const QList<QString> files = impl.placePictures(Entity<Model>::table, 0, pictureColumns, values, {});
+        const QList<QString> files =
+            impl.placePictures(Entity<Model>::table, 0, pictureColumns, values, {});
 
         QByteArray sql = "INSERT INTO " + quoted(Entity<Model>::table) + " (";
         QByteArray placeholders;
@@ -767,8 +783,7 @@ std::int64_t StoreContext::insert(Model& model)
     return objectID;
 }
 
-template <StoredModel Model>
-void StoreContext::change(const Model& model)
+template <StoredModel Model> void StoreContext::change(const Model& model)
 {
     Impl& impl = *m_impl;
     impl.change([&] {
@@ -780,9 +795,12 @@ void StoreContext::change(const Model& model)
             const QList<QString> current = impl.currentPictureFiles<Model>(model.objectID, exists);
             if (!exists)
                 throw StoreError(StoreError::Code::notFound,
-                                 QStringLiteral("%1 %2 is gone").arg(QLatin1String(Entity<Model>::table)).arg(model.objectID));
+                                 QStringLiteral("%1 %2 is gone")
+                                     .arg(QLatin1String(Entity<Model>::table))
+                                     .arg(model.objectID));
             values = pictureMembers(model);
-            files = impl.placePictures(Entity<Model>::table, model.objectID, pictureColumns, values, current);
+            files = impl.placePictures(Entity<Model>::table, model.objectID, pictureColumns, values,
+                                       current);
         }
 
         QByteArray sql = "UPDATE " + quoted(Entity<Model>::table) + " SET ";
@@ -801,7 +819,9 @@ void StoreContext::change(const Model& model)
         }
         if (impl.db->changes() == 0)
             throw StoreError(StoreError::Code::notFound,
-                             QStringLiteral("%1 %2 is gone").arg(QLatin1String(Entity<Model>::table)).arg(model.objectID));
+                             QStringLiteral("%1 %2 is gone")
+                                 .arg(QLatin1String(Entity<Model>::table))
+                                 .arg(model.objectID));
         impl.writeLinks(model, model.objectID);
         if (!pictureColumns.isEmpty())
             impl.remember(Entity<Model>::table, model.objectID, pictureColumns, values, files);
@@ -809,8 +829,7 @@ void StoreContext::change(const Model& model)
     });
 }
 
-template <StoredModel Model>
-void StoreContext::remove(std::int64_t objectID)
+template <StoredModel Model> void StoreContext::remove(std::int64_t objectID)
 {
     Impl& impl = *m_impl;
     impl.change([&] {
@@ -823,7 +842,8 @@ void StoreContext::remove(std::int64_t objectID)
                 return false;
         }
         {
-            auto statement = impl.db->cached("DELETE FROM " + quoted(Entity<Model>::table) + R"( WHERE "Z_PK" = ?)");
+            auto statement = impl.db->cached("DELETE FROM " + quoted(Entity<Model>::table) +
+                                             R"( WHERE "Z_PK" = ?)");
             statement->bindInt64(1, objectID);
             statement->run();
         }
@@ -832,18 +852,19 @@ void StoreContext::remove(std::int64_t objectID)
         for (qsizetype i = 0; i < current.size(); ++i) {
             if (!current.at(i).isNull())
                 impl.releasedFiles.append(current.at(i));
-            impl.setKnown(PictureKey{Entity<Model>::table, objectID, pictureColumns.at(i)}, std::nullopt);
+            impl.setKnown(PictureKey{Entity<Model>::table, objectID, pictureColumns.at(i)},
+                          std::nullopt);
         }
         return true;
     });
 }
 
-#define TALLYRA_STORE_INSTANTIATE(Model)                                                                     \
-    template QList<Model> StoreContext::fetch<Model>(const FetchRequest<Model>&);                            \
-    template std::optional<Model> StoreContext::fetchFirst<Model>(const FetchRequest<Model>&);               \
-    template std::int64_t StoreContext::count<Model>(const Predicate<Model>&);                               \
-    template std::int64_t StoreContext::insert<Model>(Model&);                                               \
-    template void StoreContext::change<Model>(const Model&);                                                 \
+#define TALLYRA_STORE_INSTANTIATE(Model)                                                           \
+    template QList<Model> StoreContext::fetch<Model>(const FetchRequest<Model>&);                  \
+    template std::optional<Model> StoreContext::fetchFirst<Model>(const FetchRequest<Model>&);     \
+    template std::int64_t StoreContext::count<Model>(const Predicate<Model>&);                     \
+    template std::int64_t StoreContext::insert<Model>(Model&);                                     \
+    template void StoreContext::change<Model>(const Model&);                                       \
     template void StoreContext::remove<Model>(std::int64_t);
 
 TALLYRA_STORE_INSTANTIATE(AccountModel)
@@ -857,12 +878,14 @@ TALLYRA_STORE_INSTANTIATE(BalanceCheckpointModel)
 
 QList<TransactionModel> StoreContext::outgoing(const AccountModel& account)
 {
-    return fetch(Predicate<TransactionModel>::equals(TransactionModel::Field::account, account.objectID));
+    return fetch(
+        Predicate<TransactionModel>::equals(TransactionModel::Field::account, account.objectID));
 }
 
 QList<TransactionModel> StoreContext::incoming(const AccountModel& account)
 {
-    return fetch(Predicate<TransactionModel>::equals(TransactionModel::Field::toAccount, account.objectID));
+    return fetch(
+        Predicate<TransactionModel>::equals(TransactionModel::Field::toAccount, account.objectID));
 }
 
 QList<GoalModel> StoreContext::goals(const AccountModel& account)
@@ -872,7 +895,8 @@ QList<GoalModel> StoreContext::goals(const AccountModel& account)
 
 QList<BalanceCheckpointModel> StoreContext::checkpoints(const AccountModel& account)
 {
-    return fetch(Predicate<BalanceCheckpointModel>::equals(BalanceCheckpointModel::Field::account, account.objectID));
+    return fetch(Predicate<BalanceCheckpointModel>::equals(BalanceCheckpointModel::Field::account,
+                                                           account.objectID));
 }
 
 QList<CategoryModel> StoreContext::children(const CategoryModel& category)
@@ -882,7 +906,8 @@ QList<CategoryModel> StoreContext::children(const CategoryModel& category)
 
 QList<TransactionModel> StoreContext::transactions(const CategoryModel& category)
 {
-    return fetch(Predicate<TransactionModel>::equals(TransactionModel::Field::category, category.objectID));
+    return fetch(
+        Predicate<TransactionModel>::equals(TransactionModel::Field::category, category.objectID));
 }
 
 QList<BudgetModel> StoreContext::budgets(const CategoryModel& category)
@@ -895,7 +920,10 @@ QList<GoalModel> StoreContext::challenges(const CategoryModel& category)
     return fetch(Predicate<GoalModel>::equals(GoalModel::Field::category, category.objectID));
 }
 
-bool StoreContext::hasChanges() const noexcept { return m_impl->changed; }
+bool StoreContext::hasChanges() const noexcept
+{
+    return m_impl->changed;
+}
 
 void StoreContext::save()
 {
@@ -914,8 +942,9 @@ void StoreContext::save()
     } catch (const StoreError& error) {
         qCWarning(lcStore, "Save failed: %s", qUtf8Printable(error.detail()));
         rollback();
-        throw StoreError(error.code() == StoreError::Code::busy || error.code() == StoreError::Code::diskFull
-                                 || error.code() == StoreError::Code::readOnly
+        throw StoreError(error.code() == StoreError::Code::busy ||
+                                 error.code() == StoreError::Code::diskFull ||
+                                 error.code() == StoreError::Code::readOnly
                              ? error.code()
                              : StoreError::Code::writeFailed,
                          error.detail());
@@ -944,18 +973,39 @@ void StoreContext::rollback() noexcept
     impl.discardUnit();
 }
 
-void StoreContext::setUndoManager(UndoManager* undoManager) noexcept { m_impl->undoManager = undoManager; }
+void StoreContext::setUndoManager(UndoManager* undoManager) noexcept
+{
+    m_impl->undoManager = undoManager;
+}
 
-UndoManager* StoreContext::undoManager() const noexcept { return m_impl->undoManager; }
+UndoManager* StoreContext::undoManager() const noexcept
+{
+    return m_impl->undoManager;
+}
 
-void StoreContext::failNextSaveForTesting(StoreError error) { m_impl->injectedSaveFailure = std::move(error); }
+void StoreContext::failNextSaveForTesting(StoreError error)
+{
+    m_impl->injectedSaveFailure = std::move(error);
+}
 
-StoreContainer& StoreContext::container() const noexcept { return *m_impl->shared->container; }
+StoreContainer& StoreContext::container() const noexcept
+{
+    return *m_impl->shared->container;
+}
 
-const Clock& StoreContext::clock() const noexcept { return *m_impl->shared->clock; }
+const Clock& StoreContext::clock() const noexcept
+{
+    return *m_impl->shared->clock;
+}
 
-Connection& store_detail::ContextAccess::connection(StoreContext& context) { return *context.m_impl->db; }
+Connection& store_detail::ContextAccess::connection(StoreContext& context)
+{
+    return *context.m_impl->db;
+}
 
-PictureStore& store_detail::ContextAccess::pictures(StoreContext& context) { return context.m_impl->pictures(); }
+PictureStore& store_detail::ContextAccess::pictures(StoreContext& context)
+{
+    return context.m_impl->pictures();
+}
 
 } // namespace tallyra

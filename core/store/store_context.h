@@ -59,9 +59,9 @@ class Connection;
 } // namespace store_detail
 
 template <class Model>
-concept StoredModel = std::same_as<Model, AccountModel> || std::same_as<Model, CategoryModel>
-                      || std::same_as<Model, TransactionModel> || std::same_as<Model, BudgetModel>
-                      || std::same_as<Model, GoalModel> || std::same_as<Model, BalanceCheckpointModel>;
+concept StoredModel = std::same_as<Model, AccountModel> || std::same_as<Model, CategoryModel> ||
+    std::same_as<Model, TransactionModel> || std::same_as<Model, BudgetModel> ||
+    std::same_as<Model, GoalModel> || std::same_as<Model, BalanceCheckpointModel>;
 
 class StoreContext final
 {
@@ -73,8 +73,7 @@ public:
     // Objects matching the request, in its order, then by objectID.
     template <StoredModel Model>
     [[nodiscard]] QList<Model> fetch(const FetchRequest<Model>& request = {});
-    template <StoredModel Model>
-    [[nodiscard]] QList<Model> fetch(const Predicate<Model>& predicate)
+    template <StoredModel Model> [[nodiscard]] QList<Model> fetch(const Predicate<Model>& predicate)
     {
         return fetch(FetchRequest<Model>(predicate));
     }
@@ -87,8 +86,7 @@ public:
         return fetchFirst(FetchRequest<Model>(predicate));
     }
     // The object with that objectID, or none.
-    template <StoredModel Model>
-    [[nodiscard]] std::optional<Model> object(std::int64_t objectID)
+    template <StoredModel Model> [[nodiscard]] std::optional<Model> object(std::int64_t objectID)
     {
         return fetchFirst(Predicate<Model>::objectIDEquals(objectID));
     }
@@ -100,21 +98,14 @@ public:
     // null id becomes a random one, invalid "now" instants become the
     // clock's now, an empty account currency the main currency.
     // Precondition: model.objectID is 0.
-    template <StoredModel Model>
-    std::int64_t insert(Model& model);
+    template <StoredModel Model> std::int64_t insert(Model& model);
     // Writes every attribute and relationship of the model over the object
     // with its objectID. Throws StoreError (notFound) when it is gone.
-    template <StoredModel Model>
-    void change(const Model& model);
+    template <StoredModel Model> void change(const Model& model);
     // Deletes the object, applying the delete rules; an object already gone
     // is ignored.
-    template <StoredModel Model>
-    void remove(const Model& model)
-    {
-        remove<Model>(model.objectID);
-    }
-    template <StoredModel Model>
-    void remove(std::int64_t objectID);
+    template <StoredModel Model> void remove(const Model& model) { remove<Model>(model.objectID); }
+    template <StoredModel Model> void remove(std::int64_t objectID);
 
     // The inverse relationships, in objectID order.
     [[nodiscard]] QList<TransactionModel> outgoing(const AccountModel& account);

@@ -5,14 +5,12 @@
 namespace tallyra {
 
 StoreError::StoreError(Code code, QString detail)
-    : Error(standardMessage(code), std::move(detail))
-    , m_code(code)
+    : Error(standardMessage(code), std::move(detail)), m_code(code)
 {
 }
 
 StoreError::StoreError(Code code, QString userMessage, QString detail)
-    : Error(std::move(userMessage), std::move(detail))
-    , m_code(code)
+    : Error(std::move(userMessage), std::move(detail)), m_code(code)
 {
 }
 
@@ -23,10 +21,12 @@ QString StoreError::standardMessage(Code code)
         return QCoreApplication::translate("StoreError", "The data file couldn’t be opened.");
     case Code::notADataFile:
         return QCoreApplication::translate(
-            "StoreError", "This file isn’t a Tallyra data file, or it is damaged, so it can’t be opened.");
+            "StoreError",
+            "This file isn’t a Tallyra data file, or it is damaged, so it can’t be opened.");
     case Code::otherVersion:
         return QCoreApplication::translate(
-            "StoreError", "This data file was made by a different version of Tallyra and can’t be opened.");
+            "StoreError",
+            "This data file was made by a different version of Tallyra and can’t be opened.");
     case Code::readFailed:
         return QCoreApplication::translate("StoreError", "Your data couldn’t be read.");
     case Code::writeFailed:
@@ -35,11 +35,11 @@ QString StoreError::standardMessage(Code code)
         return QCoreApplication::translate("StoreError",
                                            "There isn’t enough disk space to save your changes.");
     case Code::busy:
-        return QCoreApplication::translate("StoreError",
-                                           "The data file is in use elsewhere. Try again in a moment.");
+        return QCoreApplication::translate(
+            "StoreError", "The data file is in use elsewhere. Try again in a moment.");
     case Code::readOnly:
-        return QCoreApplication::translate("StoreError",
-                                           "Your changes couldn’t be saved because the data file is read-only.");
+        return QCoreApplication::translate(
+            "StoreError", "Your changes couldn’t be saved because the data file is read-only.");
     case Code::notFound:
         return QCoreApplication::translate(
             "StoreError", "It no longer exists — it may have been deleted on another device.");

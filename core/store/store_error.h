@@ -16,14 +16,15 @@ namespace tallyra {
 class StoreError final : public Error
 {
 public:
-    enum class Code : std::uint8_t {
-        cannotOpen,    // the file or its folder can't be opened or created
-        notADataFile,  // not a database, or a database of some other program
-        otherVersion,  // a data file of another schema version
+    enum class Code : std::uint8_t
+    {
+        cannotOpen,   // the file or its folder can't be opened or created
+        notADataFile, // not a database, or a database of some other program
+        otherVersion, // a data file of another schema version
         readFailed,
         writeFailed,
         diskFull,
-        busy,          // another connection held the file for too long
+        busy, // another connection held the file for too long
         readOnly,
         notFound,      // the object to change no longer exists
         pictureFailed, // a picture file couldn't be written

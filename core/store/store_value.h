@@ -23,18 +23,26 @@ namespace tallyra {
 class StoreValue
 {
 public:
-    enum class Kind : std::uint8_t { null, integer, boolean, text, instant, uuid };
+    enum class Kind : std::uint8_t
+    {
+        null,
+        integer,
+        boolean,
+        text,
+        instant,
+        uuid
+    };
     using Sql = std::variant<std::monostate, std::int64_t, QString, QByteArray>;
 
     StoreValue() = default;
     StoreValue(std::nullopt_t) {} // NOLINT: a missing value is null
     template <std::integral T>
-        requires(!std::same_as<T, bool>)
-    StoreValue(T value) : m_kind(Kind::integer), m_sql(static_cast<std::int64_t>(value)) // NOLINT
+    requires(!std::same_as<T, bool>) StoreValue(T value)
+        : m_kind(Kind::integer), m_sql(static_cast<std::int64_t>(value)) // NOLINT
     {
     }
     StoreValue(bool value) : m_kind(Kind::boolean), m_sql(std::int64_t{value ? 1 : 0}) {} // NOLINT
-    StoreValue(QString value) : m_kind(Kind::text), m_sql(std::move(value)) {}           // NOLINT
+    StoreValue(QString value) : m_kind(Kind::text), m_sql(std::move(value)) {}            // NOLINT
     // An invalid date-time is null.
     StoreValue(const QDateTime& value) // NOLINT
     {
@@ -47,8 +55,7 @@ public:
     StoreValue(const TypedId<Tag>& id) : m_kind(Kind::uuid), m_sql(id.toRfc4122()) // NOLINT
     {
     }
-    template <class T>
-    StoreValue(const std::optional<T>& value) // NOLINT
+    template <class T> StoreValue(const std::optional<T>& value) // NOLINT
     {
         if (value)
             *this = StoreValue(*value);

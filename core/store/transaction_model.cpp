@@ -4,9 +4,15 @@
 
 namespace tallyra {
 
-QStringList TransactionModel::tags() const { return tagsFromText(tagsText); }
+QStringList TransactionModel::tags() const
+{
+    return tagsFromText(tagsText);
+}
 
-void TransactionModel::setTags(const QStringList& tags) { tagsText = tagsToText(tags); }
+void TransactionModel::setTags(const QStringList& tags)
+{
+    tagsText = tagsToText(tags);
+}
 
 void TransactionModel::setReceipt(std::optional<QByteArray> bytes)
 {

@@ -24,7 +24,8 @@ namespace tallyra {
 
 struct TransactionModel
 {
-    enum class Field : std::uint8_t {
+    enum class Field : std::uint8_t
+    {
         id,
         date,
         hasTime,

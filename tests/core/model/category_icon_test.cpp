@@ -6,7 +6,10 @@ using namespace tallyra;
 
 namespace {
 
-QString q(const char* text) { return QString::fromUtf8(text); }
+QString q(const char* text)
+{
+    return QString::fromUtf8(text);
+}
 
 struct IconCase
 {
@@ -27,13 +30,15 @@ TEST(CategoryIcon, storedFormIsRepairedWhenRead)
         {"Emoji", "🍕", CategoryIcon::symbol(q("🍕"))},
     };
     for (const IconCase& c : cases)
-        EXPECT_EQ(categoryIconFromStored(q(c.iconKind), q(c.iconValue)), c.expected) << c.iconKind << "/" << c.iconValue;
+        EXPECT_EQ(categoryIconFromStored(q(c.iconKind), q(c.iconValue)), c.expected)
+            << c.iconKind << "/" << c.iconValue;
 }
 
 TEST(CategoryIcon, roundTripsThroughItsStoredForm)
 {
-    for (const CategoryIcon& icon : {CategoryIcon::symbol(q("fork.knife")), CategoryIcon::emoji(q("☕️")),
-                                     CategoryIcon::image(), CategoryIcon()}) {
+    for (const CategoryIcon& icon :
+         {CategoryIcon::symbol(q("fork.knife")), CategoryIcon::emoji(q("☕️")),
+          CategoryIcon::image(), CategoryIcon()}) {
         EXPECT_EQ(categoryIconFromStored(icon.storedKind(), icon.storedValue()), icon);
         EXPECT_EQ(categoryIconKindFromRaw(icon.storedKind()), icon.kind());
     }

@@ -14,7 +14,10 @@ using namespace tallyra;
 
 namespace {
 
-QString q(const char* text) { return QString::fromUtf8(text); }
+QString q(const char* text)
+{
+    return QString::fromUtf8(text);
+}
 
 // Every case's raw value parses back to the case, and raw values are unique.
 template <class Enum, size_t N, class Parse>
@@ -47,7 +50,8 @@ TEST(Enumerations, rawValuesRoundTripInTableOrder)
     QStringList groupRaws;
     for (const AccountGroup group : kAllAccountGroups)
         groupRaws.append(rawValue(group));
-    EXPECT_EQ(groupRaws, (QStringList{q("bank"), q("cash"), q("savings"), q("credit"), q("investments")}));
+    EXPECT_EQ(groupRaws,
+              (QStringList{q("bank"), q("cash"), q("savings"), q("credit"), q("investments")}));
 }
 
 TEST(Enumerations, parsingIsExactAndFailsOnUnknownText)
@@ -71,12 +75,15 @@ struct StoredCase
 
 TEST(Enumerations, storedReadsRepairToFixedDefaults)
 {
-    for (const auto& c : {StoredCase{"income", 1}, StoredCase{"transfer", 2}, StoredCase{"expense", 0},
-                          StoredCase{"refund", 0}, StoredCase{"", 0}, StoredCase{"Income", 0}}) {
+    for (const auto& c :
+         {StoredCase{"income", 1}, StoredCase{"transfer", 2}, StoredCase{"expense", 0},
+          StoredCase{"refund", 0}, StoredCase{"", 0}, StoredCase{"Income", 0}}) {
         EXPECT_EQ(static_cast<int>(entryKindFromStored(q(c.raw))), c.expected) << c.raw;
         EXPECT_EQ(static_cast<int>(categoryKindFromStored(q(c.raw))), c.expected) << c.raw;
         const QByteArray bytes(c.raw);
-        EXPECT_EQ(static_cast<int>(entryKindFromStoredUtf8(bytes.constData(), bytes.size())), c.expected) << c.raw;
+        EXPECT_EQ(static_cast<int>(entryKindFromStoredUtf8(bytes.constData(), bytes.size())),
+                  c.expected)
+            << c.raw;
     }
     EXPECT_EQ(entryKindFromStoredUtf8(nullptr, 0), EntryKind::expense);
     EXPECT_EQ(entryKindFromStoredUtf8("incomes", 6), EntryKind::income);
@@ -143,17 +150,20 @@ TEST(AccountKind, factsFollowTheTable)
         bool isCredit;
     };
     const Facts table[] = {
-        {AccountKind::cash, "Cash", "Wallet, cash on hand", "banknote.fill", AccountGroup::cash, false},
-        {AccountKind::checking, "Bank Account", "Debit card, current account", "creditcard.fill", AccountGroup::bank,
+        {AccountKind::cash, "Cash", "Wallet, cash on hand", "banknote.fill", AccountGroup::cash,
          false},
-        {AccountKind::savings, "Savings", "Deposit, savings account", "building.columns.fill", AccountGroup::savings,
-         false},
+        {AccountKind::checking, "Bank Account", "Debit card, current account", "creditcard.fill",
+         AccountGroup::bank, false},
+        {AccountKind::savings, "Savings", "Deposit, savings account", "building.columns.fill",
+         AccountGroup::savings, false},
         {AccountKind::creditCard, "Credit Card", "Limit, statement, due date", "creditcard.and.123",
          AccountGroup::credit, true},
-        {AccountKind::investment, "Investment", "Brokerage, crypto, funds", "chart.line.uptrend.xyaxis",
-         AccountGroup::investments, false},
-        {AccountKind::loan, "Loan", "Mortgage, car loan, money owed", "house.fill", AccountGroup::credit, true},
-        {AccountKind::other, "Other", "Anything else", "wallet.bifold.fill", AccountGroup::cash, false},
+        {AccountKind::investment, "Investment", "Brokerage, crypto, funds",
+         "chart.line.uptrend.xyaxis", AccountGroup::investments, false},
+        {AccountKind::loan, "Loan", "Mortgage, car loan, money owed", "house.fill",
+         AccountGroup::credit, true},
+        {AccountKind::other, "Other", "Anything else", "wallet.bifold.fill", AccountGroup::cash,
+         false},
     };
     ASSERT_EQ(std::size(table), kAllAccountKinds.size());
     for (size_t i = 0; i < std::size(table); ++i) {

@@ -15,7 +15,10 @@ using namespace tallyra;
 
 namespace {
 
-QString q(const char* text) { return QString::fromUtf8(text); }
+QString q(const char* text)
+{
+    return QString::fromUtf8(text);
+}
 
 Entry sampleEntry()
 {
@@ -72,8 +75,9 @@ TEST(Records, hashesAreConsistentWithEquality)
     QSet<Goal> goals{g, h, g};
     EXPECT_EQ(goals.size(), 2);
 
-    const BalanceCheckpoint c{CheckpointId::random(), AccountId::random(), QDateTime(QDate(2025, 1, 1), QTime(), Qt::UTC),
-                              Money{1, q("USD")}, QDateTime(QDate(2025, 1, 1), QTime(), Qt::UTC)};
+    const BalanceCheckpoint c{CheckpointId::random(), AccountId::random(),
+                              QDateTime(QDate(2025, 1, 1), QTime(), Qt::UTC), Money{1, q("USD")},
+                              QDateTime(QDate(2025, 1, 1), QTime(), Qt::UTC)};
     EXPECT_EQ(qHash(c), qHash(BalanceCheckpoint(c)));
     Budget budget;
     budget.categoryIDs = {CategoryId::random()};

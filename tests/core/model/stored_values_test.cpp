@@ -8,7 +8,10 @@ using namespace tallyra;
 
 namespace {
 
-QString q(const char* text) { return QString::fromUtf8(text); }
+QString q(const char* text)
+{
+    return QString::fromUtf8(text);
+}
 
 TEST(StoredValues, tagsSplitAtLineBreaksWithoutEmptyPieces)
 {

@@ -49,7 +49,9 @@ protected:
     void fillMixedLedger()
     {
         std::mt19937 random(20250307);
-        const auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+        const auto pick = [&](int n) {
+            return static_cast<int>(random() % static_cast<unsigned>(n));
+        };
         const char* currencies[] = {"USD", "EUR", "UAH", "JPY", "KWD"};
         QList<std::int64_t> accounts;
         for (int i = 0; i < 6; ++i) {
@@ -98,7 +100,10 @@ protected:
             t.createdAt = utc(2025, 4, 1, pick(3));
             t.updatedAt = t.createdAt;
             t.hasTime = pick(2) == 0;
-            t.kindRaw = q(i % 7 == 0 ? "transfer" : i % 5 == 0 ? "income" : i % 11 == 0 ? "refund" : "expense");
+            t.kindRaw = q(i % 7 == 0    ? "transfer"
+                          : i % 5 == 0  ? "income"
+                          : i % 11 == 0 ? "refund"
+                                        : "expense");
             t.amountMinor = pick(2'000'000) - 1'000'000;
             if (pick(3) > 0)
                 t.account = accounts.at(pick(static_cast<int>(accounts.size())));
@@ -204,10 +209,13 @@ TEST_F(LedgerReaderTest, farApartRowIdentitiesResolveToo)
     context().save();
     // Identities far beyond the row count, as a table that once held many
     // more rows (or a foreign writer) leaves them.
-    rawExecute(path(), q("INSERT INTO AccountModel (Z_PK, id, currency, createdAt) VALUES (5000000000, randomblob(16), 'JPY', 0);"
+    rawExecute(path(), q("INSERT INTO AccountModel (Z_PK, id, currency, createdAt) VALUES "
+                         "(5000000000, randomblob(16), 'JPY', 0);"
                          "INSERT INTO CategoryModel (Z_PK, id) VALUES (7000000000, randomblob(16));"
-                         "INSERT INTO TransactionModel (Z_PK, id, date, createdAt, updatedAt, account, toAccount, category, "
-                         "toAmountMinor) VALUES (9000000000, randomblob(16), 0, 0, 0, 5000000000, 1, 7000000000, 3)"));
+                         "INSERT INTO TransactionModel (Z_PK, id, date, createdAt, updatedAt, "
+                         "account, toAccount, category, "
+                         "toAmountMinor) VALUES (9000000000, randomblob(16), 0, 0, 0, 5000000000, "
+                         "1, 7000000000, 3)"));
     const LedgerRows rows = bulk();
     EXPECT_EQ(rows, perObjectLedger(context()));
     ASSERT_EQ(rows.entries.size(), 2);

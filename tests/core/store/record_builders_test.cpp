@@ -9,10 +9,12 @@ using namespace tallyra::testing;
 
 namespace {
 
-QString blob(const QUuid& uuid) { return q("x'") + QString::fromLatin1(uuid.toRfc4122().toHex()) + u'\''; }
+QString blob(const QUuid& uuid)
+{
+    return q("x'") + QString::fromLatin1(uuid.toRfc4122().toHex()) + u'\'';
+}
 
-template <class Record, class Id>
-const Record* findById(const QList<Record>& records, const Id& id)
+template <class Record, class Id> const Record* findById(const QList<Record>& records, const Id& id)
 {
     for (const Record& record : records)
         if (record.id == id)
@@ -51,16 +53,20 @@ protected:
     void account(const AccountId& id, const char* name, const char* kindRaw, const char* groupRaw,
                  const char* extraColumns = "", const char* extraValues = "")
     {
-        rawExecute(path(), QStringLiteral("INSERT INTO AccountModel (id, name, kindRaw, groupRaw, currency, createdAt%1) "
-                                          "VALUES (%2, '%3', '%4', '%5', 'EUR', 0%6)")
-                               .arg(QString::fromUtf8(extraColumns), blob(id.uuid()), QString::fromUtf8(name),
-                                    QString::fromUtf8(kindRaw), QString::fromUtf8(groupRaw),
-                                    QString::fromUtf8(extraValues)));
+        rawExecute(
+            path(),
+            QStringLiteral(
+                "INSERT INTO AccountModel (id, name, kindRaw, groupRaw, currency, createdAt%1) "
+                "VALUES (%2, '%3', '%4', '%5', 'EUR', 0%6)")
+                .arg(QString::fromUtf8(extraColumns), blob(id.uuid()), QString::fromUtf8(name),
+                     QString::fromUtf8(kindRaw), QString::fromUtf8(groupRaw),
+                     QString::fromUtf8(extraValues)));
     }
 
     QString pkOf(const char* table, const QUuid& id)
     {
-        return rawQuery(path(), QStringLiteral("SELECT Z_PK FROM %1 WHERE id = %2").arg(QString::fromUtf8(table), blob(id)));
+        return rawQuery(path(), QStringLiteral("SELECT Z_PK FROM %1 WHERE id = %2")
+                                    .arg(QString::fromUtf8(table), blob(id)));
     }
 
     void writeDamagedRows()
@@ -70,31 +76,43 @@ protected:
         account(m_card, "Card", "", "cash");
         account(m_linked, "Linked", "", "bankLinked");
         account(m_odd, "Odd", "", "xyz");
-        account(m_huge, "Huge", "creditCard", "credit", ", openingBalanceMinor, creditLimitMinor, sourceRaw, interestRateBP",
+        account(m_huge, "Huge", "creditCard", "credit",
+                ", openingBalanceMinor, creditLimitMinor, sourceRaw, interestRateBP",
                 ", 1000000000000000000, -1000000000000000000, 'weird', 1250");
         const QString huge = pkOf("AccountModel", m_huge.uuid());
         const QString pound = QString::number(m_pound.objectID);
 
-        rawExecute(path(), QStringLiteral("INSERT INTO CategoryModel (id, name, kindRaw, iconKind, iconValue) "
-                                          "VALUES (%1, 'Blank', 'bogus', 'symbol', '')")
+        rawExecute(path(), QStringLiteral(
+                               "INSERT INTO CategoryModel (id, name, kindRaw, iconKind, iconValue) "
+                               "VALUES (%1, 'Blank', 'bogus', 'symbol', '')")
                                .arg(blob(m_blankIcon.uuid())));
-        const auto transaction = [&](const EntryId& id, const QString& columns, const QString& values) {
-            rawExecute(path(), QStringLiteral("INSERT INTO TransactionModel (id, date, createdAt, updatedAt, %1) "
-                                              "VALUES (%2, 1000, 1000, 1000, %3)")
-                                   .arg(columns, blob(id.uuid()), values));
+        const auto transaction = [&](const EntryId& id, const QString& columns,
+                                     const QString& values) {
+            rawExecute(
+                path(),
+                QStringLiteral("INSERT INTO TransactionModel (id, date, createdAt, updatedAt, %1) "
+                               "VALUES (%2, 1000, 1000, 1000, %3)")
+                    .arg(columns, blob(id.uuid()), values));
         };
         transaction(m_refund, q("kindRaw, account, tagsText, amountMinor"),
                     QStringLiteral("'refund', %1, 'food\n\ntravel\n', 250").arg(huge));
-        transaction(m_orphan, q("kindRaw, amountMinor, toAmountMinor"), q("'income', 1000000000000000000, 5"));
+        transaction(m_orphan, q("kindRaw, amountMinor, toAmountMinor"),
+                    q("'income', 1000000000000000000, 5"));
         transaction(m_transfer, q("kindRaw, account, toAccount, amountMinor, toAmountMinor"),
                     QStringLiteral("'transfer', %1, %2, 1000, 900").arg(huge, pound));
-        rawExecute(path(), QStringLiteral("INSERT INTO BalanceCheckpointModel (id, date, balanceMinor, createdAt, account) "
-                                          "VALUES (%1, 5, -1000000000000000000, 6, %2), (%3, 5, 1, 6, NULL)")
-                               .arg(blob(m_checkpoint.uuid()), huge, blob(m_orphanCheckpoint.uuid())));
-        rawExecute(path(), QStringLiteral("INSERT INTO BudgetModel (id, limitMinor) VALUES (%1, 1000000000000000000)")
-                               .arg(blob(m_budget.uuid())));
-        rawExecute(path(), QStringLiteral("INSERT INTO GoalModel (id, kindRaw, balanceModeRaw, targetMinor) "
-                                          "VALUES (%1, 'weird', '', -5)")
+        rawExecute(
+            path(),
+            QStringLiteral(
+                "INSERT INTO BalanceCheckpointModel (id, date, balanceMinor, createdAt, account) "
+                "VALUES (%1, 5, -1000000000000000000, 6, %2), (%3, 5, 1, 6, NULL)")
+                .arg(blob(m_checkpoint.uuid()), huge, blob(m_orphanCheckpoint.uuid())));
+        rawExecute(path(),
+                   QStringLiteral(
+                       "INSERT INTO BudgetModel (id, limitMinor) VALUES (%1, 1000000000000000000)")
+                       .arg(blob(m_budget.uuid())));
+        rawExecute(path(), QStringLiteral(
+                               "INSERT INTO GoalModel (id, kindRaw, balanceModeRaw, targetMinor) "
+                               "VALUES (%1, 'weird', '', -5)")
                                .arg(blob(m_goal.uuid())));
         // The destination of the transfer goes away (through the store, so
         // its delete rule runs).
@@ -130,7 +148,8 @@ TEST_F(StoredRepairs, bothReadingPathsRepairAlike)
     ASSERT_TRUE(bulk) << bulk.error().detail().toStdString();
     EXPECT_EQ(bulk.value(), perObject);
 
-    for (const LedgerRows* rows : std::initializer_list<const LedgerRows*>{&perObject, &bulk.value()}) {
+    for (const LedgerRows* rows :
+         std::initializer_list<const LedgerRows*>{&perObject, &bulk.value()}) {
         ASSERT_NE(findById(rows->accounts, m_jar), nullptr);
         EXPECT_EQ(findById(rows->accounts, m_jar)->kind, AccountKind::savings);
         EXPECT_EQ(findById(rows->accounts, m_wallet)->kind, AccountKind::cash);
@@ -181,7 +200,8 @@ TEST_F(StoredRepairs, storedObjectsExposeTheRepairedReadings)
     EXPECT_EQ(group(m_linked), AccountGroup::bank);
     EXPECT_EQ(group(m_odd), AccountGroup::cash);
     EXPECT_EQ(group(m_jar), AccountGroup::cash);
-    const TransactionModel refund = *context().fetchFirst(Predicate<TransactionModel>::idEquals(m_refund));
+    const TransactionModel refund =
+        *context().fetchFirst(Predicate<TransactionModel>::idEquals(m_refund));
     EXPECT_EQ(refund.kind(), EntryKind::expense);
     EXPECT_EQ(refund.tags(), (QStringList{q("food"), q("travel")}));
     const GoalModel goal = *context().fetchFirst(Predicate<GoalModel>::idEquals(m_goal));
@@ -222,7 +242,8 @@ TEST(RecordBuilders, budgetsAndGoalsTakeTheMainCurrencyOfTheirLinks)
     transaction.amountMinor = 5;
     const Entry entry = makeEntry(transaction, links);
     EXPECT_EQ(entry.amount, (Money{5, QStringLiteral("JPY")}));
-    EXPECT_TRUE(entry.amount.currency.isSharedWith(account.currency)) << "entries share the account's text";
+    EXPECT_TRUE(entry.amount.currency.isSharedWith(account.currency))
+        << "entries share the account's text";
 }
 
 } // namespace

@@ -1,5 +1,8 @@
 #include "store/store_container.h"
 
+#include <algorithm>
+#include <string>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -18,12 +21,14 @@ class StoreContainerTest : public StoreTest
 QStringList columnsOf(const QString& file, const char* table)
 {
     QStringList names;
-    const QString count = rawQuery(file, QStringLiteral("SELECT count(*) FROM pragma_table_info('%1')")
-                                             .arg(QString::fromUtf8(table)));
+    const QString count =
+        rawQuery(file, QStringLiteral("SELECT count(*) FROM pragma_table_info('%1')")
+                           .arg(QString::fromUtf8(table)));
     for (int i = 0; i < count.toInt(); ++i)
-        names.append(rawQuery(file, QStringLiteral("SELECT name FROM pragma_table_info('%1') WHERE cid = %2")
-                                        .arg(QString::fromUtf8(table))
-                                        .arg(i)));
+        names.append(
+            rawQuery(file, QStringLiteral("SELECT name FROM pragma_table_info('%1') WHERE cid = %2")
+                               .arg(QString::fromUtf8(table))
+                               .arg(i)));
     return names;
 }
 
@@ -38,45 +43,88 @@ TEST_F(StoreContainerTest, newFileGetsTheVersionedSchema)
         EXPECT_EQ(store->pictureFolder(), m_dir.filePath(q(".Tallyra_SUPPORT")));
         EXPECT_EQ(rawQuery(file, q("PRAGMA journal_mode")), q("wal"));
     }
-    EXPECT_EQ(rawQuery(file, q("SELECT value FROM TallyraMetadata WHERE key = 'schemaVersion'")), q("1.0.0"));
-    EXPECT_EQ(rawQuery(file, q("SELECT length(value) FROM TallyraMetadata WHERE key = 'schemaFingerprint'")),
-              q("64"));
+    EXPECT_EQ(rawQuery(file, q("SELECT value FROM TallyraMetadata WHERE key = 'schemaVersion'")),
+              q("1.0.0"));
+    EXPECT_EQ(
+        rawQuery(file,
+                 q("SELECT length(value) FROM TallyraMetadata WHERE key = 'schemaFingerprint'")),
+        q("64"));
 
     const QString z = q("Z_PK");
-    EXPECT_EQ(columnsOf(file, "AccountModel"),
-              (QStringList{z, q("id"), q("name"), q("groupRaw"), q("detail"), q("colorHex"), q("sfSymbol"),
-                           q("currency"), q("openingBalanceMinor"), q("sourceRaw"), q("externalId"), q("order"),
-                           q("isArchived"), q("createdAt"), q("kindRaw"), q("creditLimitMinor"), q("statementDay"),
-                           q("paymentDueDay"), q("interestRateBP"), q("iconImage"), q("iconEmoji")}));
-    EXPECT_EQ(columnsOf(file, "CategoryModel"),
-              (QStringList{z, q("id"), q("name"), q("kindRaw"), q("colorHex"), q("iconKind"), q("iconValue"),
-                           q("iconImage"), q("order"), q("createdAt"), q("parent")}));
-    EXPECT_EQ(columnsOf(file, "TransactionModel"),
-              (QStringList{z, q("id"), q("date"), q("hasTime"), q("kindRaw"), q("amountMinor"), q("toAmountMinor"),
-                           q("payee"), q("note"), q("tagsText"), q("cleared"), q("receipt"), q("hasReceipt"),
-                           q("contactName"), q("contactIdentifier"), q("externalId"), q("createdAt"),
-                           q("updatedAt"), q("account"), q("toAccount"), q("category")}));
+    EXPECT_EQ(columnsOf(file, "AccountModel"), (QStringList{z,
+                                                            q("id"),
+                                                            q("name"),
+                                                            q("groupRaw"),
+                                                            q("detail"),
+                                                            q("colorHex"),
+                                                            q("sfSymbol"),
+                                                            q("currency"),
+                                                            q("openingBalanceMinor"),
+                                                            q("sourceRaw"),
+                                                            q("externalId"),
+                                                            q("order"),
+                                                            q("isArchived"),
+                                                            q("createdAt"),
+                                                            q("kindRaw"),
+                                                            q("creditLimitMinor"),
+                                                            q("statementDay"),
+                                                            q("paymentDueDay"),
+                                                            q("interestRateBP"),
+                                                            q("iconImage"),
+                                                            q("iconEmoji")}));
+    EXPECT_EQ(
+        columnsOf(file, "CategoryModel"),
+        (QStringList{z, q("id"), q("name"), q("kindRaw"), q("colorHex"), q("iconKind"),
+                     q("iconValue"), q("iconImage"), q("order"), q("createdAt"), q("parent")}));
+    EXPECT_EQ(columnsOf(file, "TransactionModel"), (QStringList{z,
+                                                                q("id"),
+                                                                q("date"),
+                                                                q("hasTime"),
+                                                                q("kindRaw"),
+                                                                q("amountMinor"),
+                                                                q("toAmountMinor"),
+                                                                q("payee"),
+                                                                q("note"),
+                                                                q("tagsText"),
+                                                                q("cleared"),
+                                                                q("receipt"),
+                                                                q("hasReceipt"),
+                                                                q("contactName"),
+                                                                q("contactIdentifier"),
+                                                                q("externalId"),
+                                                                q("createdAt"),
+                                                                q("updatedAt"),
+                                                                q("account"),
+                                                                q("toAccount"),
+                                                                q("category")}));
     EXPECT_EQ(columnsOf(file, "BudgetModel"),
               (QStringList{z, q("id"), q("name"), q("emoji"), q("limitMinor"), q("order")}));
-    EXPECT_EQ(columnsOf(file, "GoalModel"),
-              (QStringList{z, q("id"), q("kindRaw"), q("name"), q("emoji"), q("order"), q("targetMinor"),
-                           q("assignedMinor"), q("monthlyMinor"), q("deadline"), q("balanceModeRaw"),
-                           q("allAccounts"), q("startDate"), q("endDate"), q("category")}));
-    EXPECT_EQ(columnsOf(file, "BalanceCheckpointModel"),
-              (QStringList{z, q("id"), q("date"), q("balanceMinor"), q("createdAt"), q("account")}));
-    EXPECT_EQ(columnsOf(file, "BudgetModel_categories"), (QStringList{q("budget"), q("category"), q("position")}));
-    EXPECT_EQ(columnsOf(file, "GoalModel_accounts"), (QStringList{q("goal"), q("account"), q("position")}));
+    EXPECT_EQ(
+        columnsOf(file, "GoalModel"),
+        (QStringList{z, q("id"), q("kindRaw"), q("name"), q("emoji"), q("order"), q("targetMinor"),
+                     q("assignedMinor"), q("monthlyMinor"), q("deadline"), q("balanceModeRaw"),
+                     q("allAccounts"), q("startDate"), q("endDate"), q("category")}));
+    EXPECT_EQ(
+        columnsOf(file, "BalanceCheckpointModel"),
+        (QStringList{z, q("id"), q("date"), q("balanceMinor"), q("createdAt"), q("account")}));
+    EXPECT_EQ(columnsOf(file, "BudgetModel_categories"),
+              (QStringList{q("budget"), q("category"), q("position")}));
+    EXPECT_EQ(columnsOf(file, "GoalModel_accounts"),
+              (QStringList{q("goal"), q("account"), q("position")}));
 
     // id is indexed but deliberately not unique.
     EXPECT_EQ(rawQuery(file, q("SELECT \"unique\" FROM pragma_index_list('TransactionModel') "
                                "WHERE name = 'TransactionModel_id'")),
               q("0"));
-    EXPECT_EQ(rawQuery(file, q("SELECT group_concat(name, ',') FROM (SELECT name FROM "
-                               "pragma_index_info('TransactionModel_date_createdAt') ORDER BY seqno)")),
-              q("date,createdAt"));
+    EXPECT_EQ(
+        rawQuery(file, q("SELECT group_concat(name, ',') FROM (SELECT name FROM "
+                         "pragma_index_info('TransactionModel_date_createdAt') ORDER BY seqno)")),
+        q("date,createdAt"));
     const auto onDelete = [&](const char* table, const char* column) {
-        return rawQuery(file, QStringLiteral("SELECT on_delete FROM pragma_foreign_key_list('%1') WHERE \"from\" = '%2'")
-                                  .arg(QString::fromUtf8(table), QString::fromUtf8(column)));
+        return rawQuery(
+            file, QStringLiteral(
+                      "SELECT on_delete FROM pragma_foreign_key_list('%1') WHERE \"from\" = '%2'")
+                      .arg(QString::fromUtf8(table), QString::fromUtf8(column)));
     };
     EXPECT_EQ(onDelete("TransactionModel", "account"), q("SET NULL"));
     EXPECT_EQ(onDelete("TransactionModel", "toAccount"), q("SET NULL"));
@@ -146,7 +194,8 @@ TEST_P(StoreContainerRefusal, failsReadablyAndLeavesTheFileByteForByte)
         raw.write(QByteArray(c.bytes));
     }
     const QByteArray before = fileHash(file);
-    const QStringList folderBefore = QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    const QStringList folderBefore =
+        QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 
     auto opened = StoreContainer::open(StoreConfiguration::onDisk(file, m_clock));
     ASSERT_FALSE(opened) << c.name;
@@ -154,24 +203,36 @@ TEST_P(StoreContainerRefusal, failsReadablyAndLeavesTheFileByteForByte)
     EXPECT_EQ(opened.error().userMessage(), StoreError::standardMessage(c.expected));
     EXPECT_FALSE(opened.error().userMessage().contains(file));
     EXPECT_EQ(fileHash(file), before) << c.name;
-    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), folderBefore)
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              folderBefore)
         << c.name;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, StoreContainerRefusal,
     ::testing::Values(
-        DamageCase{"newer version", "UPDATE TallyraMetadata SET value = '2.0.0' WHERE key = 'schemaVersion'", nullptr,
-                   StoreError::Code::otherVersion},
-        DamageCase{"other fingerprint", "UPDATE TallyraMetadata SET value = 'abc' WHERE key = 'schemaFingerprint'",
+        DamageCase{"newer version",
+                   "UPDATE TallyraMetadata SET value = '2.0.0' WHERE key = 'schemaVersion'",
+                   nullptr, StoreError::Code::otherVersion},
+        DamageCase{"other fingerprint",
+                   "UPDATE TallyraMetadata SET value = 'abc' WHERE key = 'schemaFingerprint'",
                    nullptr, StoreError::Code::otherVersion},
         DamageCase{"extra column", "ALTER TABLE TransactionModel ADD COLUMN mood TEXT", nullptr,
                    StoreError::Code::otherVersion},
-        DamageCase{"no metadata", "DROP TABLE TallyraMetadata", nullptr, StoreError::Code::notADataFile},
-        DamageCase{"foreign database", "PRAGMA application_id = 42", nullptr, StoreError::Code::notADataFile},
-        DamageCase{"garbage", nullptr, "This is not a database, just some text that is long enough to matter.",
+        DamageCase{"no metadata", "DROP TABLE TallyraMetadata", nullptr,
                    StoreError::Code::notADataFile},
-        DamageCase{"truncated header", nullptr, "SQLite format 3", StoreError::Code::notADataFile}));
+        DamageCase{"foreign database", "PRAGMA application_id = 42", nullptr,
+                   StoreError::Code::notADataFile},
+        DamageCase{"garbage", nullptr,
+                   "This is not a database, just some text that is long enough to matter.",
+                   StoreError::Code::notADataFile},
+        DamageCase{"truncated header", nullptr, "SQLite format 3",
+                   StoreError::Code::notADataFile}),
+    [](const ::testing::TestParamInfo<DamageCase>& param) {
+        std::string name = param.param.name;
+        std::replace(name.begin(), name.end(), ' ', '_');
+        return name;
+    });
 
 TEST_F(StoreContainerTest, otherVersionMessageIsReadable)
 {
@@ -181,14 +242,17 @@ TEST_F(StoreContainerTest, otherVersionMessageIsReadable)
 
 TEST_F(StoreContainerTest, pictureFolderSitsBesideTheFileWithoutItsExtension)
 {
-    EXPECT_EQ(StoreContainer::pictureFolderFor(q("/data/Tallyra.sqlite")), q("/data/.Tallyra_SUPPORT"));
-    EXPECT_EQ(StoreContainer::pictureFolderFor(q("/data/my.ledger.store")), q("/data/.my.ledger_SUPPORT"));
+    EXPECT_EQ(StoreContainer::pictureFolderFor(q("/data/Tallyra.sqlite")),
+              q("/data/.Tallyra_SUPPORT"));
+    EXPECT_EQ(StoreContainer::pictureFolderFor(q("/data/my.ledger.store")),
+              q("/data/.my.ledger_SUPPORT"));
     EXPECT_EQ(StoreContainer::pictureFolderFor(q("/data/Ledger")), q("/data/.Ledger_SUPPORT"));
 }
 
 TEST_F(StoreContainerTest, noCloudOnThisPlatform)
 {
-    auto opened = StoreContainer::open(StoreConfiguration::onDisk(path(), m_clock, CloudMirroring::automatic));
+    auto opened = StoreContainer::open(
+        StoreConfiguration::onDisk(path(), m_clock, CloudMirroring::automatic));
     ASSERT_TRUE(opened);
     EXPECT_EQ(opened.value()->cloudContainerIdentifier(), std::nullopt);
     EXPECT_EQ(opened.value()->cloudAccountStatus(), std::nullopt);
@@ -204,7 +268,8 @@ TEST_F(StoreContainerTest, signalsReachTheirReceivers)
     std::optional<MirroringEvent> event;
     QObject::connect(store.get(), &StoreContainer::contextSaved, [&] { ++saves; });
     QObject::connect(store.get(), &StoreContainer::remoteChangesReceived, [&] { ++remote; });
-    QObject::connect(store.get(), &StoreContainer::mirroringEvent, [&](const MirroringEvent& e) { event = e; });
+    QObject::connect(store.get(), &StoreContainer::mirroringEvent,
+                     [&](const MirroringEvent& e) { event = e; });
 
     StoreContext& context = store->mainContext();
     context.save();
@@ -219,8 +284,12 @@ TEST_F(StoreContainerTest, signalsReachTheirReceivers)
 
     store->simulateRemoteChangesForTesting();
     EXPECT_EQ(remote, 1);
-    const MirroringEvent sent{QUuid::createUuid(), MirroringEvent::Type::outgoing, utc(2025, 1, 1), utc(2025, 1, 1, 0, 1),
-                              false, q("Quota exceeded")};
+    const MirroringEvent sent{QUuid::createUuid(),
+                              MirroringEvent::Type::outgoing,
+                              utc(2025, 1, 1),
+                              utc(2025, 1, 1, 0, 1),
+                              false,
+                              q("Quota exceeded")};
     store->simulateMirroringEventForTesting(sent);
     EXPECT_EQ(event, sent);
 }
@@ -228,8 +297,10 @@ TEST_F(StoreContainerTest, signalsReachTheirReceivers)
 TEST_F(StoreContainerTest, inMemoryStoreHasNoFileAndLeavesNothingBehind)
 {
     const auto temporaryFiles = [] {
-        QStringList names = QDir(q("/dev/shm")).entryList({q("tallyra-memory-*")}, QDir::Files | QDir::Hidden);
-        names += QDir(QDir::tempPath()).entryList({q("tallyra-memory-*")}, QDir::Files | QDir::Hidden);
+        QStringList names =
+            QDir(q("/dev/shm")).entryList({q("tallyra-memory-*")}, QDir::Files | QDir::Hidden);
+        names +=
+            QDir(QDir::tempPath()).entryList({q("tallyra-memory-*")}, QDir::Files | QDir::Hidden);
         return names;
     };
     const QStringList before = temporaryFiles();

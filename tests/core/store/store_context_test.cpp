@@ -47,7 +47,8 @@ protected:
         context().insert(category);
         return category;
     }
-    TransactionModel addTransaction(const char* payee, std::optional<std::int64_t> account = std::nullopt,
+    TransactionModel addTransaction(const char* payee,
+                                    std::optional<std::int64_t> account = std::nullopt,
                                     std::optional<std::int64_t> category = std::nullopt)
     {
         TransactionModel transaction;
@@ -82,7 +83,8 @@ AccountModel fullAccount()
     a.statementDay = 25;
     a.paymentDueDay = 10;
     a.interestRateBP = 2'499;
-    a.iconImage = QByteArray("\x89PNG\r\n\x1a\n\0\0binary", 18);
+    static constexpr char kPicture[] = "\x89PNG\r\n\x1a\n\0\0binary";
+    a.iconImage = QByteArray(kPicture, sizeof kPicture - 1);
     a.iconEmoji = q("💳");
     return a;
 }
@@ -103,7 +105,8 @@ CategoryModel fullCategory(std::int64_t parent)
     return c;
 }
 
-TransactionModel fullTransaction(std::int64_t account, std::int64_t toAccount, std::int64_t category)
+TransactionModel fullTransaction(std::int64_t account, std::int64_t toAccount,
+                                 std::int64_t category)
 {
     TransactionModel t;
     t.id = EntryId::random();
@@ -139,7 +142,8 @@ TEST_F(StoreContextTest, everyAttributeRoundTripsThroughTheFile)
     context().insert(parent);
     CategoryModel category = fullCategory(parent.objectID);
     context().insert(category);
-    TransactionModel transaction = fullTransaction(account.objectID, plainAccount.objectID, category.objectID);
+    TransactionModel transaction =
+        fullTransaction(account.objectID, plainAccount.objectID, category.objectID);
     TransactionModel plainTransaction;
     context().insert(transaction);
     context().insert(plainTransaction);
@@ -189,18 +193,21 @@ TEST_F(StoreContextTest, everyAttributeRoundTripsThroughTheFile)
     ASSERT_TRUE(m_store);
     EXPECT_EQ(context().fetch<AccountModel>(), (QList<AccountModel>{account, plainAccount}));
     EXPECT_EQ(context().fetch<CategoryModel>(), (QList<CategoryModel>{parent, category}));
-    EXPECT_EQ(context().fetch<TransactionModel>(), (QList<TransactionModel>{transaction, plainTransaction}));
+    EXPECT_EQ(context().fetch<TransactionModel>(),
+              (QList<TransactionModel>{transaction, plainTransaction}));
     EXPECT_EQ(context().fetch<BudgetModel>(), QList<BudgetModel>{budget});
     EXPECT_EQ(context().fetch<GoalModel>(), (QList<GoalModel>{goal, plainGoal}));
     EXPECT_EQ(context().fetch<BalanceCheckpointModel>(), QList<BalanceCheckpointModel>{checkpoint});
 
     // Stored forms: ids as 16 bytes, instants in milliseconds, bools as 0/1.
-    EXPECT_EQ(rawQuery(path(), q("SELECT length(id) || typeof(id) FROM AccountModel LIMIT 1")), q("16blob"));
+    EXPECT_EQ(rawQuery(path(), q("SELECT length(id) || typeof(id) FROM AccountModel LIMIT 1")),
+              q("16blob"));
     EXPECT_EQ(rawQuery(path(), q("SELECT createdAt FROM AccountModel LIMIT 1")),
               QString::number(account.createdAt.toMSecsSinceEpoch()));
     EXPECT_EQ(rawQuery(path(), q("SELECT isArchived FROM AccountModel LIMIT 1")), q("1"));
     EXPECT_EQ(filesIn(pictures()).size(), 3) << "one file per picture, none in the rows";
-    EXPECT_EQ(rawQuery(path(), q("SELECT typeof(receipt) FROM TransactionModel LIMIT 1")), q("text"));
+    EXPECT_EQ(rawQuery(path(), q("SELECT typeof(receipt) FROM TransactionModel LIMIT 1")),
+              q("text"));
 }
 
 TEST_F(StoreContextTest, insertAppliesTheDefaultsOfTheMoment)
@@ -246,7 +253,8 @@ TEST_F(StoreContextTest, insertAppliesTheDefaultsOfTheMoment)
     EXPECT_TRUE(t.hasTime);
     EXPECT_EQ(t.kindRaw, q("expense"));
     EXPECT_EQ(transaction, t) << "the defaults are written back into the inserted value";
-    EXPECT_EQ(context().object<BalanceCheckpointModel>(checkpoint.objectID)->date, utc(2025, 3, 7, 9, 6));
+    EXPECT_EQ(context().object<BalanceCheckpointModel>(checkpoint.objectID)->date,
+              utc(2025, 3, 7, 9, 6));
 }
 
 TEST_F(StoreContextTest, deletingAnAccountAppliesItsDeleteRules)
@@ -278,7 +286,8 @@ TEST_F(StoreContextTest, deletingAnAccountAppliesItsDeleteRules)
     const TransactionModel afterTransfer = *context().object<TransactionModel>(transfer.objectID);
     EXPECT_EQ(afterTransfer.account, bank.objectID);
     EXPECT_EQ(afterTransfer.toAccount, std::nullopt);
-    EXPECT_EQ(context().object<GoalModel>(goal.objectID)->accounts, QList<std::int64_t>{bank.objectID});
+    EXPECT_EQ(context().object<GoalModel>(goal.objectID)->accounts,
+              QList<std::int64_t>{bank.objectID});
 }
 
 TEST_F(StoreContextTest, deletingACategoryAppliesItsDeleteRules)
@@ -470,7 +479,8 @@ TEST_F(StoreContextTest, anUnreadablePictureIsNotDroppedByAChange)
     replaced.receipt = QByteArray("new scan");
     context().change(replaced);
     context().save();
-    EXPECT_EQ(context().object<TransactionModel>(transaction.objectID)->receipt, QByteArray("new scan"));
+    EXPECT_EQ(context().object<TransactionModel>(transaction.objectID)->receipt,
+              QByteArray("new scan"));
     EXPECT_EQ(filesIn(pictures()).size(), 1);
 }
 
@@ -510,8 +520,12 @@ TEST_F(StoreContextTest, predicatesSelectAndOrder)
         {"id", {P::idEquals(all[3].id)}, "p3"},
         {"ids", {P::idIn(QList<EntryId>{all[4].id, all[1].id, EntryId::random()})}, "p1,p4"},
         {"no ids", {P::idIn(QList<EntryId>{})}, ""},
-        {"objectIDs", {P::objectIDIn(QList<std::int64_t>{all[5].objectID, all[0].objectID})}, "p0,p5"},
-        {"date range", {P::greaterOrEqual(F::date, utc(2025, 1, 2)) && P::less(F::date, utc(2025, 1, 4))}, "p1,p2"},
+        {"objectIDs",
+         {P::objectIDIn(QList<std::int64_t>{all[5].objectID, all[0].objectID})},
+         "p0,p5"},
+        {"date range",
+         {P::greaterOrEqual(F::date, utc(2025, 1, 2)) && P::less(F::date, utc(2025, 1, 4))},
+         "p1,p2"},
         {"account", {P::equals(F::account, account.objectID)}, "p0,p1,p2"},
         {"no account", {P::isNull(F::account)}, "p3,p4,p5"},
         {"either", {P::isNotNull(F::contactName) || P::equals(F::cleared, true)}, "p0,p3,p5"},
@@ -545,24 +559,36 @@ TEST_F(StoreContextTest, longIdListsAndDuplicateIdsAreFound)
     context().save();
 
     using P = Predicate<CategoryModel>;
-    EXPECT_EQ(context().count(P::idIn(ids)), 351);
     EXPECT_EQ(context().fetch(P::idEquals(ids.first())).size(), 2);
-    QList<std::int64_t> objectIDs;
-    for (std::int64_t i = 1; i <= 600; ++i)
-        objectIDs.append(i);
-    EXPECT_EQ(context().count(P::objectIDIn(objectIDs) && P::idIn(ids)), 300);
+    // Lists of every size: one parameter chunk, several, and past the
+    // parameter limit.
+    for (const int unknown : {0, 2'000, 20'000}) {
+        QList<CategoryId> wanted = ids;
+        for (int i = 0; i < unknown; ++i)
+            wanted.insert(i % wanted.size(), CategoryId::random());
+        EXPECT_EQ(context().count(P::idIn(wanted)), 351) << unknown;
+        QList<std::int64_t> objectIDs;
+        for (std::int64_t i = 1; i <= 600 + unknown; ++i)
+            objectIDs.append(i);
+        EXPECT_EQ(context().count(P::objectIDIn(objectIDs) && P::idIn(ids)), 300 + (unknown > 0 ? 51 : 0))
+            << unknown;
+    }
     QList<StoreValue> names;
     for (int i = 0; i < 600; i += 3)
         names.append(StoreValue(QString::number(i)));
-    names.append(StoreValue(q("quote\"and\\slash")));
+    names.append(StoreValue(q("quote\"and\\slash\n")));
+    EXPECT_EQ(context().count(P::in(CategoryModel::Field::name, names)), 200);
+    for (int i = 0; i < 20'000; ++i)
+        names.append(StoreValue(QStringLiteral("none %1").arg(i)));
     EXPECT_EQ(context().count(P::in(CategoryModel::Field::name, names)), 200);
 }
 
 TEST_F(StoreContextTest, backgroundContextOnAnotherThreadSeesOnlySavedData)
 {
     std::atomic<int> saves = 0;
-    QObject::connect(m_store.get(), &StoreContainer::contextSaved, m_store.get(), [&] { ++saves; },
-                     Qt::DirectConnection);
+    QObject::connect(
+        m_store.get(), &StoreContainer::contextSaved, m_store.get(), [&] { ++saves; },
+        Qt::DirectConnection);
     auto opened = m_store->newBackgroundContext();
     ASSERT_TRUE(opened);
     std::unique_ptr<StoreContext> background = std::move(opened).value();

@@ -18,7 +18,8 @@ namespace {
 sqlite3* openRaw(const QString& file)
 {
     sqlite3* db = nullptr;
-    if (sqlite3_open_v2(file.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+    if (sqlite3_open_v2(file.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr) !=
+        SQLITE_OK) {
         ADD_FAILURE() << "raw open failed: " << sqlite3_errmsg(db);
         sqlite3_close(db);
         return nullptr;
@@ -29,7 +30,10 @@ sqlite3* openRaw(const QString& file)
 
 } // namespace
 
-QString q(const char* text) { return QString::fromUtf8(text); }
+QString q(const char* text)
+{
+    return QString::fromUtf8(text);
+}
 
 QDateTime utc(int year, int month, int day, int hour, int minute, int second, int ms)
 {
@@ -74,9 +78,11 @@ QString rawDump(const QString& databaseFile)
     QString dump;
     QStringList tables;
     sqlite3_stmt* list = nullptr;
-    sqlite3_prepare_v2(db, "SELECT name FROM sqlite_schema WHERE type = 'table' ORDER BY name", -1, &list, nullptr);
+    sqlite3_prepare_v2(db, "SELECT name FROM sqlite_schema WHERE type = 'table' ORDER BY name", -1,
+                       &list, nullptr);
     while (sqlite3_step(list) == SQLITE_ROW)
-        tables.append(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(list, 0))));
+        tables.append(
+            QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(list, 0))));
     sqlite3_finalize(list);
     for (const QString& table : tables) {
         dump += table + u'\n';
@@ -87,9 +93,11 @@ QString rawDump(const QString& databaseFile)
             for (int c = 0; c < sqlite3_column_count(rows); ++c) {
                 if (sqlite3_column_type(rows, c) == SQLITE_BLOB)
                     dump += QString::fromLatin1(
-                        QByteArray(static_cast<const char*>(sqlite3_column_blob(rows, c)), sqlite3_column_bytes(rows, c))
+                        QByteArray(static_cast<const char*>(sqlite3_column_blob(rows, c)),
+                                   sqlite3_column_bytes(rows, c))
                             .toHex());
-                else if (const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(rows, c)))
+                else if (const auto* text =
+                             reinterpret_cast<const char*>(sqlite3_column_text(rows, c)))
                     dump += QString::fromUtf8(text);
                 else
                     dump += q("NULL");
@@ -149,9 +157,15 @@ void StoreTest::SetUp()
     Currency::setMain(q("USD"));
 }
 
-void StoreTest::TearDown() { Currency::setMain(q("USD")); }
+void StoreTest::TearDown()
+{
+    Currency::setMain(q("USD"));
+}
 
-QString StoreTest::path(const char* name) const { return m_dir.filePath(QString::fromUtf8(name)); }
+QString StoreTest::path(const char* name) const
+{
+    return m_dir.filePath(QString::fromUtf8(name));
+}
 
 std::unique_ptr<StoreContainer> StoreTest::openStore(const QString& file)
 {

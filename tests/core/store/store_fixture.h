@@ -20,7 +20,8 @@
 namespace tallyra::testing {
 
 QString q(const char* text);
-QDateTime utc(int year, int month, int day, int hour = 0, int minute = 0, int second = 0, int ms = 0);
+QDateTime utc(int year, int month, int day, int hour = 0, int minute = 0, int second = 0,
+              int ms = 0);
 
 // Runs SQL on the file through a connection of its own (foreign keys off,
 // as an old or foreign writer would have them).
