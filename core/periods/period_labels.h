@@ -24,7 +24,7 @@
 // Example (en_US, month start day 1, today 10 December 2026):
 //   PeriodLabels labels(engine);
 //   labels.periodLabel(PeriodLength::month, 0);   // "This Month · December 2026"
-//   labels.periodLabel(PeriodLength::last30Days, 1); // "Oct 11 – Nov 9"
+//   labels.periodLabel(PeriodLength::last30Days, 1); // "Oct 12 – Nov 10"
 //
 // Thread safety: a value holding a copy of the engine; const methods may be
 // called from any thread.
