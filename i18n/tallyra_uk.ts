@@ -162,6 +162,13 @@
     </message>
 </context>
 <context>
+    <name>ExchangeRates</name>
+    <message>
+        <source>National Bank of Ukraine (official rate) and Monobank (public rate)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>GoalKind</name>
     <message>
         <source>Balance Goal</source>
@@ -275,6 +282,77 @@
     </message>
 </context>
 <context>
+    <name>RateError</name>
+    <message>
+        <source>item %1 has no “%2”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%2” in item %1 isn’t %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it isn’t valid JSON (%1 at byte %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it isn’t a list of rates.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>item %1 isn’t an object.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a whole number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%2” in item %1 isn’t a currency number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 sent a response that isn’t HTTP.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 sent a bad response (HTTP status %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rates from %1 don’t include %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No exchange-rate source is set up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The answer from %1 couldn’t be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 didn’t answer in time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The request to %1 was cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Couldn’t reach %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>RateSource</name>
     <message>
         <source>National Bank of Ukraine (official rate)</source>
@@ -282,6 +360,49 @@
     </message>
     <message>
         <source>Monobank (public rate)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StoreError</name>
+    <message>
+        <source>The data file couldn’t be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This file isn’t a Tallyra data file, or it is damaged, so it can’t be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This data file was made by a different version of Tallyra and can’t be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your data couldn’t be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your changes couldn’t be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There isn’t enough disk space to save your changes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The data file is in use elsewhere. Try again in a moment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your changes couldn’t be saved because the data file is read-only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It no longer exists — it may have been deleted on another device.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A picture couldn’t be saved.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -321,6 +442,28 @@
     </message>
     <message>
         <source>Syncing with iCloud…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tallyra::StoreBackup</name>
+    <message>
+        <source>The pictures couldn’t be copied into the backup.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup folder couldn’t be made there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tallyra::StoreBackup::Failure</name>
+    <message>
+        <source>The database couldn’t be copied: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This data isn’t kept in a file, so there is nothing to back up.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
