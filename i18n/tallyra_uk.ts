@@ -1,0 +1,470 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="uk_UA">
+<context>
+    <name>AccountGroup</name>
+    <message>
+        <source>Bank</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Credit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Investments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AccountKind</name>
+    <message>
+        <source>Cash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wallet, cash on hand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bank Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Debit card, current account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deposit, savings account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Credit Card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Limit, statement, due date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Investment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brokerage, crypto, funds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mortgage, car loan, money owed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anything else</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AccountSource</name>
+    <message>
+        <source>Monobank</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AppSettings</name>
+    <message>
+        <source>System</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BalanceMode</name>
+    <message>
+        <source>Reach By</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stay Above</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CategoryKind</name>
+    <message>
+        <source>Income</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expense</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CloudSync</name>
+    <message>
+        <source>The data on this Mac syncs with iCloud’s %1 environment, and this copy of Tallyra with %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tallyra couldn’t tell which iCloud environment this copy syncs with, so iCloud is off in it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EntryKind</name>
+    <message>
+        <source>Income</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expense</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ExchangeRates</name>
+    <message>
+        <source>National Bank of Ukraine (official rate) and Monobank (public rate)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GoalKind</name>
+    <message>
+        <source>Balance Goal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Challenge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saving Goal</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OverviewChart</name>
+    <message>
+        <source>Spending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Income &amp; Spending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cash Flow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Net Worth</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PeriodLabels</name>
+    <message>
+        <source>Today</source>
+        <translation>Сьогодні</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>Учора</translation>
+    </message>
+    <message numerus="yes">
+        <source>Last %n Days</source>
+        <translation>
+            <numerusform>Останній %n день</numerusform>
+            <numerusform>Останні %n дні</numerusform>
+            <numerusform>Останні %n днів</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Previous %n Days</source>
+        <translation>
+            <numerusform>Попередній %n день</numerusform>
+            <numerusform>Попередні %n дні</numerusform>
+            <numerusform>Попередні %n днів</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Weeks Ago</source>
+        <translation>
+            <numerusform>%n тиждень тому</numerusform>
+            <numerusform>%n тижні тому</numerusform>
+            <numerusform>%n тижнів тому</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This Month</source>
+        <translation>Цей місяць</translation>
+    </message>
+    <message>
+        <source>Last Month</source>
+        <translation>Минулий місяць</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Months Ago</source>
+        <translation>
+            <numerusform>%n місяць тому</numerusform>
+            <numerusform>%n місяці тому</numerusform>
+            <numerusform>%n місяців тому</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Last %n Months</source>
+        <translation>
+            <numerusform>Останній %n місяць</numerusform>
+            <numerusform>Останні %n місяці</numerusform>
+            <numerusform>Останні %n місяців</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1–%n Years Ago</source>
+        <translation>
+            <numerusform>%1–%n рік тому</numerusform>
+            <numerusform>%1–%n роки тому</numerusform>
+            <numerusform>%1–%n років тому</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1–%n Months Ago</source>
+        <translation>
+            <numerusform>%1–%n місяць тому</numerusform>
+            <numerusform>%1–%n місяці тому</numerusform>
+            <numerusform>%1–%n місяців тому</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>All Time</source>
+        <translation>Увесь час</translation>
+    </message>
+</context>
+<context>
+    <name>RateError</name>
+    <message>
+        <source>item %1 has no “%2”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%2” in item %1 isn’t %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it isn’t valid JSON (%1 at byte %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it isn’t a list of rates.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>item %1 isn’t an object.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a whole number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%2” in item %1 isn’t a currency number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 sent a response that isn’t HTTP.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 sent a bad response (HTTP status %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rates from %1 don’t include %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No exchange-rate source is set up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The answer from %1 couldn’t be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 didn’t answer in time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The request to %1 was cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Couldn’t reach %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RateSource</name>
+    <message>
+        <source>National Bank of Ukraine (official rate)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monobank (public rate)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StoreError</name>
+    <message>
+        <source>The data file couldn’t be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This file isn’t a Tallyra data file, or it is damaged, so it can’t be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This data file was made by a different version of Tallyra and can’t be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your data couldn’t be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your changes couldn’t be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There isn’t enough disk space to save your changes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The data file is in use elsewhere. Try again in a moment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your changes couldn’t be saved because the data file is read-only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It no longer exists — it may have been deleted on another device.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A picture couldn’t be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tallyra</name>
+    <message>
+        <source>Saved on this Mac — iCloud couldn’t start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved on this Mac — iCloud is off in this copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sample data — nothing is saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved on this Mac — iCloud sync is off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved on this Mac — sign in to iCloud to sync</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Synced with iCloud</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Couldn’t sync with iCloud</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>iCloud sync is on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Syncing with iCloud…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tallyra::StoreBackup</name>
+    <message>
+        <source>The pictures couldn’t be copied into the backup.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup folder couldn’t be made there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tallyra::StoreBackup::Failure</name>
+    <message>
+        <source>The database couldn’t be copied: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This data isn’t kept in a file, so there is nothing to back up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
