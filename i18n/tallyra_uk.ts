@@ -145,6 +145,42 @@
         <source>Tallyra couldn’t tell which iCloud environment this copy syncs with, so iCloud is off in it.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Saved on this Mac — iCloud couldn’t start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved on this Mac — iCloud is off in this copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sample data — nothing is saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved on this Mac — iCloud sync is off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved on this Mac — sign in to iCloud to sync</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Synced with iCloud</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Couldn’t sync with iCloud</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>iCloud sync is on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Syncing with iCloud…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>EntryKind</name>
@@ -364,6 +400,25 @@
     </message>
 </context>
 <context>
+    <name>StoreBackup</name>
+    <message>
+        <source>The pictures couldn’t be copied into the backup.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The database couldn’t be copied: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This data isn’t kept in a file, so there is nothing to back up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup folder couldn’t be made there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>StoreError</name>
     <message>
         <source>The data file couldn’t be opened.</source>
@@ -403,67 +458,6 @@
     </message>
     <message>
         <source>A picture couldn’t be saved.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>tallyra</name>
-    <message>
-        <source>Saved on this Mac — iCloud couldn’t start</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Saved on this Mac — iCloud is off in this copy</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sample data — nothing is saved</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Saved on this Mac — iCloud sync is off</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Saved on this Mac — sign in to iCloud to sync</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Synced with iCloud</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Couldn’t sync with iCloud</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>iCloud sync is on</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Syncing with iCloud…</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>tallyra::StoreBackup</name>
-    <message>
-        <source>The pictures couldn’t be copied into the backup.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The backup folder couldn’t be made there.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>tallyra::StoreBackup::Failure</name>
-    <message>
-        <source>The database couldn’t be copied: </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This data isn’t kept in a file, so there is nothing to back up.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

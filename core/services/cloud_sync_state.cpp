@@ -6,8 +6,6 @@ namespace tallyra {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("CloudSync", text); }
-
 template <class... Ts>
 struct Overloaded : Ts...
 {
@@ -23,25 +21,25 @@ QString statusText(const CloudSyncState& state)
             [](const CloudSyncOff& off) {
                 return std::visit(Overloaded{
                                       [](const CloudSyncOff::FailedToStart&) {
-                                          return tr("Saved on this Mac — iCloud couldn’t start");
+                                          return QCoreApplication::translate("CloudSync", "Saved on this Mac — iCloud couldn’t start");
                                       },
                                       [](const CloudSyncOff::OtherEnvironment&) {
-                                          return tr("Saved on this Mac — iCloud is off in this copy");
+                                          return QCoreApplication::translate("CloudSync", "Saved on this Mac — iCloud is off in this copy");
                                       },
-                                      [](const CloudSyncOff::NotStored&) { return tr("Sample data — nothing is saved"); },
+                                      [](const CloudSyncOff::NotStored&) { return QCoreApplication::translate("CloudSync", "Sample data — nothing is saved"); },
                                       [](const CloudSyncOff::NotAvailable&) {
-                                          return tr("Saved on this Mac — iCloud sync is off");
+                                          return QCoreApplication::translate("CloudSync", "Saved on this Mac — iCloud sync is off");
                                       },
                                       [](const CloudSyncOff::NoAccount&) {
-                                          return tr("Saved on this Mac — sign in to iCloud to sync");
+                                          return QCoreApplication::translate("CloudSync", "Saved on this Mac — sign in to iCloud to sync");
                                       },
                                   },
                                   off.reason);
             },
-            [](const CloudSyncUpToDate&) { return tr("Synced with iCloud"); },
-            [](const CloudSyncFailed&) { return tr("Couldn’t sync with iCloud"); },
-            [](const CloudSyncWaiting&) { return tr("iCloud sync is on"); },
-            [](const CloudSyncSyncing&) { return tr("Syncing with iCloud…"); },
+            [](const CloudSyncUpToDate&) { return QCoreApplication::translate("CloudSync", "Synced with iCloud"); },
+            [](const CloudSyncFailed&) { return QCoreApplication::translate("CloudSync", "Couldn’t sync with iCloud"); },
+            [](const CloudSyncWaiting&) { return QCoreApplication::translate("CloudSync", "iCloud sync is on"); },
+            [](const CloudSyncSyncing&) { return QCoreApplication::translate("CloudSync", "Syncing with iCloud…"); },
         },
         state);
 }

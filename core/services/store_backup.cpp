@@ -13,13 +13,11 @@ namespace tallyra::StoreBackup {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("StoreBackup", text); }
-
 // Copies a folder and everything in it; the target must not exist yet.
 void copyFolder(const QString& from, const QString& to)
 {
     if (!QDir().mkpath(to))
-        throw FileError(tr("The pictures couldn’t be copied into the backup."), to);
+        throw FileError(QCoreApplication::translate("StoreBackup", "The pictures couldn’t be copied into the backup."), to);
     QDirIterator it(from, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                     QDirIterator::Subdirectories);
     const QDir source(from);
@@ -29,7 +27,7 @@ void copyFolder(const QString& from, const QString& to)
         const QString target = to + u'/' + source.relativeFilePath(path);
         const bool ok = info.isDir() ? QDir().mkpath(target) : QFile::copy(path, target);
         if (!ok)
-            throw FileError(tr("The pictures couldn’t be copied into the backup."), path);
+            throw FileError(QCoreApplication::translate("StoreBackup", "The pictures couldn’t be copied into the backup."), path);
     }
 }
 
@@ -37,12 +35,12 @@ void copyFolder(const QString& from, const QString& to)
 
 Failure Failure::database(const QString& engineMessage)
 {
-    return Failure(Kind::database, tr("The database couldn’t be copied: ") + engineMessage);
+    return Failure(Kind::database, QCoreApplication::translate("StoreBackup", "The database couldn’t be copied: ") + engineMessage);
 }
 
 Failure Failure::noStore()
 {
-    return Failure(Kind::noStore, tr("This data isn’t kept in a file, so there is nothing to back up."));
+    return Failure(Kind::noStore, QCoreApplication::translate("StoreBackup", "This data isn’t kept in a file, so there is nothing to back up."));
 }
 
 QString folderName(const QDateTime& at, const QTimeZone& zone)
@@ -81,7 +79,7 @@ QString backup(const QString& storeFile, const QString& folder, const QDateTime&
         name = base + u' ' + QString::number(counter);
     const QString target = folder + u'/' + name;
     if (!QDir().mkpath(target))
-        throw FileError(tr("The backup folder couldn’t be made there."), target);
+        throw FileError(QCoreApplication::translate("StoreBackup", "The backup folder couldn’t be made there."), target);
 
     try {
         copyDatabase(storeFile, target + u'/' + store.fileName());
