@@ -20,7 +20,7 @@
 
 namespace tallyra {
 
-enum class CloudMirroring : std::uint8_t
+enum class CloudDatabase : std::uint8_t
 {
     none,
     automatic
@@ -30,19 +30,19 @@ struct StoreConfiguration
 {
     // The database file; none for a store in memory.
     std::optional<QString> filePath;
-    CloudMirroring cloudMirroring = CloudMirroring::none;
+    CloudDatabase cloudMirroring = CloudDatabase::none;
     // Stamps createdAt and the other "now" defaults; a SystemClock when null.
     std::shared_ptr<const Clock> clock;
 
     [[nodiscard]] static StoreConfiguration onDisk(QString path,
                                                    std::shared_ptr<const Clock> clock = {},
-                                                   CloudMirroring mirroring = CloudMirroring::none)
+                                                   CloudDatabase mirroring = CloudDatabase::none)
     {
         return StoreConfiguration{std::move(path), mirroring, std::move(clock)};
     }
     [[nodiscard]] static StoreConfiguration inMemory(std::shared_ptr<const Clock> clock = {})
     {
-        return StoreConfiguration{std::nullopt, CloudMirroring::none, std::move(clock)};
+        return StoreConfiguration{std::nullopt, CloudDatabase::none, std::move(clock)};
     }
 };
 

@@ -252,11 +252,11 @@ TEST_F(StoreContainerTest, pictureFolderSitsBesideTheFileWithoutItsExtension)
 TEST_F(StoreContainerTest, noCloudOnThisPlatform)
 {
     auto opened = StoreContainer::open(
-        StoreConfiguration::onDisk(path(), m_clock, CloudMirroring::automatic));
+        StoreConfiguration::onDisk(path(), m_clock, CloudDatabase::automatic));
     ASSERT_TRUE(opened);
     EXPECT_EQ(opened.value()->cloudContainerIdentifier(), std::nullopt);
     EXPECT_EQ(opened.value()->cloudAccountStatus(), std::nullopt);
-    EXPECT_EQ(opened.value()->configuration().cloudMirroring, CloudMirroring::automatic);
+    EXPECT_EQ(opened.value()->configuration().cloudMirroring, CloudDatabase::automatic);
 }
 
 TEST_F(StoreContainerTest, signalsReachTheirReceivers)
