@@ -56,23 +56,6 @@ TEST(AppServices, startLocale)
             << c.system << " → " << c.expected;
 }
 
-TEST(AppEnvironment, emptyStoreKeyOfANormalLaunch)
-{
-    const std::pair<std::optional<QVariant>, bool> cases[] = {
-        {std::nullopt, false},       {QVariant(true), true},     {QVariant(false), false},
-        {QVariant(q("true")), true}, {QVariant(q("YES")), true}, {QVariant(q("0")), false},
-        {QVariant(1), true},         {QVariant(q("")), false},
-    };
-    for (const auto& [value, expected] : cases) {
-        InMemorySettingsBackend defaults;
-        defaults.setValue(AppEnvironment::kEmptyStoreKey, value);
-        const AppEnvironment env = AppEnvironment::fromDefaults(defaults);
-        EXPECT_EQ(env.useEmptyStore, expected) << (value ? value->toString().toStdString() : "none");
-        EXPECT_FALSE(env.useSampleData);
-        EXPECT_TRUE(env.showsWelcome);
-    }
-}
-
 class StartupTest : public ::testing::Test
 {
 protected:
@@ -181,17 +164,15 @@ TEST_F(StartupTest, sampleDataFillsTheStoreInMemory)
     EXPECT_EQ(categoryCount(*services), 0u) << "no seeding with sample data";
     ASSERT_EQ(services->store().index()->accounts().size(), 1u);
     EXPECT_EQ(services->locale().name(), q("en_US"));
-}
+    services.reset();
 
-TEST_F(StartupTest, failedSampleDataCountsAsAFailedOpen)
-{
-    auto o = options(sample());
+    // A sample set that fails half-way counts as a failed open.
     o.fillSampleData = [](StoreContext& context) {
         addAccount(context, "Half made");
         context.save();
         throw Error(q("The sample data couldn’t be read."));
     };
-    auto services = AppServices::start(o);
+    services = AppServices::start(o);
     EXPECT_EQ(services->storeFailure(), q("The sample data couldn’t be read."));
     ASSERT_TRUE(services->store().waitUntilIdle());
     EXPECT_TRUE(services->store().index()->accounts().empty()) << "a fresh empty store";

@@ -101,18 +101,18 @@ protected:
     InMemorySettingsBackend m_defaults;
 };
 
-TEST_F(OpeningTest, backupBeforeFirstSyncWithoutAFileRecordsADash)
+TEST_F(OpeningTest, backupBeforeFirstSync)
 {
-    const auto made = LedgerStore::backupBeforeFirstSync(file(), m_defaults, m_clock->now(), QTimeZone::utc());
-    EXPECT_EQ(made, std::nullopt);
+    auto backup = [&] { return LedgerStore::backupBeforeFirstSync(file(), m_defaults, m_clock->now(), QTimeZone::utc()); };
+    // No file yet: nothing to copy, and never asked again.
+    EXPECT_EQ(backup(), std::nullopt);
     EXPECT_EQ(key(LedgerStore::kBackupBeforeFirstSyncKey), QVariant(q("-")));
-    EXPECT_FALSE(QFileInfo::exists(backups()));
-}
-
-TEST_F(OpeningTest, backupBeforeFirstSyncCopiesOnce)
-{
     makeExistingDatabase();
-    const auto made = LedgerStore::backupBeforeFirstSync(file(), m_defaults, m_clock->now(), QTimeZone::utc());
+    EXPECT_EQ(backup(), std::nullopt);
+    EXPECT_FALSE(QFileInfo::exists(backups()));
+
+    m_defaults.setValue(LedgerStore::kBackupBeforeFirstSyncKey, std::nullopt);
+    const auto made = backup();
     ASSERT_TRUE(made.has_value());
     EXPECT_EQ(QFileInfo(*made).fileName(), q("Tallyra Backup 2026-03-07 09.05"));
     EXPECT_EQ(QFileInfo(*made).path(), backups());
@@ -120,35 +120,13 @@ TEST_F(OpeningTest, backupBeforeFirstSyncCopiesOnce)
     EXPECT_EQ(key(LedgerStore::kBackupBeforeFirstSyncKey), QVariant(q("Tallyra Backup 2026-03-07 09.05")));
 
     m_clock->advanceSeconds(3600);
-    EXPECT_EQ(LedgerStore::backupBeforeFirstSync(file(), m_defaults, m_clock->now(), QTimeZone::utc()), std::nullopt);
+    EXPECT_EQ(backup(), std::nullopt);
     EXPECT_EQ(backupFolders().size(), 1);
-}
-
-TEST_F(OpeningTest, backupBeforeFirstSyncSkipsWhenTheKeyHoldsAnything)
-{
-    makeExistingDatabase();
-    for (const QVariant& value : {QVariant(q("")), QVariant(false), QVariant(q("-"))}) {
-        m_defaults.setValue(LedgerStore::kBackupBeforeFirstSyncKey, value);
-        EXPECT_EQ(LedgerStore::backupBeforeFirstSync(file(), m_defaults, m_clock->now(), QTimeZone::utc()),
-                  std::nullopt);
-        EXPECT_EQ(key(LedgerStore::kBackupBeforeFirstSyncKey), value);
-    }
-    EXPECT_FALSE(QFileInfo::exists(backups()));
-}
-
-TEST_F(OpeningTest, backupBeforeFirstSyncFailureLeavesTheKeyUnset)
-{
-    makeExistingDatabase();
-    QFile blocker(backups()); // a file where the folder belongs
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    EXPECT_THROW((void)LedgerStore::backupBeforeFirstSync(file(), m_defaults, m_clock->now(), QTimeZone::utc()),
-                 FileError);
-    EXPECT_EQ(key(LedgerStore::kBackupBeforeFirstSyncKey), std::nullopt);
 }
 
 TEST_F(OpeningTest, firstCloudLaunchWithoutAFile)
 {
+    m_defaults.setValue(LedgerStore::kCloudEnvironmentKey, QVariant(q("staging"))); // counts as not set
     auto opened = LedgerStore::makeContainer(false, prod, m_defaults, options());
     ASSERT_TRUE(opened) << opened.error().detail().toStdString();
     EXPECT_EQ(opened.value().cloudContainerIdentifier, q("iCloud.app.tallyra"));
@@ -192,17 +170,6 @@ TEST_F(OpeningTest, otherEnvironmentsDataOpensLocalOnly)
     EXPECT_EQ(key(LedgerStore::kBackupBeforeFirstSyncKey), std::nullopt);
 }
 
-TEST_F(OpeningTest, unknownBuildEnvironmentOpensLocalOnly)
-{
-    auto opened = LedgerStore::makeContainer(false, std::nullopt, m_defaults, options());
-    ASSERT_TRUE(opened);
-    EXPECT_EQ(m_provider->opened, std::vector<CloudDatabase>{CloudDatabase::none});
-    const CloudStartResults results = CloudStartResults::current();
-    EXPECT_EQ(results.failureMessage, CloudEnvironmentUnknown().userMessage());
-    EXPECT_FALSE(results.mismatch.has_value());
-    EXPECT_EQ(key(LedgerStore::kCloudEnvironmentKey), std::nullopt);
-}
-
 TEST_F(OpeningTest, failedCloudOpenFallsBackToTheSameFileLocally)
 {
     makeExistingDatabase();
@@ -223,19 +190,6 @@ TEST_F(OpeningTest, failedCloudOpenFallsBackToTheSameFileLocally)
     EXPECT_EQ(key(LedgerStore::kCloudEnvironmentKey), QVariant(q("Production")));
 }
 
-TEST_F(OpeningTest, failedBackupOpensLocalOnly)
-{
-    makeExistingDatabase();
-    QFile blocker(backups());
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    auto opened = LedgerStore::makeContainer(false, prod, m_defaults, options());
-    ASSERT_TRUE(opened);
-    EXPECT_EQ(m_provider->opened, std::vector<CloudDatabase>{CloudDatabase::none});
-    EXPECT_TRUE(CloudStartResults::current().failureMessage.has_value());
-    EXPECT_EQ(key(LedgerStore::kBackupBeforeFirstSyncKey), std::nullopt);
-}
-
 TEST_F(OpeningTest, unreadableFileFailsWithTheLocalError)
 {
     QDir().mkpath(QFileInfo(file()).path());
@@ -251,11 +205,26 @@ TEST_F(OpeningTest, unreadableFileFailsWithTheLocalError)
     EXPECT_EQ(QFileInfo(file()).size(), 4096) << "left as it was";
 }
 
-TEST_F(OpeningTest, environmentKeyWithOtherTextIsReplacedAfterACloudOpen)
+TEST_F(OpeningTest, refusedCloudOpensLocalOnly)
 {
-    m_defaults.setValue(LedgerStore::kCloudEnvironmentKey, QVariant(q("staging")));
-    ASSERT_TRUE(LedgerStore::makeContainer(false, dev, m_defaults, options()));
-    EXPECT_EQ(key(LedgerStore::kCloudEnvironmentKey), QVariant(q("Development")));
+    // No build environment, then a backup that can't be made.
+    makeExistingDatabase();
+    auto opened = LedgerStore::makeContainer(false, std::nullopt, m_defaults, options());
+    ASSERT_TRUE(opened);
+    EXPECT_EQ(CloudStartResults::current().failureMessage, CloudEnvironmentUnknown().userMessage());
+    EXPECT_FALSE(CloudStartResults::current().mismatch.has_value());
+    opened.value().container.reset();
+
+    QFile blocker(backups()); // a file where the folder belongs
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    EXPECT_THROW((void)LedgerStore::backupBeforeFirstSync(file(), m_defaults, m_clock->now(), QTimeZone::utc()),
+                 FileError);
+    ASSERT_TRUE(LedgerStore::makeContainer(false, prod, m_defaults, options()));
+    EXPECT_TRUE(CloudStartResults::current().failureMessage.has_value());
+    EXPECT_EQ(m_provider->opened, (std::vector<CloudDatabase>{CloudDatabase::none, CloudDatabase::none}));
+    EXPECT_EQ(key(LedgerStore::kBackupBeforeFirstSyncKey), std::nullopt);
+    EXPECT_EQ(key(LedgerStore::kCloudEnvironmentKey), std::nullopt);
 }
 
 TEST_F(OpeningTest, thisPlatformOpensAPlainLocalStore)
@@ -269,16 +238,11 @@ TEST_F(OpeningTest, thisPlatformOpensAPlainLocalStore)
     EXPECT_EQ(key(LedgerStore::kCloudEnvironmentKey), std::nullopt);
     EXPECT_EQ(key(LedgerStore::kBackupBeforeFirstSyncKey), std::nullopt);
     EXPECT_EQ(CloudStartResults::current().failureMessage, std::nullopt);
-}
 
-TEST_F(OpeningTest, inMemoryTouchesNothing)
-{
-    auto opened = LedgerStore::makeContainer(true, prod, m_defaults, options());
-    ASSERT_TRUE(opened);
-    EXPECT_TRUE(opened.value().container->isInMemory());
-    EXPECT_EQ(opened.value().cloudContainerIdentifier, std::nullopt);
+    auto memory = LedgerStore::makeContainer(true, prod, m_defaults, where);
+    ASSERT_TRUE(memory);
+    EXPECT_TRUE(memory.value().container->isInMemory());
     EXPECT_TRUE(m_defaults.keys().isEmpty());
-    EXPECT_FALSE(QFileInfo::exists(file()));
 }
 
 } // namespace
