@@ -18,8 +18,8 @@ bool readsTrue(const std::optional<QVariant>& value)
         return value->toLongLong() != 0;
     case QMetaType::QString: {
         const QString text = value->toString().trimmed();
-        return text.compare(u"true", Qt::CaseInsensitive) == 0 || text.compare(u"yes", Qt::CaseInsensitive) == 0
-               || text == u"1";
+        return text.compare(u"true", Qt::CaseInsensitive) == 0 ||
+               text.compare(u"yes", Qt::CaseInsensitive) == 0 || text == u"1";
     }
     default:
         return false;

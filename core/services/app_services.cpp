@@ -2,8 +2,10 @@
 
 #include <set>
 
+#include <QCoreApplication>
 #include <QLoggingCategory>
 
+#include "i18n/string_table.h"
 #include "money/currency.h"
 #include "rates/rate_endpoints.h"
 #include "services/build_environment.h"
@@ -19,11 +21,17 @@ namespace {
 
 Q_LOGGING_CATEGORY(lcStartup, "tallyra.services.startup")
 
-QString languageOf(const QString& name) { return name.section(u'-', 0, 0).section(u'_', 0, 0).toLower(); }
+QString languageOf(const QString& name)
+{
+    return name.section(u'-', 0, 0).section(u'_', 0, 0).toLower();
+}
 
 } // namespace
 
-QStringList AppServices::availableLocalizations() { return {QStringLiteral("en"), QStringLiteral("uk")}; }
+QStringList AppServices::availableLocalizations()
+{
+    return {QStringLiteral("en"), QStringLiteral("uk")};
+}
 
 QStringList AppServices::systemPreferredLocalizations()
 {
@@ -37,12 +45,14 @@ QStringList AppServices::systemPreferredLocalizations()
     return preferred;
 }
 
-QLocale AppServices::startLocale(const AppEnvironment& env, const QStringList& preferredLocalizations,
-                                 const QLocale& system)
+QLocale AppServices::startLocale(const AppEnvironment& env,
+                                 const QStringList& preferredLocalizations, const QLocale& system)
 {
     if (env.localeOverride)
         return QLocale(*env.localeOverride);
-    const QString first = preferredLocalizations.isEmpty() ? QStringLiteral("en") : languageOf(preferredLocalizations.first());
+    const QString first = preferredLocalizations.isEmpty()
+                              ? QStringLiteral("en")
+                              : languageOf(preferredLocalizations.first());
     if (env.keepsNothing())
         return QLocale(first == u"uk" ? QStringLiteral("uk_UA") : QStringLiteral("en_US"));
     // The user's regional formats, in the language the application speaks.
@@ -64,14 +74,19 @@ std::unique_ptr<AppServices> AppServices::start(Options options)
         keepsNothing ? std::make_shared<InMemorySettingsBackend>() : s.m_defaults;
     s.m_settings = std::make_unique<SettingsStore>(settingsBackend);
     Currency::setMain(s.m_settings->settings().currency);
-    const QStringList preferred =
-        options.preferredLocalizations.isEmpty() ? systemPreferredLocalizations() : options.preferredLocalizations;
+    const QStringList preferred = options.preferredLocalizations.isEmpty()
+                                      ? systemPreferredLocalizations()
+                                      : options.preferredLocalizations;
     s.m_locale = startLocale(s.m_env, preferred);
     QLocale::setDefault(s.m_locale);
     Currency::setInputLocale(s.m_locale);
+    // Before anything names itself in the user's language (the starter
+    // categories below).
+    (void)installApplicationTranslator(s.m_locale);
 
     // The store.
-    const LedgerStore::OpenOptions where{options.databaseFile, s.m_clock, s.m_zone, options.containerProvider};
+    const LedgerStore::OpenOptions where{options.databaseFile, s.m_clock, s.m_zone,
+                                         options.containerProvider};
     const std::optional<CloudEnvironment> build =
         options.buildEnvironment ? options.buildEnvironment() : BuildEnvironment::detect();
     std::unique_ptr<StoreContainer> container;
@@ -82,7 +97,8 @@ std::unique_ptr<AppServices> AppServices::start(Options options)
             container = std::move(opened.value().container);
             containerIdentifier = opened.value().cloudContainerIdentifier;
         } else {
-            qCCritical(lcStartup, "The store couldn’t be opened: %s", qUtf8Printable(opened.error().detail()));
+            qCCritical(lcStartup, "The store couldn’t be opened: %s",
+                       qUtf8Printable(opened.error().detail()));
             s.m_storeFailure = opened.error().userMessage();
         }
     }
@@ -90,8 +106,8 @@ std::unique_ptr<AppServices> AppServices::start(Options options)
         try {
             options.fillSampleData(container->mainContext());
         } catch (const Error& error) {
-            qCCritical(lcStartup, "The sample data couldn’t be loaded: %s %s", qUtf8Printable(error.userMessage()),
-                       qUtf8Printable(error.detail()));
+            qCCritical(lcStartup, "The sample data couldn’t be loaded: %s %s",
+                       qUtf8Printable(error.userMessage()), qUtf8Printable(error.detail()));
             s.m_storeFailure = error.userMessage();
             container.reset();
             containerIdentifier.reset();
@@ -100,15 +116,19 @@ std::unique_ptr<AppServices> AppServices::start(Options options)
     if (!container) {
         auto memory = LedgerStore::makeContainer(true, std::nullopt, *s.m_defaults, where);
         if (!memory)
-            throw FatalError(tr("The data model is invalid: ") + memory.error().userMessage(), memory.error().detail());
+            throw FatalError(
+                QCoreApplication::translate("AppServices", "The data model is invalid: ") +
+                    memory.error().userMessage(),
+                memory.error().detail());
         container = std::move(memory.value().container);
     }
 
     // Cloud sync status.
-    const CloudStartResults startResults = s.m_env.useSampleData ? CloudStartResults{} : CloudStartResults::current();
+    const CloudStartResults startResults =
+        s.m_env.useSampleData ? CloudStartResults{} : CloudStartResults::current();
     s.m_cloud = std::make_unique<CloudSyncMonitor>(
-        CloudSyncMonitor::StoreFacts{containerIdentifier, !container->isInMemory()}, startResults.failureMessage,
-        startResults.mismatch);
+        CloudSyncMonitor::StoreFacts{containerIdentifier, !container->isInMemory()},
+        startResults.failureMessage, startResults.mismatch);
     s.m_mirroring = std::make_unique<StoreMirroringAdapter>(*container);
     s.m_cloud->start(s.m_mirroring.get());
 
@@ -118,7 +138,8 @@ std::unique_ptr<AppServices> AppServices::start(Options options)
         try {
             (void)DefaultCategories::seedIfNeeded(container->mainContext(), *settingsBackend);
         } catch (const Error& error) {
-            qCCritical(lcStartup, "Starter categories: %s", qUtf8Printable(error.userMessage() + u' ' + error.detail()));
+            qCCritical(lcStartup, "Starter categories: %s",
+                       qUtf8Printable(error.userMessage() + u' ' + error.detail()));
             s.m_seedFailure = error.userMessage();
         }
     }
@@ -130,10 +151,12 @@ std::unique_ptr<AppServices> AppServices::start(Options options)
         s.m_http = std::make_shared<HttpSession>();
         rateProvider = makeBankRateProvider(s.m_http, RateEndpoints::fromEnvironment());
     }
-    s.m_rates = std::make_unique<ExchangeRates>(std::move(rateProvider), *s.m_rateCache, *s.m_clock, s.m_zone);
+    s.m_rates = std::make_unique<ExchangeRates>(std::move(rateProvider), *s.m_rateCache, *s.m_clock,
+                                                s.m_zone);
     if (s.m_rates->rates().base != Currency::main())
         s.m_rates->setBase(Currency::main());
-    s.m_store = std::make_unique<LedgerStore>(std::move(container), s.m_rates->rates(), options.reloadDelay);
+    s.m_store = std::make_unique<LedgerStore>(std::move(container), s.m_rates->rates(),
+                                              options.reloadDelay);
 
     LedgerStore* store = s.m_store.get();
     connect(s.m_rates.get(), &ExchangeRates::ratesChanged, store, &LedgerStore::setRates);
@@ -144,7 +167,10 @@ std::unique_ptr<AppServices> AppServices::start(Options options)
 
 AppServices::~AppServices() = default;
 
-QDate AppServices::today() const { return m_clock->now().toTimeZone(m_zone).date(); }
+QDate AppServices::today() const
+{
+    return m_clock->now().toTimeZone(m_zone).date();
+}
 
 void AppServices::setMainCurrency(const QString& code)
 {

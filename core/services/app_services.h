@@ -11,10 +11,10 @@
 //   1. the settings store: on the device-local defaults, or in memory with
 //      sample data or an empty store;
 //   2. Currency::main from the currency setting; the display and input
-//      locale (localeOverride; else with sample data or an empty store
-//      "uk_UA" when the first preferred localization is "uk" and "en_US"
-//      otherwise; else the system locale in the first preferred
-//      localization's language, "en" when there is none);
+//      locale, whose language's string table is installed for the run (localeOverride; else with
+//      sample data or an empty store "uk_UA" when the first preferred localization is "uk" and
+//      "en_US" otherwise; else the system locale in the first preferred localization's language,
+//      "en" when there is none);
 //   3. the store (LedgerStore::makeContainer) with the build's cloud
 //      environment, in memory with sample data or an empty store;
 //   4. with sample data, the fillSampleData hook fills the new store; its
@@ -111,7 +111,8 @@ public:
     // The shipped localizations in the order of the system's UI languages.
     [[nodiscard]] static QStringList systemPreferredLocalizations();
     // The locale of step 2 for these options.
-    [[nodiscard]] static QLocale startLocale(const AppEnvironment& env, const QStringList& preferredLocalizations,
+    [[nodiscard]] static QLocale startLocale(const AppEnvironment& env,
+                                             const QStringList& preferredLocalizations,
                                              const QLocale& system = QLocale::system());
 
     // Runs the start-up sequence above. Throws FatalError.
@@ -133,9 +134,15 @@ public:
     [[nodiscard]] QDate today() const;
     // Why the real database couldn't be opened; the run is on an empty
     // store in memory then.
-    [[nodiscard]] const std::optional<QString>& storeFailure() const noexcept { return m_storeFailure; }
+    [[nodiscard]] const std::optional<QString>& storeFailure() const noexcept
+    {
+        return m_storeFailure;
+    }
     // Why the starter categories couldn't be made.
-    [[nodiscard]] const std::optional<QString>& seedFailure() const noexcept { return m_seedFailure; }
+    [[nodiscard]] const std::optional<QString>& seedFailure() const noexcept
+    {
+        return m_seedFailure;
+    }
 
     // Switches the run to another main currency when it differs from
     // Currency::main(): sets it, rebases the rates, hands them to the

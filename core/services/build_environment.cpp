@@ -8,12 +8,14 @@ namespace {
 Q_LOGGING_CATEGORY(lcBuild, "tallyra.services.build")
 }
 
-std::optional<CloudEnvironment> entitlementEnvironment(const std::optional<Entitlements>& entitlements)
+std::optional<CloudEnvironment>
+entitlementEnvironment(const std::optional<Entitlements>& entitlements)
 {
     if (!entitlements || entitlements->containerIdentifiers.isEmpty())
         return std::nullopt;
-    if (entitlements->environment == QStringLiteral("Production")
-        && !entitlements->developmentContainerIdentifiers.contains(entitlements->containerIdentifiers.first()))
+    if (entitlements->environment == QStringLiteral("Production") &&
+        !entitlements->developmentContainerIdentifiers.contains(
+            entitlements->containerIdentifiers.first()))
         return CloudEnvironment::production;
     return CloudEnvironment::development;
 }
@@ -22,11 +24,15 @@ std::optional<CloudEnvironment> fromVariable(const QString& value)
 {
     const auto environment = cloudEnvironmentFromRaw(value);
     if (!environment && !value.isEmpty())
-        qCWarning(lcBuild, "%s=%s names no cloud environment (Development or Production); none is used", kVariable,
-                  qUtf8Printable(value));
+        qCWarning(lcBuild,
+                  "%s=%s names no cloud environment (Development or Production); none is used",
+                  kVariable, qUtf8Printable(value));
     return environment;
 }
 
-std::optional<CloudEnvironment> detect() { return fromVariable(qEnvironmentVariable(kVariable)); }
+std::optional<CloudEnvironment> detect()
+{
+    return fromVariable(qEnvironmentVariable(kVariable));
+}
 
 } // namespace tallyra::BuildEnvironment

@@ -42,7 +42,8 @@ struct Entitlements
 // None without entitlements or without a container; production when the
 // environment entitlement says "Production" and the first container is not
 // a development one; development in every other case.
-[[nodiscard]] std::optional<CloudEnvironment> entitlementEnvironment(const std::optional<Entitlements>& entitlements);
+[[nodiscard]] std::optional<CloudEnvironment>
+entitlementEnvironment(const std::optional<Entitlements>& entitlements);
 
 // The environment named by a TALLYRA_CLOUD_ENVIRONMENT value.
 [[nodiscard]] std::optional<CloudEnvironment> fromVariable(const QString& value);

@@ -16,7 +16,10 @@ namespace {
 class CopyOrder
 {
 public:
-    explicit CopyOrder(const QHash<std::int64_t, CategoryId>& idsByObject) : m_idsByObject(idsByObject) {}
+    explicit CopyOrder(const QHash<std::int64_t, CategoryId>& idsByObject)
+        : m_idsByObject(idsByObject)
+    {
+    }
 
     bool operator()(const CategoryModel& a, const CategoryModel& b) const
     {

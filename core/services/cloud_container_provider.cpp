@@ -7,7 +7,8 @@ namespace {
 class LocalOnlyContainerProvider final : public CloudContainerProvider
 {
 public:
-    [[nodiscard]] std::optional<QString> containerIdentifier(const StoreConfiguration&) const override
+    [[nodiscard]] std::optional<QString>
+    containerIdentifier(const StoreConfiguration&) const override
     {
         return std::nullopt;
     }

@@ -34,7 +34,8 @@ public:
 
     // The cloud container the configuration syncs with; none when the
     // platform has no cloud database or the build is not set up for one.
-    [[nodiscard]] virtual std::optional<QString> containerIdentifier(const StoreConfiguration& configuration) const = 0;
+    [[nodiscard]] virtual std::optional<QString>
+    containerIdentifier(const StoreConfiguration& configuration) const = 0;
     [[nodiscard]] virtual Result<std::unique_ptr<StoreContainer>, StoreError>
     open(const StoreConfiguration& configuration) const = 0;
 

@@ -32,6 +32,9 @@ void CloudStartResults::record(CloudStartResults results)
     stored() = std::move(results);
 }
 
-void CloudStartResults::clear() { record({}); }
+void CloudStartResults::clear()
+{
+    record({});
+}
 
 } // namespace tallyra

@@ -33,60 +33,135 @@ const std::vector<RootSpec>& specs()
 {
     using K = CategoryKind;
     static const std::vector<RootSpec> table = {
-        {K::expense, QT_TRANSLATE_NOOP("DefaultCategories", "Food"), "bag.fill", "#2E9D4E",
+        {K::expense,
+         QT_TRANSLATE_NOOP("DefaultCategories", "Food"),
+         "bag.fill",
+         "#2E9D4E",
          {{QT_TRANSLATE_NOOP("DefaultCategories", "Groceries"), "basket.fill"},
           {QT_TRANSLATE_NOOP("DefaultCategories", "Restaurants"), "fork.knife"},
           {QT_TRANSLATE_NOOP("DefaultCategories", "Coffee"), "cup.and.saucer.fill"},
-          {QT_TRANSLATE_NOOP("DefaultCategories", "Delivery"), "takeoutbag.and.cup.and.straw.fill"}}},
-        {K::expense, QT_TRANSLATE_NOOP("DefaultCategories", "Home"), "house.fill", "#8E5BD8",
+          {QT_TRANSLATE_NOOP("DefaultCategories", "Delivery"),
+           "takeoutbag.and.cup.and.straw.fill"}}},
+        {K::expense,
+         QT_TRANSLATE_NOOP("DefaultCategories", "Home"),
+         "house.fill",
+         "#8E5BD8",
          {{QT_TRANSLATE_NOOP("DefaultCategories", "Rent"), "key.fill"},
           {QT_TRANSLATE_NOOP("DefaultCategories", "Utilities"), "bolt.fill"},
           {QT_TRANSLATE_NOOP("DefaultCategories", "Internet"), "wifi"},
           {QT_TRANSLATE_NOOP("DefaultCategories", "Repairs"), "hammer.fill"}}},
-        {K::expense, QT_TRANSLATE_NOOP("DefaultCategories", "Transport"), "car.fill", "#1C7ED6",
+        {K::expense,
+         QT_TRANSLATE_NOOP("DefaultCategories", "Transport"),
+         "car.fill",
+         "#1C7ED6",
          {{QT_TRANSLATE_NOOP("DefaultCategories", "Fuel"), "fuelpump.fill"},
           {QT_TRANSLATE_NOOP("DefaultCategories", "Taxi"), "car.side.fill"},
           {QT_TRANSLATE_NOOP("DefaultCategories", "Public Transport"), "tram.fill"},
           {QT_TRANSLATE_NOOP("DefaultCategories", "Parking"), "parkingsign"},
           {QT_TRANSLATE_NOOP("DefaultCategories", "Car Service"), "wrench.fill"}}},
-        {K::expense, QT_TRANSLATE_NOOP("DefaultCategories", "Shopping"), "tag.fill", "#0F8F9C",
+        {K::expense,
+         QT_TRANSLATE_NOOP("DefaultCategories", "Shopping"),
+         "tag.fill",
+         "#0F8F9C",
          {{QT_TRANSLATE_NOOP("DefaultCategories", "Clothes"), "tshirt.fill"},
           {QT_TRANSLATE_NOOP("DefaultCategories", "Electronics"), "iphone"},
           {QT_TRANSLATE_NOOP("DefaultCategories", "Household"), "sparkles"}}},
-        {K::expense, QT_TRANSLATE_NOOP("DefaultCategories", "Bills"), "doc.text.fill", "#A87C00",
+        {K::expense,
+         QT_TRANSLATE_NOOP("DefaultCategories", "Bills"),
+         "doc.text.fill",
+         "#A87C00",
          {{QT_TRANSLATE_NOOP("DefaultCategories", "Phone"), "phone.fill"},
           {QT_TRANSLATE_NOOP("DefaultCategories", "Subscriptions"), "play.rectangle.fill"},
           {QT_TRANSLATE_NOOP("DefaultCategories", "Insurance"), "shield.fill"}}},
-        {K::expense, QT_TRANSLATE_NOOP("DefaultCategories", "Health"), "cross.case.fill", "#D93838",
+        {K::expense,
+         QT_TRANSLATE_NOOP("DefaultCategories", "Health"),
+         "cross.case.fill",
+         "#D93838",
          {{QT_TRANSLATE_NOOP("DefaultCategories", "Pharmacy"), "pills.fill"},
           {QT_TRANSLATE_NOOP("DefaultCategories", "Doctor"), "stethoscope"},
           {QT_TRANSLATE_NOOP("DefaultCategories", "Sport"), "dumbbell.fill"}}},
-        {K::expense, QT_TRANSLATE_NOOP("DefaultCategories", "Fun"), "play.fill", "#D6336C",
+        {K::expense,
+         QT_TRANSLATE_NOOP("DefaultCategories", "Fun"),
+         "play.fill",
+         "#D6336C",
          {{QT_TRANSLATE_NOOP("DefaultCategories", "Movies & Events"), "film.fill"},
           {QT_TRANSLATE_NOOP("DefaultCategories", "Games"), "gamecontroller.fill"},
           {QT_TRANSLATE_NOOP("DefaultCategories", "Hobbies"), "paintbrush.fill"},
           {QT_TRANSLATE_NOOP("DefaultCategories", "Travel"), "airplane"}}},
-        {K::expense, QT_TRANSLATE_NOOP("DefaultCategories", "Personal Care"), "scissors", "#E07A0B", {}},
-        {K::expense, QT_TRANSLATE_NOOP("DefaultCategories", "Education"), "graduationcap.fill", "#5B6BD8", {}},
-        {K::expense, QT_TRANSLATE_NOOP("DefaultCategories", "Gifts"), "gift.fill", "#D6336C", {}},
-        {K::expense, QT_TRANSLATE_NOOP("DefaultCategories", "Pets"), "pawprint.fill", "#E07A0B", {}},
-        {K::expense, QT_TRANSLATE_NOOP("DefaultCategories", "Taxes & Fees"), "percent", "#7D8590", {}},
-        {K::income, QT_TRANSLATE_NOOP("DefaultCategories", "Salary"), "banknote.fill", "#2E9D4E", {}},
-        {K::income, QT_TRANSLATE_NOOP("DefaultCategories", "Freelance"), "briefcase.fill", "#0F8F9C", {}},
-        {K::income, QT_TRANSLATE_NOOP("DefaultCategories", "Interest & Dividends"), "chart.line.uptrend.xyaxis",
-         "#5B6BD8", {}},
-        {K::income, QT_TRANSLATE_NOOP("DefaultCategories", "Gifts Received"), "gift.fill", "#D6336C", {}},
-        {K::income, QT_TRANSLATE_NOOP("DefaultCategories", "Refunds"), "arrow.uturn.backward", "#7D8590", {}},
-        {K::transfer, QT_TRANSLATE_NOOP("DefaultCategories", "Savings"), "building.columns.fill", "#2E9D4E", {}},
-        {K::transfer, QT_TRANSLATE_NOOP("DefaultCategories", "Card Payment"), "creditcard.fill", "#D6336C", {}},
-        {K::transfer, QT_TRANSLATE_NOOP("DefaultCategories", "Investments"), "chart.line.uptrend.xyaxis", "#8E5BD8",
+        {K::expense,
+         QT_TRANSLATE_NOOP("DefaultCategories", "Personal Care"),
+         "scissors",
+         "#E07A0B",
          {}},
-        {K::transfer, QT_TRANSLATE_NOOP("DefaultCategories", "Cash Withdrawal"), "banknote.fill", "#7D8590", {}},
+        {K::expense,
+         QT_TRANSLATE_NOOP("DefaultCategories", "Education"),
+         "graduationcap.fill",
+         "#5B6BD8",
+         {}},
+        {K::expense, QT_TRANSLATE_NOOP("DefaultCategories", "Gifts"), "gift.fill", "#D6336C", {}},
+        {K::expense,
+         QT_TRANSLATE_NOOP("DefaultCategories", "Pets"),
+         "pawprint.fill",
+         "#E07A0B",
+         {}},
+        {K::expense,
+         QT_TRANSLATE_NOOP("DefaultCategories", "Taxes & Fees"),
+         "percent",
+         "#7D8590",
+         {}},
+        {K::income,
+         QT_TRANSLATE_NOOP("DefaultCategories", "Salary"),
+         "banknote.fill",
+         "#2E9D4E",
+         {}},
+        {K::income,
+         QT_TRANSLATE_NOOP("DefaultCategories", "Freelance"),
+         "briefcase.fill",
+         "#0F8F9C",
+         {}},
+        {K::income,
+         QT_TRANSLATE_NOOP("DefaultCategories", "Interest & Dividends"),
+         "chart.line.uptrend.xyaxis",
+         "#5B6BD8",
+         {}},
+        {K::income,
+         QT_TRANSLATE_NOOP("DefaultCategories", "Gifts Received"),
+         "gift.fill",
+         "#D6336C",
+         {}},
+        {K::income,
+         QT_TRANSLATE_NOOP("DefaultCategories", "Refunds"),
+         "arrow.uturn.backward",
+         "#7D8590",
+         {}},
+        {K::transfer,
+         QT_TRANSLATE_NOOP("DefaultCategories", "Savings"),
+         "building.columns.fill",
+         "#2E9D4E",
+         {}},
+        {K::transfer,
+         QT_TRANSLATE_NOOP("DefaultCategories", "Card Payment"),
+         "creditcard.fill",
+         "#D6336C",
+         {}},
+        {K::transfer,
+         QT_TRANSLATE_NOOP("DefaultCategories", "Investments"),
+         "chart.line.uptrend.xyaxis",
+         "#8E5BD8",
+         {}},
+        {K::transfer,
+         QT_TRANSLATE_NOOP("DefaultCategories", "Cash Withdrawal"),
+         "banknote.fill",
+         "#7D8590",
+         {}},
     };
     return table;
 }
 
-QString localized(const char* key) { return QCoreApplication::translate(kContext, key); }
+QString localized(const char* key)
+{
+    return QCoreApplication::translate(kContext, key);
+}
 
 bool flagIsSet(const SettingsBackend& settings)
 {
@@ -94,8 +169,9 @@ bool flagIsSet(const SettingsBackend& settings)
     return flag && flag->typeId() == QMetaType::Bool && flag->toBool();
 }
 
-CategoryModel makeCategory(CategoryKind kind, const QUuid& id, const QString& name, const QString& symbol,
-                           const QString& colorHex, std::int64_t order, const QDateTime& now)
+CategoryModel makeCategory(CategoryKind kind, const QUuid& id, const QString& name,
+                           const QString& symbol, const QString& colorHex, std::int64_t order,
+                           const QDateTime& now)
 {
     CategoryModel category;
     category.id = CategoryId(id);
@@ -115,11 +191,17 @@ std::vector<Root> build()
     std::vector<Root> roots;
     roots.reserve(specs().size());
     for (const RootSpec& spec : specs()) {
-        Root root{spec.kind, QString::fromUtf8(spec.key), localized(spec.key), QString::fromUtf8(spec.symbol),
-                  QString::fromUtf8(spec.colorHex), {}};
+        Root root{spec.kind,
+                  QString::fromUtf8(spec.key),
+                  localized(spec.key),
+                  QString::fromUtf8(spec.symbol),
+                  QString::fromUtf8(spec.colorHex),
+                  {}};
         for (const NodeSpec& child : spec.children)
-            root.children.push_back(
-                Node{QString::fromUtf8(child.key), localized(child.key), QString::fromUtf8(child.symbol), {}});
+            root.children.push_back(Node{QString::fromUtf8(child.key),
+                                         localized(child.key),
+                                         QString::fromUtf8(child.symbol),
+                                         {}});
         roots.push_back(std::move(root));
     }
     return roots;
@@ -141,7 +223,8 @@ QUuid childId(CategoryKind kind, const QString& rootKey, const QString& childKey
     return StableID::make(kIdNamespace, QString(rawValue(kind) + u'/' + rootKey + u'/' + childKey));
 }
 
-bool seedIfNeeded(StoreContext& context, SettingsBackend& settings, const std::vector<Root>& starter)
+bool seedIfNeeded(StoreContext& context, SettingsBackend& settings,
+                  const std::vector<Root>& starter)
 {
     if (flagIsSet(settings))
         return false;
@@ -157,13 +240,15 @@ bool seedIfNeeded(StoreContext& context, SettingsBackend& settings, const std::v
         try {
             for (size_t r = 0; r < starter.size(); ++r) {
                 const Root& root = starter[r];
-                CategoryModel parent = makeCategory(root.kind, rootId(root.kind, root.key), root.name, root.symbol,
-                                                    root.colorHex, static_cast<std::int64_t>(r), now);
+                CategoryModel parent =
+                    makeCategory(root.kind, rootId(root.kind, root.key), root.name, root.symbol,
+                                 root.colorHex, static_cast<std::int64_t>(r), now);
                 context.insert(parent);
                 for (size_t c = 0; c < root.children.size(); ++c) {
                     const Node& node = root.children[c];
-                    CategoryModel child = makeCategory(root.kind, childId(root.kind, root.key, node.key), node.name,
-                                                       node.symbol, root.colorHex, static_cast<std::int64_t>(c), now);
+                    CategoryModel child =
+                        makeCategory(root.kind, childId(root.kind, root.key, node.key), node.name,
+                                     node.symbol, root.colorHex, static_cast<std::int64_t>(c), now);
                     child.parent = parent.objectID;
                     context.insert(child);
                 }

@@ -37,8 +37,8 @@ inline constexpr QLatin1String kSeededKey{"defaults.categoriesSeeded"};
 
 struct Node
 {
-    QString key;    // the English name
-    QString name;   // the name in the current language
+    QString key;  // the English name
+    QString name; // the name in the current language
     QString symbol;
     std::vector<Node> children;
 };
@@ -67,6 +67,7 @@ struct Root
 // position among the siblings, all with the clock's now as creation time,
 // saved at once outside the undo history. Sets the flag after a successful
 // save. True when categories were inserted.
-bool seedIfNeeded(StoreContext& context, SettingsBackend& settings, const std::vector<Root>& starter = tree());
+bool seedIfNeeded(StoreContext& context, SettingsBackend& settings,
+                  const std::vector<Root>& starter = tree());
 
 } // namespace tallyra::DefaultCategories

@@ -27,7 +27,10 @@ std::chrono::microseconds elapsed(const QElapsedTimer& timer)
 class LedgerLoader::Worker final : public QObject
 {
 public:
-    Worker(StoreContainer& container, LedgerLoader& loader) : m_container(container), m_loader(loader) {}
+    Worker(StoreContainer& container, LedgerLoader& loader)
+        : m_container(container), m_loader(loader)
+    {
+    }
 
     void run(std::uint64_t ticket, FXRates rates)
     {
@@ -39,7 +42,8 @@ public:
         } catch (const std::bad_alloc&) {
             // A ledger too large for memory: report it like a failed read,
             // keeping whatever index is published.
-            const StoreError error(StoreError::Code::readFailed, QStringLiteral("out of memory building the index"));
+            const StoreError error(StoreError::Code::readFailed,
+                                   QStringLiteral("out of memory building the index"));
             qCWarning(lcLoader, "Load %llu failed: %s", static_cast<unsigned long long>(ticket),
                       qUtf8Printable(error.detail()));
             outcome.index.reset();
@@ -64,7 +68,8 @@ private:
         auto records = readLedger(*m_context);
         outcome.fetchTime = elapsed(timer);
         if (!records) {
-            qCWarning(lcLoader, "Load %llu failed: %s", static_cast<unsigned long long>(outcome.ticket),
+            qCWarning(lcLoader, "Load %llu failed: %s",
+                      static_cast<unsigned long long>(outcome.ticket),
                       qUtf8Printable(records.error().detail()));
             outcome.error = records.error().userMessage();
             return outcome;
@@ -82,9 +87,7 @@ private:
 };
 
 LedgerLoader::LedgerLoader(StoreContainer& container, QObject* parent)
-    : QObject(parent)
-    , m_thread(new QThread(this))
-    , m_worker(new Worker(container, *this))
+    : QObject(parent), m_thread(new QThread(this)), m_worker(new Worker(container, *this))
 {
     m_thread->setObjectName(QStringLiteral("LedgerLoader"));
     m_worker->moveToThread(m_thread);
@@ -105,12 +108,18 @@ std::uint64_t LedgerLoader::load(FXRates rates)
     const std::uint64_t ticket = ++m_lastTicket;
     Worker* worker = m_worker;
     QMetaObject::invokeMethod(
-        worker, [worker, ticket, rates = std::move(rates)]() mutable { worker->run(ticket, std::move(rates)); },
+        worker,
+        [worker, ticket, rates = std::move(rates)]() mutable {
+            worker->run(ticket, std::move(rates));
+        },
         Qt::QueuedConnection);
     return ticket;
 }
 
-QThread* LedgerLoader::workerThread() const noexcept { return m_thread; }
+QThread* LedgerLoader::workerThread() const noexcept
+{
+    return m_thread;
+}
 
 Result<LedgerIndex, StoreError> LedgerLoader::loadIndex(StoreContext& context, FXRates rates)
 {

@@ -74,7 +74,8 @@ public:
     // The load itself, on the caller's thread and context: the bulk read,
     // then the index. For tools that need an index at once (the command
     // line, benchmarks) and for the worker.
-    [[nodiscard]] static Result<LedgerIndex, StoreError> loadIndex(StoreContext& context, FXRates rates);
+    [[nodiscard]] static Result<LedgerIndex, StoreError> loadIndex(StoreContext& context,
+                                                                   FXRates rates);
 
 signals:
     void finished(const tallyra::LedgerLoadOutcome& outcome);

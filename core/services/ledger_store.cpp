@@ -14,12 +14,9 @@ Q_LOGGING_CATEGORY(lcLedgerStore, "tallyra.services.ledgerstore", QtInfoMsg)
 
 LedgerStore::LedgerStore(std::unique_ptr<StoreContainer> container, FXRates rates,
                          std::chrono::milliseconds reloadDelay, QObject* parent)
-    : QObject(parent)
-    , m_container(std::move(container))
-    , m_loader(std::make_unique<LedgerLoader>(*m_container))
-    , m_reloadDelay(reloadDelay)
-    , m_index(std::make_shared<const LedgerIndex>(rates))
-    , m_rates(std::move(rates))
+    : QObject(parent), m_container(std::move(container)),
+      m_loader(std::make_unique<LedgerLoader>(*m_container)), m_reloadDelay(reloadDelay),
+      m_index(std::make_shared<const LedgerIndex>(rates)), m_rates(std::move(rates))
 {
     // QTimer measures on the monotonic clock; a precise timer keeps the
     // pause from stretching by the coarse timer's 5 %.
@@ -42,7 +39,10 @@ LedgerStore::~LedgerStore()
     m_loader.reset();
 }
 
-bool LedgerStore::isBusy() const noexcept { return m_pending.isActive() || m_running != 0; }
+bool LedgerStore::isBusy() const noexcept
+{
+    return m_pending.isActive() || m_running != 0;
+}
 
 bool LedgerStore::waitUntilIdle(std::chrono::milliseconds limit)
 {
@@ -52,15 +52,19 @@ bool LedgerStore::waitUntilIdle(std::chrono::milliseconds limit)
             return false;
         QEventLoop loop;
         const auto done = connect(this, &LedgerStore::loadFinished, &loop, &QEventLoop::quit);
-        QTimer::singleShot(std::chrono::milliseconds(std::min<qint64>(deadline.remainingTime(), 50)), &loop,
-                           &QEventLoop::quit);
+        QTimer::singleShot(
+            std::chrono::milliseconds(std::min<qint64>(deadline.remainingTime(), 50)), &loop,
+            &QEventLoop::quit);
         loop.exec();
         disconnect(done);
     }
     return true;
 }
 
-void LedgerStore::reload() { m_pending.start(m_reloadDelay); }
+void LedgerStore::reload()
+{
+    m_pending.start(m_reloadDelay);
+}
 
 void LedgerStore::setRates(const FXRates& rates)
 {
@@ -87,8 +91,9 @@ void LedgerStore::finishLoad(const LedgerLoadOutcome& outcome)
         return;
     m_running = 0;
     if (outcome.index) {
-        qCDebug(lcLedgerStore, "Loaded %zu transactions: read %lld µs, index %lld µs", outcome.index->entries().size(),
-                static_cast<long long>(outcome.fetchTime.count()), static_cast<long long>(outcome.buildTime.count()));
+        qCDebug(lcLedgerStore, "Loaded %zu transactions: read %lld µs, index %lld µs",
+                outcome.index->entries().size(), static_cast<long long>(outcome.fetchTime.count()),
+                static_cast<long long>(outcome.buildTime.count()));
         m_index = outcome.index;
         ++m_version;
         Q_EMIT indexChanged(m_index);
@@ -102,7 +107,8 @@ void LedgerStore::finishLoad(const LedgerLoadOutcome& outcome)
             Q_EMIT isLoadedChanged(true);
         }
     } else {
-        const QString message = outcome.error.value_or(StoreError::standardMessage(StoreError::Code::readFailed));
+        const QString message =
+            outcome.error.value_or(StoreError::standardMessage(StoreError::Code::readFailed));
         if (m_lastError != message) {
             m_lastError = message;
             Q_EMIT lastErrorChanged(m_lastError);

@@ -33,7 +33,8 @@
 // Example:
 //   auto opened = LedgerStore::makeContainer(false, BuildEnvironment::detect(), defaults, {});
 //   LedgerStore store(std::move(opened.value().container), rates.rates());
-//   QObject::connect(&store, &LedgerStore::versionChanged, view, [&] { view->show(*store.index()); });
+//   QObject::connect(&store, &LedgerStore::versionChanged, view, [&] { view->show(*store.index());
+//   });
 
 #include <chrono>
 #include <cstdint>
@@ -99,8 +100,8 @@ public:
     // open fails. Fails with the local open's error when that fails too.
     // Writes "cloud.environment" after the first successful cloud open.
     [[nodiscard]] static Result<OpenedStore, StoreError>
-    makeContainer(bool inMemory, std::optional<CloudEnvironment> buildEnvironment, SettingsBackend& defaults,
-                  const OpenOptions& options);
+    makeContainer(bool inMemory, std::optional<CloudEnvironment> buildEnvironment,
+                  SettingsBackend& defaults, const OpenOptions& options);
 
     // Once per database: copies the store file into a dated folder in the
     // "Backups" folder beside it and records the folder's name under
@@ -108,14 +109,17 @@ public:
     // Returns the new backup folder; none when the key already held any
     // value or there was no file. Throws StoreBackup::Failure or FileError
     // (the key stays unset then).
-    static std::optional<QString> backupBeforeFirstSync(const QString& storeFile, SettingsBackend& defaults,
-                                                        const QDateTime& now, const QTimeZone& zone);
+    static std::optional<QString> backupBeforeFirstSync(const QString& storeFile,
+                                                        SettingsBackend& defaults,
+                                                        const QDateTime& now,
+                                                        const QTimeZone& zone);
 
     // The environment recorded for the data under "cloud.environment" when
     // it is exactly "Development" or "Production" and differs from the
     // build's; none otherwise.
     [[nodiscard]] static std::optional<CloudEnvironment>
-    storedEnvironmentConflict(std::optional<CloudEnvironment> buildEnvironment, const SettingsBackend& defaults);
+    storedEnvironmentConflict(std::optional<CloudEnvironment> buildEnvironment,
+                              const SettingsBackend& defaults);
 
     // Takes the store over and starts the first load with the rates.
     LedgerStore(std::unique_ptr<StoreContainer> container, FXRates rates,
@@ -123,7 +127,10 @@ public:
     ~LedgerStore() override;
 
     // Never null: an empty index until the first load has finished.
-    [[nodiscard]] const std::shared_ptr<const LedgerIndex>& index() const noexcept { return m_index; }
+    [[nodiscard]] const std::shared_ptr<const LedgerIndex>& index() const noexcept
+    {
+        return m_index;
+    }
     [[nodiscard]] std::uint64_t version() const noexcept { return m_version; }
     [[nodiscard]] const FXRates& rates() const noexcept { return m_rates; }
     [[nodiscard]] bool isLoaded() const noexcept { return m_isLoaded; }

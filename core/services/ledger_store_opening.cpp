@@ -1,5 +1,6 @@
 // Choosing and opening the store of a launch: LedgerStore's static functions.
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLoggingCategory>
@@ -35,8 +36,9 @@ std::optional<CloudEnvironment> recordedEnvironment(const SettingsBackend& defau
 
 } // namespace
 
-std::optional<CloudEnvironment> LedgerStore::storedEnvironmentConflict(std::optional<CloudEnvironment> buildEnvironment,
-                                                                       const SettingsBackend& defaults)
+std::optional<CloudEnvironment>
+LedgerStore::storedEnvironmentConflict(std::optional<CloudEnvironment> buildEnvironment,
+                                       const SettingsBackend& defaults)
 {
     const auto stored = recordedEnvironment(defaults);
     if (!stored || stored == buildEnvironment)
@@ -44,8 +46,10 @@ std::optional<CloudEnvironment> LedgerStore::storedEnvironmentConflict(std::opti
     return stored;
 }
 
-std::optional<QString> LedgerStore::backupBeforeFirstSync(const QString& storeFile, SettingsBackend& defaults,
-                                                          const QDateTime& now, const QTimeZone& zone)
+std::optional<QString> LedgerStore::backupBeforeFirstSync(const QString& storeFile,
+                                                          SettingsBackend& defaults,
+                                                          const QDateTime& now,
+                                                          const QTimeZone& zone)
 {
     if (defaults.value(kBackupBeforeFirstSyncKey))
         return std::nullopt;
@@ -55,17 +59,19 @@ std::optional<QString> LedgerStore::backupBeforeFirstSync(const QString& storeFi
     }
     const QString folder = StoreLocation::backupsFolderFor(storeFile);
     if (!QDir().mkpath(folder))
-        throw FileError(tr("The Backups folder couldn’t be made next to your data."), folder);
+        throw FileError(
+            QCoreApplication::translate("LedgerStore",
+                                        "The Backups folder couldn’t be made next to your data."),
+            folder);
     const QString made = StoreBackup::backup(storeFile, folder, now, zone);
     defaults.setValue(kBackupBeforeFirstSyncKey, QVariant(QFileInfo(made).fileName()));
     qCInfo(lcOpening, "Backup before the first cloud sync: %s", qUtf8Printable(made));
     return made;
 }
 
-Result<LedgerStore::OpenedStore, StoreError> LedgerStore::makeContainer(bool inMemory,
-                                                                      std::optional<CloudEnvironment> buildEnvironment,
-                                                                      SettingsBackend& defaults,
-                                                                      const OpenOptions& options)
+Result<LedgerStore::OpenedStore, StoreError>
+LedgerStore::makeContainer(bool inMemory, std::optional<CloudEnvironment> buildEnvironment,
+                           SettingsBackend& defaults, const OpenOptions& options)
 {
     const auto provider = options.provider ? options.provider : CloudContainerProvider::platform();
     const auto clock = options.clock ? options.clock : std::make_shared<const SystemClock>();
@@ -77,7 +83,8 @@ Result<LedgerStore::OpenedStore, StoreError> LedgerStore::makeContainer(bool inM
         return OpenedStore{std::move(opened).value(), std::nullopt};
     }
 
-    const QString file = options.databaseFile.isEmpty() ? StoreLocation::defaultDatabaseFile() : options.databaseFile;
+    const QString file = options.databaseFile.isEmpty() ? StoreLocation::defaultDatabaseFile()
+                                                        : options.databaseFile;
     const auto cloud = StoreConfiguration::onDisk(file, clock, CloudDatabase::automatic);
     const auto local = StoreConfiguration::onDisk(file, clock, CloudDatabase::none);
     const std::optional<QString> container = provider->containerIdentifier(cloud);

@@ -3,15 +3,15 @@
 namespace tallyra {
 
 StoreMirroringAdapter::StoreMirroringAdapter(StoreContainer& container, QObject* parent)
-    : CloudMirroring(parent)
-    , m_container(container)
+    : CloudMirroring(parent), m_container(container)
 {
     connect(&container, &StoreContainer::mirroringEvent, this,
             [this](const MirroringEvent& event) { Q_EMIT eventReported(toSyncEvent(event)); });
-    connect(&container, &StoreContainer::cloudAccountStatusChanged, this, [this](CloudAccountStatus status) {
-        m_status = status;
-        Q_EMIT accountChanged();
-    });
+    connect(&container, &StoreContainer::cloudAccountStatusChanged, this,
+            [this](CloudAccountStatus status) {
+                m_status = status;
+                Q_EMIT accountChanged();
+            });
 }
 
 bool StoreMirroringAdapter::hasAccount() const

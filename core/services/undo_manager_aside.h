@@ -14,7 +14,8 @@ namespace tallyra {
 class UndoManagerAside final
 {
 public:
-    explicit UndoManagerAside(StoreContext& context) : m_context(context), m_undoManager(context.undoManager())
+    explicit UndoManagerAside(StoreContext& context)
+        : m_context(context), m_undoManager(context.undoManager())
     {
         m_context.setUndoManager(nullptr);
     }

@@ -4,6 +4,7 @@
 #include <QFile>
 
 #include "core/rates/rate_test_support.h"
+#include "i18n/string_table.h"
 #include "money/currency.h"
 #include "services/cloud_start_results.h"
 #include "services/default_categories.h"
@@ -52,7 +53,8 @@ TEST(AppServices, startLocale)
         {AppEnvironment{}, {q("uk")}, "en_US", "uk_UA"},
     };
     for (const LocaleCase& c : cases)
-        EXPECT_EQ(AppServices::startLocale(c.env, c.preferred, QLocale(q(c.system))).name(), q(c.expected))
+        EXPECT_EQ(AppServices::startLocale(c.env, c.preferred, QLocale(q(c.system))).name(),
+                  q(c.expected))
             << c.system << " → " << c.expected;
 }
 
@@ -70,6 +72,7 @@ protected:
         Currency::setMain(q("USD"));
         QLocale::setDefault(QLocale::c());
         Currency::setInputLocale(QLocale::c());
+        (void)installApplicationTranslator(QLocale(QLocale::English));
         CloudStartResults::clear();
     }
 
@@ -81,7 +84,9 @@ protected:
         o.databaseFile = file();
         o.clock = m_clock;
         o.zone = QTimeZone::utc();
-        o.buildEnvironment = [] { return std::optional<CloudEnvironment>(CloudEnvironment::production); };
+        o.buildEnvironment = [] {
+            return std::optional<CloudEnvironment>(CloudEnvironment::production);
+        };
         o.rateProvider = m_provider;
         o.preferredLocalizations = {q("en")};
         o.reloadDelay = std::chrono::milliseconds(10);
@@ -96,7 +101,8 @@ protected:
 
     QTemporaryDir m_dir;
     std::shared_ptr<FixedClock> m_clock = std::make_shared<FixedClock>(utc(2026, 4, 1, 23, 30));
-    std::shared_ptr<InMemorySettingsBackend> m_defaults = std::make_shared<InMemorySettingsBackend>();
+    std::shared_ptr<InMemorySettingsBackend> m_defaults =
+        std::make_shared<InMemorySettingsBackend>();
     std::shared_ptr<test::ScriptedProvider> m_provider = std::make_shared<test::ScriptedProvider>();
 };
 
@@ -110,11 +116,13 @@ TEST_F(StartupTest, normalLaunchOpensTheDatabaseAndSeeds)
     EXPECT_EQ(services->storeFailure(), std::nullopt);
     EXPECT_EQ(services->seedFailure(), std::nullopt);
     EXPECT_EQ(services->store().container().fileLocation(), file());
-    EXPECT_EQ(statusText(services->cloud().state()), statusText(CloudSyncOff{CloudSyncOff::NotAvailable{}}));
+    EXPECT_EQ(statusText(services->cloud().state()),
+              statusText(CloudSyncOff{CloudSyncOff::NotAvailable{}}));
     EXPECT_EQ(categoryCount(*services), 47u);
     EXPECT_EQ(m_defaults->value(DefaultCategories::kSeededKey), QVariant(true));
     EXPECT_EQ(Currency::main(), q("EUR"));
-    EXPECT_EQ(services->rates().rates().base, q("EUR")) << "the cached rates are rebased to the main currency";
+    EXPECT_EQ(services->rates().rates().base, q("EUR"))
+        << "the cached rates are rebased to the main currency";
     EXPECT_EQ(services->store().rates(), services->rates().rates());
     EXPECT_EQ(services->today(), QDate(2026, 4, 1));
     EXPECT_EQ(services->locale().language(), QLocale::English);
@@ -126,7 +134,8 @@ TEST_F(StartupTest, emptyStoreKeepsNothing)
     o.preferredLocalizations = {q("uk")};
     auto services = AppServices::start(o);
     EXPECT_TRUE(services->store().container().isInMemory());
-    EXPECT_EQ(statusText(services->cloud().state()), statusText(CloudSyncOff{CloudSyncOff::NotStored{}}));
+    EXPECT_EQ(statusText(services->cloud().state()),
+              statusText(CloudSyncOff{CloudSyncOff::NotStored{}}));
     EXPECT_EQ(categoryCount(*services), 47u) << "an empty store still gets the starter tree";
     EXPECT_EQ(services->locale().name(), q("uk_UA"));
     EXPECT_EQ(Currency::inputLocale().name(), q("uk_UA"));
@@ -142,7 +151,8 @@ TEST_F(StartupTest, unreadableDatabaseRunsOnAnEmptyStoreInMemory)
     garbage.close();
 
     auto services = AppServices::start(options());
-    EXPECT_EQ(services->storeFailure(), StoreError::standardMessage(StoreError::Code::notADataFile));
+    EXPECT_EQ(services->storeFailure(),
+              StoreError::standardMessage(StoreError::Code::notADataFile));
     EXPECT_TRUE(services->store().container().isInMemory());
     EXPECT_EQ(categoryCount(*services), 0u) << "no starter categories over a failure";
     EXPECT_EQ(QFileInfo(file()).size(), 4096);
@@ -159,7 +169,8 @@ TEST_F(StartupTest, sampleDataFillsTheStoreInMemory)
     auto services = AppServices::start(o);
     EXPECT_EQ(services->storeFailure(), std::nullopt);
     EXPECT_TRUE(services->store().container().isInMemory());
-    EXPECT_EQ(statusText(services->cloud().state()), statusText(CloudSyncOff{CloudSyncOff::NotStored{}}))
+    EXPECT_EQ(statusText(services->cloud().state()),
+              statusText(CloudSyncOff{CloudSyncOff::NotStored{}}))
         << "start results are not shown with sample data";
     EXPECT_EQ(categoryCount(*services), 0u) << "no seeding with sample data";
     ASSERT_EQ(services->store().index()->accounts().size(), 1u);
@@ -196,7 +207,8 @@ TEST_F(StartupTest, changingTheCurrencySettingRebasesReloadsAndRefreshes)
     services->settings().update([](AppSettings& s) { s.currency = q("EUR"); });
     EXPECT_EQ(Currency::main(), q("EUR"));
     EXPECT_EQ(services->store().rates().base, q("EUR"));
-    EXPECT_EQ(services->store().rates().perUnit.at(q("USD")), test::dec("0.8")) << "1 ÷ 1.25 at once";
+    EXPECT_EQ(services->store().rates().perUnit.at(q("USD")), test::dec("0.8"))
+        << "1 ÷ 1.25 at once";
     ASSERT_EQ(m_provider->asks.size(), 1);
     EXPECT_EQ(m_provider->asks[0].base, q("EUR"));
     EXPECT_EQ(m_provider->asks[0].needing, (CurrencySet{q("UAH")}));

@@ -34,12 +34,14 @@ protected:
     // What another device seeded (later, or at `at`), brought over as the
     // cloud would: every category copied with its id. Returns the copies'
     // objectIDs by id.
-    QHash<CategoryId, std::int64_t> syncSeededDevice(const QDateTime& at, const char* renamed = nullptr)
+    QHash<CategoryId, std::int64_t> syncSeededDevice(const QDateTime& at,
+                                                     const char* renamed = nullptr)
     {
         auto clock = std::make_shared<FixedClock>(at);
         auto device = openOrFail(StoreConfiguration::inMemory(clock));
         InMemorySettingsBackend settings;
-        EXPECT_TRUE(DefaultCategories::seedIfNeeded(device->mainContext(), settings, DefaultCategories::build()));
+        EXPECT_TRUE(DefaultCategories::seedIfNeeded(device->mainContext(), settings,
+                                                    DefaultCategories::build()));
         QHash<std::int64_t, std::int64_t> mapped;
         QHash<CategoryId, std::int64_t> copies;
         for (CategoryModel category : device->mainContext().fetch<CategoryModel>()) {
@@ -65,7 +67,10 @@ protected:
             here.insert(category.id, category.objectID);
         return here;
     }
-    CategoryModel category(std::int64_t objectID) { return *context().object<CategoryModel>(objectID); }
+    CategoryModel category(std::int64_t objectID)
+    {
+        return *context().object<CategoryModel>(objectID);
+    }
 
     std::shared_ptr<FixedClock> m_clock = std::make_shared<FixedClock>(utc(2026, 1, 5, 8, 0));
     std::unique_ptr<StoreContainer> m_store;
@@ -78,9 +83,12 @@ TEST_F(DedupeTest, twoSeededTreesBecomeOneWithEverythingAttached)
     const auto theirs = syncSeededDevice(utc(2026, 1, 5, 9, 0), "Copy ");
 
     // Things the other device attached to its copies.
-    const auto groceries = addExpense(context(), m_cash, 500, theirs[starter("Food", "Groceries")], utc(2026, 1, 6));
-    const auto coffee = addExpense(context(), m_cash, 300, theirs[starter("Food", "Coffee")], utc(2026, 1, 6));
-    const auto ownHere = addExpense(context(), m_cash, 100, here[starter("Food", "Coffee")], utc(2026, 1, 7));
+    const auto groceries =
+        addExpense(context(), m_cash, 500, theirs[starter("Food", "Groceries")], utc(2026, 1, 6));
+    const auto coffee =
+        addExpense(context(), m_cash, 300, theirs[starter("Food", "Coffee")], utc(2026, 1, 6));
+    const auto ownHere =
+        addExpense(context(), m_cash, 100, here[starter("Food", "Coffee")], utc(2026, 1, 7));
     CategoryModel snacks;
     snacks.name = q("Snacks");
     snacks.parent = theirs[starter("Food")];
@@ -115,9 +123,12 @@ TEST_F(DedupeTest, twoSeededTreesBecomeOneWithEverythingAttached)
     EXPECT_EQ(ids.size(), 48u);
 
     const std::int64_t food = here[starter("Food")];
-    EXPECT_EQ(context().object<TransactionModel>(groceries.objectID)->category, here[starter("Food", "Groceries")]);
-    EXPECT_EQ(context().object<TransactionModel>(coffee.objectID)->category, here[starter("Food", "Coffee")]);
-    EXPECT_EQ(context().object<TransactionModel>(ownHere.objectID)->category, here[starter("Food", "Coffee")]);
+    EXPECT_EQ(context().object<TransactionModel>(groceries.objectID)->category,
+              here[starter("Food", "Groceries")]);
+    EXPECT_EQ(context().object<TransactionModel>(coffee.objectID)->category,
+              here[starter("Food", "Coffee")]);
+    EXPECT_EQ(context().object<TransactionModel>(ownHere.objectID)->category,
+              here[starter("Food", "Coffee")]);
     EXPECT_EQ(category(snacks.objectID).parent, food);
     EXPECT_EQ(category(here[starter("Food", "Groceries")]).parent, food);
     EXPECT_EQ(context().children(category(food)).size(), 5);
@@ -125,7 +136,8 @@ TEST_F(DedupeTest, twoSeededTreesBecomeOneWithEverythingAttached)
               (QList<std::int64_t>{here[starter("Food", "Groceries")], here[starter("Home")]}));
     EXPECT_EQ(context().object<BudgetModel>(onlyTheirs.objectID)->categories,
               (QList<std::int64_t>{here[starter("Home")], here[starter("Food", "Restaurants")]}));
-    EXPECT_EQ(context().object<GoalModel>(challenge.objectID)->category, here[starter("Food", "Coffee")]);
+    EXPECT_EQ(context().object<GoalModel>(challenge.objectID)->category,
+              here[starter("Food", "Coffee")]);
 
     EXPECT_EQ(CategoryDedupe::merge(context()), 0);
 }
@@ -140,8 +152,8 @@ TEST_F(DedupeTest, copiesMadeAtTheSameInstantKeepTheSameOneOnEveryDevice)
         syncSeededDevice(m_clock->now(), oursFirst ? "Z " : "");
         EXPECT_EQ(CategoryDedupe::merge(context()), 47);
         for (const CategoryModel& c : context().fetch<CategoryModel>())
-            EXPECT_FALSE(c.name.startsWith(q("Z "))) << "kept " << c.name.toStdString() << " (ours first: " << oursFirst
-                                                    << ")";
+            EXPECT_FALSE(c.name.startsWith(q("Z ")))
+                << "kept " << c.name.toStdString() << " (ours first: " << oursFirst << ")";
     }
 }
 
@@ -158,17 +170,20 @@ TEST_F(DedupeTest, aFailedSaveLeavesTheStoreAsItWas)
 {
     const auto here = seedHere();
     const auto theirs = syncSeededDevice(utc(2026, 1, 6, 0, 0));
-    const auto spent = addExpense(context(), m_cash, 500, theirs[starter("Food", "Groceries")], utc(2026, 1, 6));
+    const auto spent =
+        addExpense(context(), m_cash, 500, theirs[starter("Food", "Groceries")], utc(2026, 1, 6));
     context().save();
 
     context().failNextSaveForTesting(StoreError(StoreError::Code::diskFull));
     EXPECT_THROW((void)CategoryDedupe::merge(context()), StoreError);
     EXPECT_FALSE(context().hasChanges());
     EXPECT_EQ(context().count<CategoryModel>(), 94);
-    EXPECT_EQ(context().object<TransactionModel>(spent.objectID)->category, theirs[starter("Food", "Groceries")]);
+    EXPECT_EQ(context().object<TransactionModel>(spent.objectID)->category,
+              theirs[starter("Food", "Groceries")]);
 
     EXPECT_EQ(CategoryDedupe::merge(context()), 47);
-    EXPECT_EQ(context().object<TransactionModel>(spent.objectID)->category, here[starter("Food", "Groceries")]);
+    EXPECT_EQ(context().object<TransactionModel>(spent.objectID)->category,
+              here[starter("Food", "Groceries")]);
 }
 
 } // namespace

@@ -22,7 +22,8 @@ public:
     ~UkrainianNames() override { QCoreApplication::removeTranslator(this); }
 
     [[nodiscard]] bool isEmpty() const override { return false; }
-    [[nodiscard]] QString translate(const char* context, const char* source, const char*, int) const override
+    [[nodiscard]] QString translate(const char* context, const char* source, const char*,
+                                    int) const override
     {
         if (qstrcmp(context, "DefaultCategories") != 0)
             return {};
@@ -58,7 +59,7 @@ protected:
 
 TEST(DefaultCategories, treeHasTheStarterShape)
 {
-    const auto& tree = DefaultCategories::tree();
+    const auto tree = DefaultCategories::build();
     ASSERT_EQ(tree.size(), 21u);
     size_t children = 0;
     std::map<CategoryKind, int> roots;
@@ -89,7 +90,8 @@ TEST(DefaultCategories, treeHasTheStarterShape)
     const Row rows[] = {
         {0, CategoryKind::expense, "Food", "bag.fill", "#2E9D4E", 4},
         {2, CategoryKind::expense, "Transport", "car.fill", "#1C7ED6", 5},
-        {14, CategoryKind::income, "Interest & Dividends", "chart.line.uptrend.xyaxis", "#5B6BD8", 0},
+        {14, CategoryKind::income, "Interest & Dividends", "chart.line.uptrend.xyaxis", "#5B6BD8",
+         0},
         {20, CategoryKind::transfer, "Cash Withdrawal", "banknote.fill", "#7D8590", 0},
     };
     for (const Row& row : rows) {
@@ -165,7 +167,8 @@ TEST_F(SeedingTest, aFailedSaveLeavesNothingAndNoFlag)
     EXPECT_EQ(context().count<CategoryModel>(), 0);
     EXPECT_EQ(context().undoManager(), someUndoManager());
 
-    EXPECT_TRUE(DefaultCategories::seedIfNeeded(context(), m_settings)) << "the next launch tries again";
+    EXPECT_TRUE(DefaultCategories::seedIfNeeded(context(), m_settings))
+        << "the next launch tries again";
 }
 
 TEST_F(SeedingTest, devicesInOtherLanguagesMakeTheSameIds)
@@ -176,7 +179,8 @@ TEST_F(SeedingTest, devicesInOtherLanguagesMakeTheSameIds)
     InMemorySettingsBackend otherSettings;
     {
         const UkrainianNames ukrainian;
-        ASSERT_TRUE(DefaultCategories::seedIfNeeded(other->mainContext(), otherSettings, DefaultCategories::build()));
+        ASSERT_TRUE(DefaultCategories::seedIfNeeded(other->mainContext(), otherSettings,
+                                                    DefaultCategories::build()));
     }
 
     auto idsAndNames = [](StoreContext& c) {
@@ -192,7 +196,8 @@ TEST_F(SeedingTest, devicesInOtherLanguagesMakeTheSameIds)
     for (const auto& [id, name] : english)
         EXPECT_TRUE(ukrainian.count(id)) << name.toStdString();
     const QUuid food = DefaultCategories::rootId(CategoryKind::expense, q("Food"));
-    const QUuid groceries = DefaultCategories::childId(CategoryKind::expense, q("Food"), q("Groceries"));
+    const QUuid groceries =
+        DefaultCategories::childId(CategoryKind::expense, q("Food"), q("Groceries"));
     EXPECT_EQ(english.at(food), q("Food"));
     EXPECT_EQ(ukrainian.at(food), q("Їжа"));
     EXPECT_EQ(ukrainian.at(groceries), q("Продукти"));

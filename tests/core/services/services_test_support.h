@@ -20,7 +20,10 @@
 
 namespace tallyra::testing {
 
-inline QString q(const char* text) { return QString::fromUtf8(text); }
+inline QString q(const char* text)
+{
+    return QString::fromUtf8(text);
+}
 inline QDateTime utc(int y, int m, int d, int h = 12, int min = 0)
 {
     return QDateTime(QDate(y, m, d), QTime(h, min), Qt::UTC);
@@ -36,7 +39,8 @@ inline std::unique_ptr<StoreContainer> openOrFail(const StoreConfiguration& conf
     return std::move(opened).value();
 }
 
-inline AccountModel addAccount(StoreContext& context, const char* name, const char* currency = "USD")
+inline AccountModel addAccount(StoreContext& context, const char* name,
+                               const char* currency = "USD")
 {
     AccountModel account;
     account.name = q(name);
@@ -45,8 +49,9 @@ inline AccountModel addAccount(StoreContext& context, const char* name, const ch
     return account;
 }
 
-inline TransactionModel addExpense(StoreContext& context, const AccountModel& account, std::int64_t minor,
-                                   std::optional<std::int64_t> category, const QDateTime& date)
+inline TransactionModel addExpense(StoreContext& context, const AccountModel& account,
+                                   std::int64_t minor, std::optional<std::int64_t> category,
+                                   const QDateTime& date)
 {
     TransactionModel transaction;
     transaction.kindRaw = q("expense");
@@ -68,7 +73,8 @@ public:
     std::optional<StoreError> cloudOpenFailure;
     mutable std::vector<CloudDatabase> opened;
 
-    [[nodiscard]] std::optional<QString> containerIdentifier(const StoreConfiguration&) const override
+    [[nodiscard]] std::optional<QString>
+    containerIdentifier(const StoreConfiguration&) const override
     {
         return container;
     }

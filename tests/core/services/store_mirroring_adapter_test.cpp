@@ -21,8 +21,9 @@ TEST(StoreMirroringAdapter, storeReportsDriveTheSyncMonitor)
     monitor.start(&adapter);
     QSignalSpy events(&adapter, &CloudMirroring::eventReported);
 
-    MirroringEvent running{QUuid::createUuid(), MirroringEvent::Type::incoming, utc(2026, 1, 1), std::nullopt, false,
-                           std::nullopt};
+    MirroringEvent running{
+        QUuid::createUuid(), MirroringEvent::Type::incoming, utc(2026, 1, 1), std::nullopt, false,
+        std::nullopt};
     container->simulateMirroringEventForTesting(running);
     EXPECT_EQ(statusText(monitor.state()), statusText(CloudSyncSyncing{}));
 
@@ -39,8 +40,10 @@ TEST(StoreMirroringAdapter, storeReportsDriveTheSyncMonitor)
     EXPECT_EQ(monitor.imports(), 1);
 
     const std::pair<CloudAccountStatus, bool> statuses[] = {
-        {CloudAccountStatus::noAccount, false},          {CloudAccountStatus::restricted, false},
-        {CloudAccountStatus::temporarilyUnavailable, true}, {CloudAccountStatus::couldNotDetermine, true},
+        {CloudAccountStatus::noAccount, false},
+        {CloudAccountStatus::restricted, false},
+        {CloudAccountStatus::temporarilyUnavailable, true},
+        {CloudAccountStatus::couldNotDetermine, true},
         {CloudAccountStatus::available, true},
     };
     for (const auto& [status, hasAccount] : statuses) {

@@ -55,11 +55,19 @@ TEST(BuildEnvironment, entitlementsAndVariable)
     using BuildEnvironment::Entitlements;
     const QStringList containers{q("iCloud.app.tallyra")};
     EXPECT_EQ(BuildEnvironment::entitlementEnvironment(std::nullopt), std::nullopt);
-    EXPECT_EQ(BuildEnvironment::entitlementEnvironment(Entitlements{{}, q("Production"), {}}), std::nullopt);
-    EXPECT_EQ(BuildEnvironment::entitlementEnvironment(Entitlements{containers, q("Production"), {}}), prod);
-    EXPECT_EQ(BuildEnvironment::entitlementEnvironment(Entitlements{containers, q("Production"), containers}), dev);
-    EXPECT_EQ(BuildEnvironment::entitlementEnvironment(Entitlements{containers, q("Development"), {}}), dev);
-    EXPECT_EQ(BuildEnvironment::entitlementEnvironment(Entitlements{containers, std::nullopt, {}}), dev);
+    EXPECT_EQ(BuildEnvironment::entitlementEnvironment(Entitlements{{}, q("Production"), {}}),
+              std::nullopt);
+    EXPECT_EQ(
+        BuildEnvironment::entitlementEnvironment(Entitlements{containers, q("Production"), {}}),
+        prod);
+    EXPECT_EQ(BuildEnvironment::entitlementEnvironment(
+                  Entitlements{containers, q("Production"), containers}),
+              dev);
+    EXPECT_EQ(
+        BuildEnvironment::entitlementEnvironment(Entitlements{containers, q("Development"), {}}),
+        dev);
+    EXPECT_EQ(BuildEnvironment::entitlementEnvironment(Entitlements{containers, std::nullopt, {}}),
+              dev);
 
     EXPECT_EQ(BuildEnvironment::fromVariable(q("Production")), prod);
     EXPECT_EQ(BuildEnvironment::fromVariable(q("Development")), dev);
@@ -93,7 +101,10 @@ protected:
         container->mainContext().save();
     }
     std::optional<QVariant> key(QLatin1String name) const { return m_defaults.value(name); }
-    QStringList backupFolders() const { return QDir(backups()).entryList(QDir::Dirs | QDir::NoDotAndDotDot); }
+    QStringList backupFolders() const
+    {
+        return QDir(backups()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    }
 
     QTemporaryDir m_dir;
     std::shared_ptr<FixedClock> m_clock = std::make_shared<FixedClock>(utc(2026, 3, 7, 9, 5));
@@ -103,7 +114,10 @@ protected:
 
 TEST_F(OpeningTest, backupBeforeFirstSync)
 {
-    auto backup = [&] { return LedgerStore::backupBeforeFirstSync(file(), m_defaults, m_clock->now(), QTimeZone::utc()); };
+    auto backup = [&] {
+        return LedgerStore::backupBeforeFirstSync(file(), m_defaults, m_clock->now(),
+                                                  QTimeZone::utc());
+    };
     // No file yet: nothing to copy, and never asked again.
     EXPECT_EQ(backup(), std::nullopt);
     EXPECT_EQ(key(LedgerStore::kBackupBeforeFirstSyncKey), QVariant(q("-")));
@@ -117,7 +131,8 @@ TEST_F(OpeningTest, backupBeforeFirstSync)
     EXPECT_EQ(QFileInfo(*made).fileName(), q("Tallyra Backup 2026-03-07 09.05"));
     EXPECT_EQ(QFileInfo(*made).path(), backups());
     EXPECT_TRUE(QFileInfo::exists(QDir(*made).filePath(q("Tallyra.sqlite"))));
-    EXPECT_EQ(key(LedgerStore::kBackupBeforeFirstSyncKey), QVariant(q("Tallyra Backup 2026-03-07 09.05")));
+    EXPECT_EQ(key(LedgerStore::kBackupBeforeFirstSyncKey),
+              QVariant(q("Tallyra Backup 2026-03-07 09.05")));
 
     m_clock->advanceSeconds(3600);
     EXPECT_EQ(backup(), std::nullopt);
@@ -126,7 +141,8 @@ TEST_F(OpeningTest, backupBeforeFirstSync)
 
 TEST_F(OpeningTest, firstCloudLaunchWithoutAFile)
 {
-    m_defaults.setValue(LedgerStore::kCloudEnvironmentKey, QVariant(q("staging"))); // counts as not set
+    m_defaults.setValue(LedgerStore::kCloudEnvironmentKey,
+                        QVariant(q("staging"))); // counts as not set
     auto opened = LedgerStore::makeContainer(false, prod, m_defaults, options());
     ASSERT_TRUE(opened) << opened.error().detail().toStdString();
     EXPECT_EQ(opened.value().cloudContainerIdentifier, q("iCloud.app.tallyra"));
@@ -166,7 +182,8 @@ TEST_F(OpeningTest, otherEnvironmentsDataOpensLocalOnly)
     EXPECT_EQ(results.mismatch->data(), prod);
     EXPECT_EQ(results.mismatch->build(), dev);
     EXPECT_EQ(results.failureMessage, results.mismatch->userMessage());
-    EXPECT_EQ(key(LedgerStore::kCloudEnvironmentKey), QVariant(q("Production"))) << "left as it was";
+    EXPECT_EQ(key(LedgerStore::kCloudEnvironmentKey), QVariant(q("Production")))
+        << "left as it was";
     EXPECT_EQ(key(LedgerStore::kBackupBeforeFirstSyncKey), std::nullopt);
 }
 
@@ -176,12 +193,14 @@ TEST_F(OpeningTest, failedCloudOpenFallsBackToTheSameFileLocally)
     m_provider->cloudOpenFailure = StoreError(StoreError::Code::cannotOpen, q("engine detail"));
     auto opened = LedgerStore::makeContainer(false, prod, m_defaults, options());
     ASSERT_TRUE(opened);
-    EXPECT_EQ(m_provider->opened, (std::vector<CloudDatabase>{CloudDatabase::automatic, CloudDatabase::none}));
+    EXPECT_EQ(m_provider->opened,
+              (std::vector<CloudDatabase>{CloudDatabase::automatic, CloudDatabase::none}));
     EXPECT_EQ(opened.value().container->fileLocation(), file());
     EXPECT_EQ(opened.value().container->mainContext().count<AccountModel>(), 1);
     EXPECT_EQ(CloudStartResults::current().failureMessage,
               StoreError::standardMessage(StoreError::Code::cannotOpen));
-    EXPECT_EQ(key(LedgerStore::kCloudEnvironmentKey), std::nullopt) << "written only after a cloud open";
+    EXPECT_EQ(key(LedgerStore::kCloudEnvironmentKey), std::nullopt)
+        << "written only after a cloud open";
 
     // The next launch that opens with the cloud clears what was recorded.
     m_provider->cloudOpenFailure.reset();
@@ -218,11 +237,13 @@ TEST_F(OpeningTest, refusedCloudOpensLocalOnly)
     QFile blocker(backups()); // a file where the folder belongs
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    EXPECT_THROW((void)LedgerStore::backupBeforeFirstSync(file(), m_defaults, m_clock->now(), QTimeZone::utc()),
+    EXPECT_THROW((void)LedgerStore::backupBeforeFirstSync(file(), m_defaults, m_clock->now(),
+                                                          QTimeZone::utc()),
                  FileError);
     ASSERT_TRUE(LedgerStore::makeContainer(false, prod, m_defaults, options()));
     EXPECT_TRUE(CloudStartResults::current().failureMessage.has_value());
-    EXPECT_EQ(m_provider->opened, (std::vector<CloudDatabase>{CloudDatabase::none, CloudDatabase::none}));
+    EXPECT_EQ(m_provider->opened,
+              (std::vector<CloudDatabase>{CloudDatabase::none, CloudDatabase::none}));
     EXPECT_EQ(key(LedgerStore::kBackupBeforeFirstSyncKey), std::nullopt);
     EXPECT_EQ(key(LedgerStore::kCloudEnvironmentKey), std::nullopt);
 }
