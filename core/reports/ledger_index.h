@@ -25,6 +25,7 @@
 #include "model/category_item.h"
 #include "model/entry.h"
 #include "model/goal.h"
+#include "model/ledger_records.h"
 #include "periods/date_interval.h"
 #include "reports/balance_timeline.h"
 #include "reports/fx_rates.h"
@@ -32,17 +33,6 @@
 namespace tallyra {
 
 enum class LedgerStage { noAccounts, noTransactions, active };
-
-// The records a load produced, in the order the store returned them.
-struct LedgerRecords
-{
-    std::vector<Account> accounts;
-    std::vector<CategoryItem> categories;
-    std::vector<Entry> entries;
-    std::vector<Budget> budgets;
-    std::vector<Goal> goals;
-    std::vector<BalanceCheckpoint> checkpoints;
-};
 
 // The section an account is listed under: a bank-synchronised account is
 // always "bank"; any other follows its kind.

@@ -210,16 +210,16 @@ public:
     {
     }
 
-    LedgerRows read()
+    LedgerRecords read()
     {
-        LedgerRows rows;
-        readAccounts(rows.accounts);
-        readCategories(rows.categories);
-        readEntries(rows.entries);
-        readBudgets(rows.budgets);
-        readGoals(rows.goals);
-        readCheckpoints(rows.checkpoints);
-        return rows;
+        LedgerRecords records;
+        readAccounts(records.accounts);
+        readCategories(records.categories);
+        readEntries(records.entries);
+        readBudgets(records.budgets);
+        readGoals(records.goals);
+        readCheckpoints(records.checkpoints);
+        return records;
     }
 
 private:
@@ -249,7 +249,7 @@ private:
         return m_pictures.read(row.text(column));
     }
 
-    void readAccounts(QList<Account>& accounts)
+    void readAccounts(std::vector<Account>& accounts)
     {
         each(
             R"(SELECT "Z_PK", "id", "name", "groupRaw", "detail", "colorHex", "sfSymbol", "currency",
@@ -282,7 +282,7 @@ private:
             });
     }
 
-    void readCategories(QList<CategoryItem>& categories)
+    void readCategories(std::vector<CategoryItem>& categories)
     {
         // Parents can come after their children in store order, so they are
         // linked once every category is known.
@@ -303,13 +303,13 @@ private:
                 parents.push_back(r.optionalInteger(9));
                 m_categories.insert(r.integer(0), c.id);
             });
-        for (qsizetype i = 0; i < categories.size(); ++i)
-            if (const auto& parent = parents[static_cast<size_t>(i)])
+        for (size_t i = 0; i < categories.size(); ++i)
+            if (const auto& parent = parents[i])
                 if (const CategoryId* id = m_categories.find(*parent))
                     categories[i].parentID = *id;
     }
 
-    void readEntries(QList<Entry>& entries)
+    void readEntries(std::vector<Entry>& entries)
     {
         // The date order comes from the (date, createdAt) index alone, which
         // holds every key it needs; the rows are then read in storage order,
@@ -320,9 +320,9 @@ private:
         each(R"(SELECT "Z_PK" FROM "TransactionModel" ORDER BY "date", "createdAt", "Z_PK")",
              [&](const Row& r) { order.push_back(r.integer(0)); });
         const PositionTable positions(order);
-        entries.reserve(static_cast<qsizetype>(order.size()));
+        entries.reserve(order.size());
         adviseHugePages(entries.data(), sizeof(Entry) * order.size());
-        entries.resize(static_cast<qsizetype>(order.size()));
+        entries.resize(order.size());
         Entry* const placed = entries.data();
 
         auto payees = makeInterner<QString>([](QString text) { return text; });
@@ -386,7 +386,7 @@ private:
         return result;
     }
 
-    void readBudgets(QList<Budget>& budgets)
+    void readBudgets(std::vector<Budget>& budgets)
     {
         const auto members = links("BudgetModel_categories", "budget", "category");
         each(
@@ -404,7 +404,7 @@ private:
             });
     }
 
-    void readGoals(QList<Goal>& goals)
+    void readGoals(std::vector<Goal>& goals)
     {
         const auto members = links("GoalModel_accounts", "goal", "account");
         each(
@@ -435,7 +435,7 @@ private:
             });
     }
 
-    void readCheckpoints(QList<BalanceCheckpoint>& checkpoints)
+    void readCheckpoints(std::vector<BalanceCheckpoint>& checkpoints)
     {
         each(R"(SELECT "id", "date", "balanceMinor", "createdAt", "account"
              FROM "BalanceCheckpointModel" ORDER BY "Z_PK")",
@@ -443,7 +443,7 @@ private:
                  const AccountLink* account = r.isNull(4) ? nullptr : m_accounts.find(r.integer(4));
                  if (account == nullptr)
                      return;
-                 checkpoints.append(
+                 checkpoints.push_back(
                      BalanceCheckpoint{CheckpointId(r.uuid(0)), account->id, r.instant(1),
                                        storedMoney(r.integer(2), account->currency), r.instant(3)});
              });
@@ -458,7 +458,7 @@ private:
 
 } // namespace
 
-Result<LedgerRows, StoreError> readLedger(StoreContext& context)
+Result<LedgerRecords, StoreError> readLedger(StoreContext& context)
 {
     Connection& db = ContextAccess::connection(context);
     // One read transaction makes the six reads one snapshot; a context with
@@ -468,10 +468,10 @@ Result<LedgerRows, StoreError> readLedger(StoreContext& context)
         db.trimCache();
         if (ownTransaction)
             db.execute("BEGIN");
-        LedgerRows rows = Reader(db, ContextAccess::pictures(context)).read();
+        LedgerRecords records = Reader(db, ContextAccess::pictures(context)).read();
         if (ownTransaction)
             db.execute("COMMIT");
-        return rows;
+        return records;
     } catch (const StoreError& error) {
         if (ownTransaction && db.inTransaction()) {
             try {

@@ -14,37 +14,18 @@
 // resolved in memory, and repeated payees and tag lists sharing one string;
 // a million transactions read in well under two seconds.
 //
-// Errors: a StoreError (readFailed, busy, …) instead of the rows.
+// Errors: a StoreError (readFailed, busy, …) instead of the records.
 // Threading: runs on the thread that owns the context, normally the
 // loader's background context.
 
-#include <QList>
-
 #include "base/result.h"
-#include "model/account.h"
-#include "model/balance_checkpoint.h"
-#include "model/budget.h"
-#include "model/category_item.h"
-#include "model/entry.h"
-#include "model/goal.h"
+#include "model/ledger_records.h"
 #include "store/store_error.h"
 
 namespace tallyra {
 
 class StoreContext;
 
-struct LedgerRows
-{
-    QList<Account> accounts;
-    QList<CategoryItem> categories;
-    QList<Entry> entries;
-    QList<Budget> budgets;
-    QList<Goal> goals;
-    QList<BalanceCheckpoint> checkpoints;
-
-    friend bool operator==(const LedgerRows& a, const LedgerRows& b) = default;
-};
-
-[[nodiscard]] Result<LedgerRows, StoreError> readLedger(StoreContext& context);
+[[nodiscard]] Result<LedgerRecords, StoreError> readLedger(StoreContext& context);
 
 } // namespace tallyra

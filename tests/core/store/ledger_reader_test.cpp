@@ -28,7 +28,7 @@ protected:
 
     StoreContext& context() { return m_store->mainContext(); }
 
-    LedgerRows bulk()
+    LedgerRecords bulk()
     {
         auto background = m_store->newBackgroundContext();
         if (!background) {
@@ -161,15 +161,15 @@ TEST_F(LedgerReaderTest, bulkReadEqualsThePerObjectPath)
 {
     Currency::setMain(q("CHF"));
     fillMixedLedger();
-    const LedgerRows expected = perObjectLedger(context());
-    const LedgerRows rows = bulk();
-    ASSERT_EQ(rows.entries.size(), 400);
+    const LedgerRecords expected = perObjectLedger(context());
+    const LedgerRecords rows = bulk();
+    ASSERT_EQ(rows.entries.size(), 400u);
     EXPECT_EQ(rows.accounts, expected.accounts);
     EXPECT_EQ(rows.categories, expected.categories);
     EXPECT_EQ(rows.budgets, expected.budgets);
     EXPECT_EQ(rows.goals, expected.goals);
     EXPECT_EQ(rows.checkpoints, expected.checkpoints);
-    for (qsizetype i = 0; i < rows.entries.size(); ++i)
+    for (size_t i = 0; i < rows.entries.size(); ++i)
         ASSERT_EQ(rows.entries[i], expected.entries[i]) << "entry " << i;
     EXPECT_EQ(rows, expected);
 }
@@ -216,18 +216,18 @@ TEST_F(LedgerReaderTest, farApartRowIdentitiesResolveToo)
                          "account, toAccount, category, "
                          "toAmountMinor) VALUES (9000000000, randomblob(16), 0, 0, 0, 5000000000, "
                          "1, 7000000000, 3)"));
-    const LedgerRows rows = bulk();
+    const LedgerRecords rows = bulk();
     EXPECT_EQ(rows, perObjectLedger(context()));
-    ASSERT_EQ(rows.entries.size(), 2);
+    ASSERT_EQ(rows.entries.size(), 2u);
     EXPECT_EQ(rows.entries[0].amount.currency, q("JPY"));
     EXPECT_EQ(rows.entries[0].toAmount, (Money{3, q("EUR")}));
-    EXPECT_EQ(rows.entries[0].categoryID, rows.categories.first().id);
+    EXPECT_EQ(rows.entries[0].categoryID, rows.categories.front().id);
     EXPECT_EQ(rows.entries[1].accountID, near.id);
 }
 
 TEST_F(LedgerReaderTest, emptyStoreGivesEmptyLists)
 {
-    EXPECT_EQ(bulk(), LedgerRows{});
+    EXPECT_EQ(bulk(), LedgerRecords{});
 }
 
 TEST_F(LedgerReaderTest, repeatedTextsShareOneString)
@@ -239,8 +239,8 @@ TEST_F(LedgerReaderTest, repeatedTextsShareOneString)
         context().insert(t);
     }
     context().save();
-    const LedgerRows rows = bulk();
-    ASSERT_EQ(rows.entries.size(), 3);
+    const LedgerRecords rows = bulk();
+    ASSERT_EQ(rows.entries.size(), 3u);
     EXPECT_TRUE(rows.entries[0].payee.isSharedWith(rows.entries[2].payee));
     EXPECT_EQ(rows.entries[2].tags, (QStringList{q("food"), q("weekly")}));
 }
@@ -251,7 +251,7 @@ TEST_F(LedgerReaderTest, readsItsOwnContextsUnsavedChanges)
     context().insert(account);
     auto rows = readLedger(context());
     ASSERT_TRUE(rows);
-    EXPECT_EQ(rows.value().accounts.size(), 1);
+    EXPECT_EQ(rows.value().accounts.size(), 1u);
     EXPECT_TRUE(context().hasChanges());
     context().rollback();
     EXPECT_EQ(readLedger(context()).value().accounts.size(), 0);

@@ -14,7 +14,8 @@ QString blob(const QUuid& uuid)
     return q("x'") + QString::fromLatin1(uuid.toRfc4122().toHex()) + u'\'';
 }
 
-template <class Record, class Id> const Record* findById(const QList<Record>& records, const Id& id)
+template <class Record, class Id>
+const Record* findById(const std::vector<Record>& records, const Id& id)
 {
     for (const Record& record : records)
         if (record.id == id)
@@ -140,7 +141,7 @@ protected:
 
 TEST_F(StoredRepairs, bothReadingPathsRepairAlike)
 {
-    const LedgerRows perObject = perObjectLedger(context());
+    const LedgerRecords perObject = perObjectLedger(context());
     auto background = m_store->newBackgroundContext();
     ASSERT_TRUE(background);
     auto bulk = readLedger(*background.value());
@@ -148,8 +149,8 @@ TEST_F(StoredRepairs, bothReadingPathsRepairAlike)
     ASSERT_TRUE(bulk) << bulk.error().detail().toStdString();
     EXPECT_EQ(bulk.value(), perObject);
 
-    for (const LedgerRows* rows :
-         std::initializer_list<const LedgerRows*>{&perObject, &bulk.value()}) {
+    for (const LedgerRecords* rows :
+         std::initializer_list<const LedgerRecords*>{&perObject, &bulk.value()}) {
         ASSERT_NE(findById(rows->accounts, m_jar), nullptr);
         EXPECT_EQ(findById(rows->accounts, m_jar)->kind, AccountKind::savings);
         EXPECT_EQ(findById(rows->accounts, m_wallet)->kind, AccountKind::cash);
@@ -180,9 +181,9 @@ TEST_F(StoredRepairs, bothReadingPathsRepairAlike)
         EXPECT_EQ(transfer.toAccountID, std::nullopt);
         EXPECT_EQ(transfer.toAmount, (Money{900, q("EUR")})) << "the source account's currency";
 
-        ASSERT_EQ(rows->checkpoints.size(), 1) << "a balance change without account is skipped";
-        EXPECT_EQ(rows->checkpoints.first().id, m_checkpoint);
-        EXPECT_EQ(rows->checkpoints.first().balance, (Money{-999'999'999'999'999, q("EUR")}));
+        ASSERT_EQ(rows->checkpoints.size(), 1u) << "a balance change without account is skipped";
+        EXPECT_EQ(rows->checkpoints.front().id, m_checkpoint);
+        EXPECT_EQ(rows->checkpoints.front().balance, (Money{-999'999'999'999'999, q("EUR")}));
 
         EXPECT_EQ(findById(rows->budgets, m_budget)->limit, (Money{999'999'999'999'999, q("UAH")}));
         const Goal& goal = *findById(rows->goals, m_goal);

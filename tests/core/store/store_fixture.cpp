@@ -126,27 +126,27 @@ QStringList filesIn(const QString& folder)
     return names;
 }
 
-LedgerRows perObjectLedger(StoreContext& context)
+LedgerRecords perObjectLedger(StoreContext& context)
 {
     const QList<AccountModel> accounts = context.fetch<AccountModel>();
     const QList<CategoryModel> categories = context.fetch<CategoryModel>();
     const RecordLinks links(accounts, categories);
-    LedgerRows rows;
+    LedgerRecords rows;
     for (const AccountModel& m : accounts)
-        rows.accounts.append(makeAccount(m));
+        rows.accounts.push_back(makeAccount(m));
     for (const CategoryModel& m : categories)
-        rows.categories.append(makeCategoryItem(m, links));
+        rows.categories.push_back(makeCategoryItem(m, links));
     const FetchRequest<TransactionModel> byDate{
         {}, {{TransactionModel::Field::date}, {TransactionModel::Field::createdAt}}, {}};
     for (const TransactionModel& m : context.fetch(byDate))
-        rows.entries.append(makeEntry(m, links));
+        rows.entries.push_back(makeEntry(m, links));
     for (const BudgetModel& m : context.fetch<BudgetModel>())
-        rows.budgets.append(makeBudget(m, links));
+        rows.budgets.push_back(makeBudget(m, links));
     for (const GoalModel& m : context.fetch<GoalModel>())
-        rows.goals.append(makeGoal(m, links));
+        rows.goals.push_back(makeGoal(m, links));
     for (const BalanceCheckpointModel& m : context.fetch<BalanceCheckpointModel>())
         if (auto checkpoint = makeBalanceCheckpoint(m, links))
-            rows.checkpoints.append(std::move(*checkpoint));
+            rows.checkpoints.push_back(std::move(*checkpoint));
     return rows;
 }
 

@@ -38,7 +38,7 @@ QStringList filesIn(const QString& folder);
 // The ledger as the per-object path sees it: every object fetched through
 // the context and converted with the record builders, entries sorted like
 // the bulk reader's.
-LedgerRows perObjectLedger(StoreContext& context);
+LedgerRecords perObjectLedger(StoreContext& context);
 
 class StoreTest : public ::testing::Test
 {
