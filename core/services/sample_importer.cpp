@@ -400,6 +400,10 @@ private:
             known.insert(m.id.uuid());
         for (const CategoryModel& m : m_context.fetch<CategoryModel>())
             known.insert(m.id.uuid());
+        for (const BudgetModel& m : m_context.fetch<BudgetModel>())
+            known.insert(m.id.uuid());
+        for (const GoalModel& m : m_context.fetch<GoalModel>())
+            known.insert(m.id.uuid());
         for (size_t i = 0; i < m_accounts.size(); ++i)
             if (known.contains(m_accounts[i].id.uuid()))
                 m_accountWhere[i].fail(QStringLiteral("the account %1 is in the database already; this ledger "
@@ -410,6 +414,18 @@ private:
                 Where{QString::fromUtf16(LedgerFiles::kCategoriesFile), recordName(i)}.fail(
                     QStringLiteral("the category %1 is in the database already; this ledger was imported before")
                         .arg(quoted(m_categories[i].name)));
+        // Plans are checked too, for a ledger that holds nothing else.
+        const QString plansFile = QString::fromUtf16(LedgerFiles::kPlansFile);
+        for (const PlannedBudget& b : m_budgets)
+            if (known.contains(b.model.id.uuid()))
+                Where{plansFile, QStringLiteral("budgets")}.fail(
+                    QStringLiteral("the budget %1 is in the database already; this ledger was imported before")
+                        .arg(quoted(b.model.name)));
+        for (const PlannedGoal& g : m_goals)
+            if (known.contains(g.model.id.uuid()))
+                Where{plansFile, QStringLiteral("goals")}.fail(
+                    QStringLiteral("the goal %1 is in the database already; this ledger was imported before")
+                        .arg(quoted(g.model.name)));
     }
 
     void write()

@@ -330,6 +330,17 @@ TEST_F(LedgerImport, theSameLedgerTwiceIsRefusedAndNothingIsDoubled)
     EXPECT_FALSE(context().hasChanges());
 }
 
+TEST_F(LedgerImport, aLedgerOfPlansAloneIsNotImportedTwiceEither)
+{
+    const LedgerFiles files{"[]", "[]", "[]",
+                            R"({"savingGoals": [{"name": "Trip", "saved": 0, "target": 900.5, "monthly": 100}]})"};
+    ASSERT_EQ(import(files), QString());
+    EXPECT_EQ(index().goals().front().target, (Money{90050, q("UAH")}));
+    EXPECT_EQ(import(files), q("plans.json, goals: the goal “Trip” is in the database already; this ledger was "
+                               "imported before"));
+    EXPECT_EQ(context().count<GoalModel>(), 1);
+}
+
 TEST_F(LedgerImport, aFailedSaveLeavesTheStoreEmpty)
 {
     auto document = LedgerDocument::decode(SmallLedger().files());
