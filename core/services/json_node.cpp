@@ -1,6 +1,6 @@
 #include "services/json_node.h"
 
-#include <QStringDecoder>
+#include <QSet>
 
 namespace tallyra {
 
@@ -153,7 +153,7 @@ private:
             if (peek() != '"')
                 failHere(QStringLiteral("expected a key in double quotes"));
             const qsizetype keyAt = m_at;
-            QString key = string();
+            QString key = interned(string());
             if (node.member(key) != nullptr)
                 failAt(keyAt, QStringLiteral("the key “%1” appears twice").arg(key));
             skipSpace();
@@ -336,15 +336,24 @@ private:
         return QString::fromLatin1(m_bytes.sliced(start, m_at - start));
     }
 
+    // Every record of a file repeats the same few keys; they share one
+    // string each.
+    QString interned(QString key)
+    {
+        if (const auto found = m_keys.constFind(key); found != m_keys.constEnd())
+            return *found;
+        m_keys.insert(key);
+        return key;
+    }
+
     QByteArrayView m_bytes;
     qsizetype m_at = 0;
+    QSet<QString> m_keys;
 };
 
 Result<JsonNode, JsonSyntaxError> JsonNode::parse(QByteArrayView utf8)
 {
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    const QString check = decoder.decode(utf8);
-    if (decoder.hasError())
+    if (!utf8.isValidUtf8())
         return fail(JsonSyntaxError{1, 1, QStringLiteral("the file is not UTF-8 text")});
     try {
         return JsonParser(utf8).document();
