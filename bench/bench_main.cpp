@@ -1,10 +1,233 @@
 // tallyra-bench: prints timings and memory figures of the core on generated
 // ledgers. Figures, not pass/fail: targets are checked by reading them.
+//
+//   tallyra-bench                  100,000 and 1,000,000 transactions
+//   tallyra-bench --quick          10,000 only
+//   tallyra-bench 250000 [N ...]   the given sizes
+//
+// For each size: a ledger is generated into a temporary SQLite file through
+// the store API in one save (the import figure), then read back whole and
+// indexed (the reload figure, best of three on a freshly opened store), and
+// the index is queried: totals of one month, category totals of one year,
+// one balance, net worth, and the CSV export of everything.
+//
+// Memory: the peak resident size of the process during a reload (VmHWM
+// after resetting it), and the index's own size as the growth of the
+// resident size across the reload, once the rows it was built from are
+// gone, per transaction. Linux only for the memory figures.
 
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
 #include <cstdio>
+#include <fstream>
+#include <optional>
+#include <random>
+#include <string>
+#include <vector>
 
-int main()
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTimeZone>
+
+#include "ledger_generator.h"
+#include "money/currency.h"
+#include "periods/period_engine.h"
+#include "reports/ledger_index.h"
+#include "reports/period_totals.h"
+#include "services/csv_export.h"
+#include "store/ledger_reader.h"
+#include "store/store_container.h"
+
+namespace {
+
+using namespace tallyra;
+using Clock = std::chrono::steady_clock;
+
+double millisecondsSince(Clock::time_point start)
 {
-    std::puts("tallyra-bench: no benchmarks yet");
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// A field of /proc/self/status in bytes ("VmRSS", "VmHWM"); 0 elsewhere.
+std::int64_t statusBytes(const char* field)
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    const std::string prefix = std::string(field) + ":";
+    while (std::getline(status, line))
+        if (line.rfind(prefix, 0) == 0)
+            return std::stoll(line.substr(prefix.size())) * 1024;
+    return 0;
+}
+
+// Gives freed memory back to the system so that resident-size growth
+// measures what is alive, and restarts the peak count.
+void settleMemory()
+{
+#if defined(__GLIBC__)
+    malloc_trim(0);
+#endif
+    std::ofstream("/proc/self/clear_refs") << "5";
+}
+
+double megabytes(std::int64_t bytes) { return static_cast<double>(bytes) / (1024.0 * 1024.0); }
+
+FXRates benchRates()
+{
+    FXRates rates = FXRates::empty(QStringLiteral("UAH"));
+    rates.perUnit[QStringLiteral("USD")] = *Decimal::parse(u"41.2345");
+    rates.perUnit[QStringLiteral("EUR")] = *Decimal::parse(u"44.9876");
+    return rates;
+}
+
+// Runs `body` `times` times and returns the mean in microseconds.
+template <class Body>
+double meanMicroseconds(int times, Body&& body)
+{
+    const auto start = Clock::now();
+    for (int i = 0; i < times; ++i)
+        body(i);
+    return millisecondsSince(start) * 1000.0 / times;
+}
+
+struct ReloadFigures
+{
+    double fetchMs = 0;
+    double buildMs = 0;
+    std::int64_t peakBytes = 0;
+    std::int64_t indexBytes = 0;
+};
+
+volatile std::int64_t g_sink = 0;
+
+int runSize(std::int64_t count)
+{
+    std::printf("\n== %lld transactions ==\n", static_cast<long long>(count));
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("bench.sqlite"));
+    const QDateTime end(QDate(2026, 1, 1), QTime(0, 0), Qt::UTC);
+    const QTimeZone zone("Europe/Kyiv");
+
+    {
+        auto container = StoreContainer::open(StoreConfiguration::onDisk(file));
+        if (!container) {
+            std::fprintf(stderr, "cannot open %s: %s\n", qPrintable(file), qPrintable(container.error().userMessage()));
+            return 1;
+        }
+        const auto start = Clock::now();
+        const bench::GeneratedLedger ledger = bench::generateLedger((*container)->mainContext(), count, end);
+        const double ms = millisecondsSince(start);
+        container->reset(); // closing folds the write-ahead log into the file
+        std::printf("import (insert + one save)   %10.0f ms   %lld transactions, %d accounts, %d categories, "
+                    "%lld balance changes, %.1f MB file\n",
+                    ms, static_cast<long long>(ledger.transactions), ledger.accounts, ledger.categories,
+                    static_cast<long long>(ledger.checkpoints), megabytes(QFileInfo(file).size()));
+    }
+
+    const FXRates rates = benchRates();
+    std::optional<LedgerIndex> index;
+    std::vector<ReloadFigures> runs;
+    for (int run = 0; run < 3; ++run) {
+        index.reset();
+        auto container = StoreContainer::open(StoreConfiguration::onDisk(file));
+        if (!container)
+            return 1;
+        settleMemory();
+        const std::int64_t before = statusBytes("VmRSS");
+        ReloadFigures figures;
+        auto start = Clock::now();
+        auto rows = readLedger((*container)->mainContext());
+        if (!rows) {
+            std::fprintf(stderr, "read failed: %s\n", qPrintable(rows.error().userMessage()));
+            return 1;
+        }
+        figures.fetchMs = millisecondsSince(start);
+        start = Clock::now();
+        index = LedgerIndex::build(std::move(rows).value(), rates);
+        figures.buildMs = millisecondsSince(start);
+        figures.peakBytes = statusBytes("VmHWM");
+        container->reset();
+#if defined(__GLIBC__)
+        malloc_trim(0);
+#endif
+        figures.indexBytes = statusBytes("VmRSS") - before;
+        runs.push_back(figures);
+    }
+    const auto best = *std::min_element(runs.begin(), runs.end(), [](const ReloadFigures& a, const ReloadFigures& b) {
+        return a.fetchMs + a.buildMs < b.fetchMs + b.buildMs;
+    });
+    std::printf("full reload (fetch + build)  %10.1f ms   fetch %.1f ms, index build %.1f ms (best of %zu; first %.1f ms)\n",
+                best.fetchMs + best.buildMs, best.fetchMs, best.buildMs, runs.size(),
+                runs.front().fetchMs + runs.front().buildMs);
+    std::printf("memory                       peak %.1f MB during a reload; index %.1f MB = %.0f bytes per "
+                "transaction (sizeof(Entry) = %zu)\n",
+                megabytes(best.peakBytes), megabytes(best.indexBytes),
+                static_cast<double>(best.indexBytes) / static_cast<double>(count), sizeof(Entry));
+
+    const PeriodEngine engine(end.addDays(-1), CalendarSettings{1, 2}, zone, QLocale(QStringLiteral("en_US")),
+                              index->entries().empty() ? std::nullopt : std::optional(index->entries().front().date));
+    const PeriodWindow month = engine.window(PeriodSelection(PeriodLength::month, 1));
+    const PeriodWindow year = engine.window(PeriodSelection(PeriodLength::year, 1));
+    const size_t monthEntries = index->entries(month.interval).size();
+    const double totalsUs = meanMicroseconds(1000, [&](int) { g_sink = g_sink + totals(*index, month.interval).spent.minor; });
+    std::printf("totals of one month          %10.1f µs   (%zu transactions)\n", totalsUs, monthEntries);
+    const double categoryUs = meanMicroseconds(20, [&](int) {
+        g_sink = g_sink + static_cast<std::int64_t>(categoryTotals(*index, year.interval, EntryKind::expense).size());
+    });
+    std::printf("category totals of one year  %10.1f µs   (%zu transactions)\n", categoryUs,
+                index->entries(year.interval).size());
+
+    std::mt19937_64 random(42);
+    const qint64 first = index->entryDates().front();
+    const qint64 last = index->entryDates().back();
+    std::vector<std::pair<AccountId, QDateTime>> queries;
+    for (int i = 0; i < 10'000; ++i)
+        queries.emplace_back(index->accounts()[random() % index->accounts().size()].id,
+                             QDateTime::fromMSecsSinceEpoch(first + static_cast<qint64>(random() % static_cast<std::uint64_t>(last - first)), Qt::UTC));
+    const double balanceUs = meanMicroseconds(static_cast<int>(queries.size()), [&](int i) {
+        const auto& [account, at] = queries[static_cast<size_t>(i)];
+        g_sink = g_sink + index->balance(account, at).minor;
+    });
+    std::printf("one balance query            %10.3f µs\n", balanceUs);
+    const double netWorthUs = meanMicroseconds(1000, [&](int) { g_sink = g_sink + netWorth(*index, end).minor; });
+    std::printf("net worth                    %10.1f µs   (%zu accounts)\n", netWorthUs, index->accounts().size());
+
+    const auto start = Clock::now();
+    const QByteArray csv = CSVExport::text(*index, zone).toUtf8();
+    std::printf("CSV export (text + UTF-8)    %10.0f ms   %.1f MB\n", millisecondsSince(start), megabytes(csv.size()));
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    std::vector<std::int64_t> sizes;
+    for (const QString& argument : QCoreApplication::arguments().mid(1)) {
+        if (argument == u"--quick") {
+            sizes.push_back(10'000);
+            continue;
+        }
+        bool ok = false;
+        const std::int64_t size = argument.toLongLong(&ok);
+        if (!ok || size < 1) {
+            std::fprintf(stderr, "usage: tallyra-bench [--quick | COUNT ...]\n");
+            return 2;
+        }
+        sizes.push_back(size);
+    }
+    if (sizes.empty())
+        sizes = {100'000, 1'000'000};
+    Currency::setMain(QStringLiteral("UAH"));
+    for (const std::int64_t size : sizes)
+        if (const int status = runSize(size); status != 0)
+            return status;
     return 0;
 }

@@ -15,30 +15,69 @@ constexpr size_t kMaxAncestorChain = 8;
 
 int groupRank(AccountGroup group) { return static_cast<int>(group); }
 
-// Walks the transactions once and appends a point to each account they move.
+// The entries in date order, stable, with their dates. The store hands them
+// over sorted already, which one pass confirms; otherwise only a list of
+// positions is sorted and every entry is moved once, instead of the many
+// moves of sorting the large records themselves.
+void sortEntries(std::vector<Entry>& entries, std::vector<qint64>& dates)
+{
+    dates.clear();
+    dates.reserve(entries.size());
+    for (const Entry& entry : entries)
+        dates.push_back(entry.date.toMSecsSinceEpoch());
+    if (std::is_sorted(dates.begin(), dates.end()))
+        return;
+    std::vector<size_t> order(entries.size());
+    for (size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return dates[a] < dates[b]; });
+    std::vector<Entry> sorted;
+    sorted.reserve(entries.size());
+    std::vector<qint64> sortedDates;
+    sortedDates.reserve(dates.size());
+    for (const size_t i : order) {
+        sorted.push_back(std::move(entries[i]));
+        sortedDates.push_back(dates[i]);
+    }
+    entries = std::move(sorted);
+    dates = std::move(sortedDates);
+}
+
+// Walks the transactions and appends a point to each account they move.
+// A first walk counts the points, so each timeline is allocated once at its
+// final size.
 std::unordered_map<AccountId, BalanceTimeline> entryPoints(const std::vector<Account>& accounts,
-                                                           const std::vector<Entry>& entries)
+                                                           const std::vector<Entry>& entries,
+                                                           const std::vector<qint64>& dates)
 {
     std::unordered_map<AccountId, BalanceTimeline> timelines;
     timelines.reserve(accounts.size());
     for (const Account& account : accounts)
         timelines.try_emplace(account.id);
-    auto addPoint = [&](const AccountId& id, const Entry& entry, qint64 when) {
-        const auto found = timelines.find(id);
-        if (found == timelines.end())
-            return;
-        BalanceTimeline& t = found->second;
-        const std::int64_t moved = effect(entry, id);
-        t.dates.push_back(when);
-        t.sums.push_back(t.sums.empty() ? moved : saturatingAdd(t.sums.back(), moved));
-        t.isEntry.push_back(true);
-    };
-    for (const Entry& entry : entries) {
-        const qint64 when = entry.date.toMSecsSinceEpoch();
+    auto forEachAccount = [&](const Entry& entry, auto&& visit) {
         if (entry.accountID)
-            addPoint(*entry.accountID, entry, when);
+            if (const auto found = timelines.find(*entry.accountID); found != timelines.end())
+                visit(found->first, found->second);
         if (entry.toAccountID && (!entry.accountID || *entry.toAccountID != *entry.accountID))
-            addPoint(*entry.toAccountID, entry, when);
+            if (const auto found = timelines.find(*entry.toAccountID); found != timelines.end())
+                visit(found->first, found->second);
+    };
+    std::unordered_map<BalanceTimeline*, size_t> counts;
+    for (const Entry& entry : entries)
+        forEachAccount(entry, [&](const AccountId&, BalanceTimeline& t) { ++counts[&t]; });
+    for (const auto& [timeline, count] : counts) {
+        timeline->dates.reserve(count);
+        timeline->sums.reserve(count);
+        timeline->isEntry.reserve(count);
+    }
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const Entry& entry = entries[i];
+        forEachAccount(entry, [&](const AccountId& id, BalanceTimeline& t) {
+            const std::int64_t moved = effect(entry, id);
+            t.dates.push_back(dates[i]);
+            t.sums.push_back(t.sums.empty() ? moved : saturatingAdd(t.sums.back(), moved));
+            t.isEntry.push_back(true);
+        });
     }
     return timelines;
 }
@@ -49,12 +88,16 @@ void applyCheckpoints(BalanceTimeline& timeline, const std::vector<BalanceCheckp
 {
     if (changes.empty())
         return;
-    const BalanceTimeline points = timeline;
+    const BalanceTimeline points = std::move(timeline);
     const qint64 firstDate = changes.front().date.toMSecsSinceEpoch();
     const std::int64_t opening = saturatingSub(changes.front().balance.minor, points.sumBefore(firstDate));
 
     BalanceTimeline rebuilt;
     rebuilt.opening = opening;
+    rebuilt.dates.reserve(points.dates.size() + changes.size() - 1);
+    rebuilt.sums.reserve(points.sums.size() + changes.size() - 1);
+    rebuilt.isEntry.reserve(points.isEntry.size() + changes.size() - 1);
+    rebuilt.adjustments.reserve(changes.size() - 1);
     std::int64_t running = 0;
     std::int64_t previousPointSum = 0;
     size_t next = 0;
@@ -113,8 +156,7 @@ LedgerIndex LedgerIndex::build(LedgerRecords records, FXRates rates)
                          return a.order != b.order ? a.order < b.order : a.name < b.name;
                      });
     index.m_entries = std::move(records.entries);
-    std::stable_sort(index.m_entries.begin(), index.m_entries.end(),
-                     [](const Entry& a, const Entry& b) { return a.date < b.date; });
+    sortEntries(index.m_entries, index.m_entryDates);
     index.m_budgets = std::move(records.budgets);
     std::stable_sort(index.m_budgets.begin(), index.m_budgets.end(),
                      [](const Budget& a, const Budget& b) { return a.order < b.order; });
@@ -146,16 +188,12 @@ LedgerIndex LedgerIndex::build(LedgerRecords records, FXRates rates)
         index.m_ancestorsByID.emplace(category.id, std::move(chain));
     }
 
-    index.m_entryDates.reserve(index.m_entries.size());
-    for (const Entry& entry : index.m_entries)
-        index.m_entryDates.push_back(entry.date.toMSecsSinceEpoch());
-
     std::stable_sort(records.checkpoints.begin(), records.checkpoints.end(),
                      [](const BalanceCheckpoint& a, const BalanceCheckpoint& b) { return a.date < b.date; });
     for (BalanceCheckpoint& checkpoint : records.checkpoints)
         index.m_checkpointsByAccount[checkpoint.accountID].push_back(std::move(checkpoint));
 
-    index.m_balanceTimeline = entryPoints(index.m_accounts, index.m_entries);
+    index.m_balanceTimeline = entryPoints(index.m_accounts, index.m_entries, index.m_entryDates);
     for (auto& [account, timeline] : index.m_balanceTimeline) {
         const auto changes = index.m_checkpointsByAccount.find(account);
         if (changes != index.m_checkpointsByAccount.end())

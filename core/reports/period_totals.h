@@ -10,6 +10,7 @@
 
 #include <unordered_map>
 
+#include "reports/base_converter.h"
 #include "reports/ledger_index.h"
 
 namespace tallyra {
@@ -29,6 +30,8 @@ struct PeriodTotals
     // All zero, in the given currency (normally the main currency).
     [[nodiscard]] static PeriodTotals zero(const CurrencyCode& currency);
     void add(const Entry& entry, const FXRates& rates);
+    // The same with a converter made from the rates, for long runs of entries.
+    void add(const Entry& entry, const BaseConverter& converter);
     [[nodiscard]] int withoutRate() const { return incomeWithoutRate + expensesWithoutRate + transfersWithoutRate; }
 
     friend bool operator==(const PeriodTotals&, const PeriodTotals&) = default;

@@ -1,5 +1,6 @@
 #include "reports/ledger_index.h"
 
+#include <algorithm>
 #include <limits>
 
 #include <gtest/gtest.h>
@@ -141,6 +142,26 @@ TEST(LedgerIndex, sortsStablyAndOrdersAccountsByGroupOrderName)
     ASSERT_EQ(index.entries().size(), 3u);
     EXPECT_EQ(index.entries()[1].id, first);
     EXPECT_EQ(index.entries()[2].id, second);
+}
+
+TEST(LedgerIndex, entriesHandedOverOutOfOrderAreSortedStablyWithTheirTimelines)
+{
+    LedgerBuilder b;
+    const auto acc = b.account(QStringLiteral("Card"), QStringLiteral("UAH"), 10000);
+    const auto late = b.expense(acc, 100, utc(2026, 3, 1)).id;
+    const auto tieFirst = b.expense(acc, 200, utc(2026, 2, 1)).id;
+    const auto early = b.income(acc, 5000, utc(2026, 1, 1)).id;
+    const auto tieSecond = b.expense(acc, 300, utc(2026, 2, 1)).id;
+    const LedgerIndex index = b.build(uah());
+    std::vector<EntryId> order;
+    for (const Entry& e : index.entries())
+        order.push_back(e.id);
+    EXPECT_EQ(order, (std::vector<EntryId>{early, tieFirst, tieSecond, late}));
+    EXPECT_TRUE(std::is_sorted(index.entryDates().begin(), index.entryDates().end()));
+    EXPECT_EQ(index.entryDates().front(), utc(2026, 1, 1).toMSecsSinceEpoch());
+    EXPECT_EQ(index.balance(acc, utc(2026, 1, 2)).minor, 15000);
+    EXPECT_EQ(index.balance(acc, utc(2026, 2, 2)).minor, 14500);
+    EXPECT_EQ(index.currentBalance(acc).minor, 14400);
 }
 
 TEST(LedgerIndex, ancestorChainsAreBounded)

@@ -1,5 +1,7 @@
 #include "reports/period_totals.h"
 
+#include <limits>
+
 #include <gtest/gtest.h>
 
 #include "money/currency.h"
@@ -71,6 +73,41 @@ TEST_F(PeriodTotalsTest, categoryTotalsRollUpTheTree)
     EXPECT_EQ(map.at(lunch), (CategoryTotal{Money{300, QStringLiteral("UAH")}, 1}));
     EXPECT_EQ(map.at(out), (CategoryTotal{Money{1000, QStringLiteral("UAH")}, 2}));
     EXPECT_EQ(map.at(food), (CategoryTotal{Money{1000, QStringLiteral("UAH")}, 2}));
+}
+
+TEST_F(PeriodTotalsTest, categoryTotalsSaturateInDateOrderLikeEachLevelAddingItsTransactions)
+{
+    // The parent saturates at the second transaction; the third then takes
+    // it down from the bound, so its total is not the sum of its children's.
+    constexpr std::int64_t kBig = 5'000'000'000'000'000'000;
+    constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+    LedgerBuilder b;
+    const auto acc = b.account(QStringLiteral("A"), QStringLiteral("UAH"));
+    const auto parent = b.category(QStringLiteral("Parent"));
+    const auto left = b.category(QStringLiteral("Left"), parent);
+    const auto right = b.category(QStringLiteral("Right"), parent);
+    b.expense(acc, kBig, utc(2026, 1, 2)).categoryID = left;
+    b.expense(acc, kBig, utc(2026, 1, 3)).categoryID = right;
+    b.expense(acc, -kBig, utc(2026, 1, 4)).categoryID = left;
+    const auto map = categoryTotals(b.build(rates()), january(), EntryKind::expense);
+    EXPECT_EQ(map.at(left), (CategoryTotal{Money{0, QStringLiteral("UAH")}, 2}));
+    EXPECT_EQ(map.at(right), (CategoryTotal{Money{kBig, QStringLiteral("UAH")}, 1}));
+    EXPECT_EQ(map.at(parent), (CategoryTotal{Money{kMax - kBig, QStringLiteral("UAH")}, 3}));
+}
+
+TEST_F(PeriodTotalsTest, foreignAmountsConvertPerTransactionHalfToEven)
+{
+    // Each 0.05 USD is 2.075 UAH: 207.5 kopiyky, a tie, to 208; the sum of
+    // the converted amounts, not the converted sum (0.15 × 41.5 = 622.5 → 622).
+    LedgerBuilder b;
+    const auto usd = b.account(QStringLiteral("Dollars"), QStringLiteral("USD"));
+    const auto food = b.category(QStringLiteral("Food"));
+    for (int day = 2; day <= 4; ++day)
+        b.expense(usd, 5, utc(2026, 1, day)).categoryID = food;
+    const LedgerIndex index = b.build(rates());
+    EXPECT_EQ(totals(index, january()).spent, (Money{624, QStringLiteral("UAH")}));
+    EXPECT_EQ(categoryTotals(index, january(), EntryKind::expense).at(food).amount,
+              (Money{624, QStringLiteral("UAH")}));
 }
 
 TEST_F(PeriodTotalsTest, netWorthLeavesOutArchivedAndCountsDebts)

@@ -1,0 +1,219 @@
+#include "ledger_session.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+
+#include "base/clock.h"
+#include "money/currency.h"
+#include "rates/exchange_rates.h"
+#include "services/sample_data.h"
+#include "services/store_location.h"
+#include "settings/app_settings.h"
+#include "settings/in_memory_settings_backend.h"
+#include "settings/user_defaults_backend.h"
+#include "store/ledger_reader.h"
+#include "store/store_container.h"
+
+namespace tallyra::cli {
+
+namespace {
+
+bool isCurrencyCode(const QString& text)
+{
+    static const QRegularExpression pattern(QStringLiteral("^[A-Z]{3}$"));
+    return pattern.match(text).hasMatch();
+}
+
+QString quoted(const QString& text) { return u'“' + text + u'”'; }
+
+// A rates snapshot written by hand or by `tallyra-cli --json rates`.
+FXRates readRatesFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw Error(QStringLiteral("The rates file %1 can’t be read: %2").arg(quoted(path), file.errorString()));
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parseError);
+    if (parseError.error != QJsonParseError::NoError)
+        throw Error(QStringLiteral("The rates file %1 isn’t JSON: %2 at byte %3")
+                        .arg(quoted(path), parseError.errorString())
+                        .arg(parseError.offset));
+    auto bad = [&](const QString& problem) {
+        return Error(QStringLiteral("The rates file %1 can’t be used: %2").arg(quoted(path), problem));
+    };
+    if (!document.isObject())
+        throw bad(QStringLiteral("it must hold one object"));
+    const QJsonObject root = document.object();
+    const QString base = root.value(QStringLiteral("base")).toString();
+    if (!isCurrencyCode(base))
+        throw bad(QStringLiteral("\"base\" must be a currency code such as UAH"));
+    FXRates rates = FXRates::empty(base);
+    const QJsonObject perUnit = root.value(QStringLiteral("perUnit")).toObject();
+    for (auto it = perUnit.begin(); it != perUnit.end(); ++it) {
+        if (!isCurrencyCode(it.key()))
+            throw bad(QStringLiteral("%1 in \"perUnit\" isn’t a currency code").arg(quoted(it.key())));
+        // Rates are decimal texts so that they reach the conversion exactly.
+        const auto rate = it.value().isString() ? Decimal::parse(it.value().toString()) : std::nullopt;
+        if (!rate || !(*rate > Decimal(0)))
+            throw bad(QStringLiteral("the rate of %1 must be a positive decimal in a text, such as \"41.5\"").arg(it.key()));
+        if (it.key() != base)
+            rates.perUnit[it.key()] = *rate;
+    }
+    const QJsonObject sources = root.value(QStringLiteral("sources")).toObject();
+    for (auto it = sources.begin(); it != sources.end(); ++it) {
+        const auto source = rateSourceFromRaw(it.value().toString());
+        if (!source)
+            throw bad(QStringLiteral("the source of %1 must be nbu or monobank").arg(it.key()));
+        if (it.key() != base)
+            rates.sources[it.key()] = *source;
+    }
+    return rates;
+}
+
+} // namespace
+
+LedgerSession::LedgerSession(const GlobalOptions& options, Access access) : m_options(options)
+{
+    if (options.sampleData)
+        m_settings = std::make_unique<InMemorySettingsBackend>();
+    else
+        m_settings = std::make_unique<UserDefaultsBackend>();
+    const AppSettings settings = AppSettings::read(*m_settings);
+
+    QString currency = settings.currency;
+    if (options.currency) {
+        if (!isCurrencyCode(*options.currency))
+            throw UsageError(QStringLiteral("--currency expects a currency code such as USD, not %1.")
+                                 .arg(quoted(*options.currency)));
+        currency = *options.currency;
+    } else if (options.sampleData) {
+        currency = QString::fromUtf16(SampleData::kHomeCurrency);
+    }
+    Currency::setMain(currency);
+
+    m_zone = zoneFrom(options);
+    const QDateTime realNow = SystemClock().now();
+    m_today = options.today.value_or(realNow.toTimeZone(m_zone).date());
+    m_now = options.today ? endOfDay(*options.today) : realNow;
+
+    m_calendar = CalendarSettings{options.monthStartDay.value_or(settings.monthStartDay),
+                                  options.firstWeekday.value_or(settings.firstWeekday)};
+    m_locale = options.locale ? QLocale(*options.locale) : QLocale::system();
+    if (options.periodMode)
+        m_mode = periodModeFromRaw(*options.periodMode);
+
+    openStore(access);
+}
+
+LedgerSession::~LedgerSession() = default;
+
+QTimeZone LedgerSession::zoneFrom(const GlobalOptions& options)
+{
+    if (!options.timeZone)
+        return QTimeZone::systemTimeZone();
+    QTimeZone zone(options.timeZone->toUtf8());
+    if (!zone.isValid())
+        throw UsageError(QStringLiteral("--tz expects an IANA time zone such as Europe/Kyiv, not %1.")
+                             .arg(quoted(*options.timeZone)));
+    return zone;
+}
+
+void LedgerSession::openStore(Access access)
+{
+    if (m_options.sampleData) {
+        auto opened = StoreContainer::open(StoreConfiguration::inMemory());
+        if (!opened)
+            throw opened.error();
+        m_container = std::move(opened).value();
+        SampleData::load(m_container->mainContext(), m_zone, m_today);
+        return;
+    }
+    const QString path = m_options.dbPath.value_or(StoreLocation::defaultDatabaseFile());
+    if (access == Access::readExisting && !QFileInfo::exists(path))
+        throw Error(QStringLiteral("There is no database at %1.").arg(quoted(path)));
+    auto opened = StoreContainer::open(StoreConfiguration::onDisk(path));
+    if (!opened)
+        throw opened.error();
+    m_container = std::move(opened).value();
+}
+
+StoreContext& LedgerSession::context() noexcept { return m_container->mainContext(); }
+
+std::optional<QString> LedgerSession::databaseFile() const { return m_container->fileLocation(); }
+
+QDateTime LedgerSession::endOfDay(const QDate& day) const { return day.addDays(1).startOfDay(m_zone).toUTC(); }
+
+FXRates LedgerSession::loadRates() const
+{
+    const CurrencyCode main = Currency::main();
+    if (m_options.ratesFile) {
+        const FXRates rates = readRatesFile(*m_options.ratesFile);
+        if (rates.base == main)
+            return rates;
+        const auto rebased = ExchangeRates::rebased(rates, main);
+        if (!rebased)
+            throw Error(QStringLiteral("The rates file %1 has no rate for the main currency %2, so its rates "
+                                       "can’t be used against it.")
+                            .arg(quoted(*m_options.ratesFile), main));
+        return *rebased;
+    }
+    // The service only reads its cache here; it is never asked to refresh,
+    // so it needs no provider.
+    const SystemClock clock;
+    const ExchangeRates cache(nullptr, *m_settings, clock, m_zone);
+    if (cache.rates().base == main)
+        return cache.rates();
+    return ExchangeRates::rebased(cache.rates(), main).value_or(FXRates::empty(main));
+}
+
+const FXRates& LedgerSession::rates()
+{
+    if (!m_rates)
+        m_rates = loadRates();
+    return *m_rates;
+}
+
+const LedgerIndex& LedgerSession::index()
+{
+    if (m_index)
+        return *m_index;
+    auto records = readLedger(context());
+    if (!records)
+        throw records.error();
+    m_index = LedgerIndex::build(std::move(records).value(), rates());
+    return *m_index;
+}
+
+PeriodEngine LedgerSession::periodEngine()
+{
+    const LedgerIndex& ledger = index();
+    std::optional<QDateTime> dataStart;
+    if (!ledger.entries().empty())
+        dataStart = ledger.entries().front().date;
+    return PeriodEngine(m_today.startOfDay(m_zone), m_calendar, m_zone, m_locale, dataStart);
+}
+
+const Account& LedgerSession::findAccount(const QString& nameOrId)
+{
+    const LedgerIndex& ledger = index();
+    if (const auto id = AccountId::fromString(nameOrId))
+        if (const Account* account = ledger.account(*id))
+            return *account;
+    const Account* found = nullptr;
+    for (const Account& account : ledger.accounts()) {
+        if (account.name != nameOrId)
+            continue;
+        if (found != nullptr)
+            throw UsageError(QStringLiteral("Several accounts are named %1; give its id instead (see accounts).")
+                                 .arg(quoted(nameOrId)));
+        found = &account;
+    }
+    if (found == nullptr)
+        throw UsageError(QStringLiteral("No account is named %1.").arg(quoted(nameOrId)));
+    return *found;
+}
+
+} // namespace tallyra::cli
