@@ -38,6 +38,26 @@ std::int64_t minorOf(const Decimal& value, const CurrencyCode& currency)
     return Money::fromDecimal(value, currency).minor;
 }
 
+// An amount that could not be read is refused rather than stored as zero.
+void requireNumber(const Decimal& value)
+{
+    if (value.isNaN())
+        throw CatalogWriter::WriteError(Code::invalid);
+}
+
+void requireNumber(const std::optional<Decimal>& value)
+{
+    if (value)
+        requireNumber(*value);
+}
+
+void requireNumbers(const AccountDraft& draft)
+{
+    requireNumber(draft.balanceToday);
+    requireNumber(draft.creditLimit);
+    requireNumber(draft.interestRate);
+}
+
 bool withinOneSecond(const QDateTime& a, const QDateTime& b)
 {
     const qint64 difference = a.msecsTo(b);
@@ -437,6 +457,7 @@ AccountId CatalogWriter::newAccount(const AccountDraft& draft)
 {
     assertMainThread();
     const QString name = trimmedName(draft.name);
+    requireNumbers(draft);
     return m_frame.run(
         tr("New Account"),
         [&](WriteScope& scope) {
@@ -468,6 +489,7 @@ void CatalogWriter::editAccount(const AccountId& id, const AccountDraft& draft)
     if (!found)
         throw WriteError(Code::notFound);
     const QString name = trimmedName(draft.name);
+    requireNumbers(draft);
     if (!draft.currency.isEmpty() && draft.currency != found->currency) {
         const bool hasHistory = found->openingBalanceMinor != 0 || !m_context.outgoing(*found).isEmpty()
                                 || !m_context.incoming(*found).isEmpty() || !m_context.checkpoints(*found).isEmpty();
@@ -652,6 +674,7 @@ CheckpointId CatalogWriter::changeBalance(const AccountId& id, const Decimal& ba
     const std::optional<AccountModel> found = lookup.byID<AccountModel>(id);
     if (!found)
         throw WriteError(Code::notFound);
+    requireNumber(balance);
     return m_frame.run(
         tr("Change Balance"),
         [&](WriteScope& scope) {
@@ -665,9 +688,12 @@ void CatalogWriter::setBalances(const QList<AccountBalance>& rows, const QHash<A
 {
     assertMainThread();
     StoreObjects lookup(m_context);
-    for (const AccountBalance& row : rows)
+    for (const AccountBalance& row : rows) {
         if (!lookup.byID<AccountModel>(row.id))
             throw WriteError(Code::notFound);
+        requireNumber(row.balance);
+        requireNumber(row.creditLimit);
+    }
     m_frame.run(
         tr("Set Balances"),
         [&](WriteScope& scope) {
@@ -706,6 +732,7 @@ void CatalogWriter::changeOpeningBalance(const AccountId& id, const Decimal& amo
     const std::optional<AccountModel> found = lookup.byID<AccountModel>(id);
     if (!found)
         throw WriteError(Code::notFound);
+    requireNumber(amount);
     m_frame.run(
         tr("Change Opening Balance"),
         [&](WriteScope& scope) {
@@ -728,6 +755,7 @@ void CatalogWriter::editBalanceChange(const CheckpointId& id, const Decimal& bal
                                                     : std::nullopt;
     if (!found || !account)
         throw WriteError(Code::notFound);
+    requireNumber(balance);
     m_frame.run(
         tr("Edit Balance Change"),
         [&](WriteScope& scope) {
@@ -775,7 +803,8 @@ void validate(const BudgetDraft& draft)
 
 void validate(const GoalDraft& draft)
 {
-    bool valid = !draft.name.trimmed().isEmpty();
+    bool valid = !draft.name.trimmed().isEmpty() && !draft.target.isNaN() && !draft.assigned.isNaN()
+                 && !draft.monthly.isNaN();
     switch (draft.kind) {
     case GoalKind::saving:
         valid = valid && draft.target > Decimal(0) && !draft.accountIDs.isEmpty();

@@ -614,6 +614,31 @@ TEST_F(CatalogWriterTest, setBalancesChangesKindSymbolLimitAndOnlyDifferentBalan
     });
 }
 
+TEST_F(CatalogWriterTest, unreadableAmountsAreRefusedRatherThanStoredAsZero)
+{
+    const Decimal nan = Decimal::nan();
+    expectError(Code::invalid, [&] { (void)m_catalog->changeBalance(card.id, nan, {}); });
+    expectError(Code::invalid, [&] { m_catalog->changeOpeningBalance(card.id, nan); });
+    expectError(Code::invalid, [&] { m_catalog->editBalanceChange(pinned, nan, QDate(2025, 3, 5)); });
+    expectError(Code::invalid, [&] {
+        m_catalog->setBalances({{card.id, AccountKind::checking, std::nullopt, nan}}, {});
+    });
+    AccountDraft draft;
+    draft.name = q("New");
+    draft.balanceToday = nan;
+    expectError(Code::invalid, [&] { (void)m_catalog->newAccount(draft); });
+    draft = draftOf(card);
+    draft.kind = AccountKind::creditCard;
+    draft.creditLimit = nan;
+    expectError(Code::invalid, [&] { m_catalog->editAccount(card.id, draft); });
+    GoalDraft goal;
+    goal.name = q("Car");
+    goal.target = d("10");
+    goal.accountIDs = {card.id};
+    goal.monthly = nan;
+    expectError(Code::invalid, [&] { (void)m_catalog->newGoal(goal); });
+}
+
 // ---- plans -------------------------------------------------------------------------
 
 TEST_F(CatalogWriterTest, plansAreValidatedOrderedAndSavedWithoutUndo)

@@ -2,6 +2,9 @@
 
 #include <functional>
 
+#include <QDir>
+#include <QFile>
+
 #include <gtest/gtest.h>
 
 #include "writing/undo_failure.h"
@@ -392,6 +395,49 @@ TEST_F(LedgerWriterTest, aFailingSaveLeavesTheStoreAsItWasAndRegistersNothing)
     // The writer still works afterwards.
     (void)m_ledger->add(expense(card, "1"));
     EXPECT_TRUE(m_undo->canUndo());
+}
+
+TEST_F(LedgerWriterTest, aWriteThatFailsHalfwayIsRolledBackWhole)
+{
+    // The second of the two changes fails inside the store.
+    rawExecute("CREATE TRIGGER refuse AFTER UPDATE ON TransactionModel WHEN NEW.amountMinor = 100000 "
+               "BEGIN SELECT RAISE(ABORT, 'refused'); END");
+    const StoreSnapshot before = snapshot();
+    EXPECT_THROW(m_ledger->setCleared(true, {lunch, pay}), StoreError);
+    EXPECT_FALSE(context().hasChanges());
+    EXPECT_FALSE(transaction(lunch)->cleared) << "seen through the context, unsaved changes included";
+    EXPECT_EQ(snapshot(), before) << "the first change is gone too";
+    EXPECT_FALSE(m_undo->canUndo());
+    rawExecute("DROP TRIGGER refuse");
+}
+
+TEST_F(LedgerWriterTest, anUndoThatFailsHalfwayIsRolledBackWhole)
+{
+    std::optional<UndoFailure> failure;
+    QObject::connect(&m_ledger->undo(), &WriteUndo::undoFailed, [&](const UndoFailure& f) { failure = f; });
+    const EntryId late = m_ledger->add(expense(card, "4"), QByteArrayLiteral("late receipt"));
+    m_ledger->remove({coffee, late});
+    const StoreSnapshot after = snapshot();
+
+    // Recreating the second transaction needs its receipt written, and the
+    // picture folder has become a plain file.
+    const QString folder = pictureFolder();
+    ASSERT_TRUE(QDir().rename(folder, folder + q(".away")));
+    QFile blocker(folder);
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    m_undo->undo();
+    ASSERT_TRUE(QFile::remove(folder));
+    ASSERT_TRUE(QDir().rename(folder + q(".away"), folder));
+
+    EXPECT_EQ(snapshot(), after) << "the transaction recreated before the failure is gone again";
+    ASSERT_TRUE(failure);
+    EXPECT_FALSE(failure->isRedo);
+    const auto* error = dynamic_cast<const StoreError*>(failure->error.get());
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->code(), StoreError::Code::pictureFailed);
+    EXPECT_EQ(m_undo->undoActionName(), q("Add Transaction")) << "only the add is left to undo";
+    EXPECT_FALSE(m_undo->canRedo());
 }
 
 TEST_F(LedgerWriterTest, aFailingUndoIsReportedAndLeavesTheStoreAsItWas)

@@ -121,6 +121,17 @@ void WritingTest::reopen()
     makeWriters();
 }
 
+void WritingTest::rawExecute(const char* sql)
+{
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(m_dir.filePath(q("Tallyra.sqlite")).toUtf8().constData(), &db), SQLITE_OK);
+    sqlite3_busy_timeout(db, 5000);
+    char* message = nullptr;
+    EXPECT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, &message), SQLITE_OK) << (message ? message : "");
+    sqlite3_free(message);
+    sqlite3_close(db);
+}
+
 QString WritingTest::pictureFolder() const { return m_dir.filePath(q(".Tallyra_SUPPORT")); }
 
 StoreSnapshot WritingTest::snapshot()

@@ -55,6 +55,8 @@ public:
     [[nodiscard]] StoreContext& context() { return m_store->mainContext(); }
     [[nodiscard]] StoreSnapshot snapshot();
     [[nodiscard]] QString pictureFolder() const;
+    // Runs SQL on the database file through a connection of its own.
+    void rawExecute(const char* sql);
     // Reopens the store from disk (drops writers and undo history).
     void reopen();
     void makeWriters();
