@@ -1,6 +1,7 @@
 #include "writing/catalog_writer.h"
 
 #include <functional>
+#include <ostream>
 
 #include <gtest/gtest.h>
 
@@ -162,6 +163,8 @@ struct RoundTrip
     const char* actionName;
     std::function<void(CatalogWriterTest&, CatalogWriter&)> write;
 };
+
+void PrintTo(const RoundTrip& row, std::ostream* os) { *os << row.name; }
 
 class CatalogRoundTripTest : public CatalogWriterTest, public ::testing::WithParamInterface<RoundTrip>
 {
@@ -510,6 +513,8 @@ struct BalanceDateCase
     bool transactionToday;
     QDateTime expected;
 };
+
+void PrintTo(const BalanceDateCase& row, std::ostream* os) { *os << row.name; }
 
 class BalanceDateRule : public CatalogWriterTest, public ::testing::WithParamInterface<BalanceDateCase>
 {

@@ -1,5 +1,7 @@
 #include "writing/entry_draft.h"
 
+#include <ostream>
+
 #include <gtest/gtest.h>
 
 #include "support/ledger_builder.h"
@@ -27,6 +29,8 @@ struct ValidationCase
     bool crossCurrency;
     std::optional<EntryDraft::Problem> expected;
 };
+
+void PrintTo(const ValidationCase& row, std::ostream* os) { *os << row.name; }
 
 class EntryDraftValidation : public ::testing::TestWithParam<ValidationCase>
 {

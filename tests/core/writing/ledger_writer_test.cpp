@@ -1,6 +1,7 @@
 #include "writing/ledger_writer.h"
 
 #include <functional>
+#include <ostream>
 
 #include <QDir>
 #include <QFile>
@@ -77,6 +78,8 @@ struct RoundTrip
     const char* actionName;
     std::function<void(LedgerWriterTest&, LedgerWriter&)> write;
 };
+
+void PrintTo(const RoundTrip& row, std::ostream* os) { *os << row.name; }
 
 class LedgerRoundTripTest : public LedgerWriterTest, public ::testing::WithParamInterface<RoundTrip>
 {
