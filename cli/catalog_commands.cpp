@@ -1,9 +1,9 @@
-#include <QJsonObject>
-
 #include "money/currency.h"
 #include "write_commands.h"
 #include "write_support.h"
 #include "writing/catalog_writer.h"
+
+#include <QJsonObject>
 
 namespace tallyra::cli {
 
@@ -17,14 +17,16 @@ AccountKind parseAccountKind(const QString& text)
     QStringList names;
     for (const AccountKind kind : kAllAccountKinds)
         names.append(rawValue(kind));
-    throw UsageError(QStringLiteral("--kind expects one of %1, not “%2”.").arg(names.join(QStringLiteral(", ")), text));
+    throw UsageError(QStringLiteral("--kind expects one of %1, not “%2”.")
+                         .arg(names.join(QStringLiteral(", ")), text));
 }
 
 CategoryKind parseCategoryKind(const QString& text)
 {
     if (const auto kind = categoryKindFromRaw(text.toLower()))
         return *kind;
-    throw UsageError(QStringLiteral("--kind expects expense, income or transfer, not “%1”.").arg(text));
+    throw UsageError(
+        QStringLiteral("--kind expects expense, income or transfer, not “%1”.").arg(text));
 }
 
 std::optional<QDate> takeDay(QStringList& arguments, const QString& name)
@@ -39,14 +41,16 @@ QJsonValue idOrNull(const std::optional<CheckpointId>& id)
     return id ? QJsonValue(id->toString()) : QJsonValue(QJsonValue::Null);
 }
 
-void printCheckpoint(CommandContext& context, const WriteSession& session, const AccountModel& account,
-                     const CheckpointId& id)
+void printCheckpoint(CommandContext& context, const WriteSession& session,
+                     const AccountModel& account, const CheckpointId& id)
 {
-    const auto checkpoint = session.context().fetchFirst(Predicate<BalanceCheckpointModel>::idEquals(id));
+    const auto checkpoint =
+        session.context().fetchFirst(Predicate<BalanceCheckpointModel>::idEquals(id));
     if (!checkpoint)
         return;
-    context.out << "Balance of " << account.name << ": " << moneyText(checkpoint->balanceMinor, account.currency)
-                << " from " << session.localText(checkpoint->date) << " (id " << id.toString() << ")\n";
+    context.out << "Balance of " << account.name << ": "
+                << moneyText(checkpoint->balanceMinor, account.currency) << " from "
+                << session.localText(checkpoint->date) << " (id " << id.toString() << ")\n";
 }
 
 int runAccountAdd(CommandContext& context, QStringList arguments)
@@ -56,13 +60,14 @@ int runAccountAdd(CommandContext& context, QStringList arguments)
     const auto balance = takeOption(arguments, QStringLiteral("--balance"));
     const std::optional<QDate> day = takeDay(arguments, QStringLiteral("--on"));
     if (arguments.size() != 1 || !kind || !currency)
-        throw UsageError(QStringLiteral(
-            "Usage: account add NAME --kind KIND --currency CODE [--balance AMOUNT [--on YYYY-MM-DD]]"));
+        throw UsageError(QStringLiteral("Usage: account add NAME --kind KIND --currency CODE "
+                                        "[--balance AMOUNT [--on YYYY-MM-DD]]"));
     if (day && !balance)
         throw UsageError(QStringLiteral("--on goes with --balance."));
     const QString code = currency->toUpper();
     if (!Currency::all().contains(code))
-        throw UsageError(QStringLiteral("--currency expects a currency code such as UAH, not “%1”.").arg(*currency));
+        throw UsageError(QStringLiteral("--currency expects a currency code such as UAH, not “%1”.")
+                             .arg(*currency));
 
     WriteSession session(context.options);
     AccountDraft draft;
@@ -80,15 +85,15 @@ int runAccountAdd(CommandContext& context, QStringList arguments)
     const AccountId id = writer.newAccount(draft);
     const auto account = session.context().fetchFirst(Predicate<AccountModel>::idEquals(id));
     const QList<BalanceCheckpointModel> checkpoints = session.context().checkpoints(*account);
-    const std::optional<CheckpointId> checkpoint = checkpoints.isEmpty() ? std::nullopt
-                                                                         : std::optional(checkpoints.first().id);
+    const std::optional<CheckpointId> checkpoint =
+        checkpoints.isEmpty() ? std::nullopt : std::optional(checkpoints.first().id);
     if (context.options.json) {
-        printJson(context.out,
-                  QJsonObject{{QStringLiteral("id"), id.toString()}, {QStringLiteral("checkpoint"), idOrNull(checkpoint)}});
+        printJson(context.out, QJsonObject{{QStringLiteral("id"), id.toString()},
+                                           {QStringLiteral("checkpoint"), idOrNull(checkpoint)}});
         return 0;
     }
-    context.out << "Created account " << account->name << " (" << rawValue(draft.kind) << ", " << account->currency
-                << ", id " << id.toString() << ")\n";
+    context.out << "Created account " << account->name << " (" << rawValue(draft.kind) << ", "
+                << account->currency << ", id " << id.toString() << ")\n";
     if (checkpoint)
         printCheckpoint(context, session, *account, *checkpoint);
     return 0;
@@ -98,9 +103,11 @@ int runCategoryAdd(CommandContext& context, QStringList arguments)
 {
     const auto kindText = takeOption(arguments, QStringLiteral("--kind"));
     if (arguments.size() != 1)
-        throw UsageError(QStringLiteral("Usage: category add PATH [--kind expense|income|transfer]"));
+        throw UsageError(
+            QStringLiteral("Usage: category add PATH [--kind expense|income|transfer]"));
     const QString path = arguments.first();
-    const std::optional<CategoryKind> kind = kindText ? std::optional(parseCategoryKind(*kindText)) : std::nullopt;
+    const std::optional<CategoryKind> kind =
+        kindText ? std::optional(parseCategoryKind(*kindText)) : std::nullopt;
 
     WriteSession session(context.options);
     CategoryDraft draft;
@@ -113,7 +120,8 @@ int runCategoryAdd(CommandContext& context, QStringList arguments)
                             .arg(session.pathOf(parent), rawValue(parent.kind())));
         draft.parentID = parent.id;
     } else if (!kind) {
-        throw UsageError(QStringLiteral("A top-level category needs --kind expense, income or transfer."));
+        throw UsageError(
+            QStringLiteral("A top-level category needs --kind expense, income or transfer."));
     }
     draft.kind = kind.value_or(CategoryKind::expense);
 
@@ -123,8 +131,8 @@ int runCategoryAdd(CommandContext& context, QStringList arguments)
     if (context.options.json)
         printJson(context.out, QJsonObject{{QStringLiteral("id"), id.toString()}});
     else
-        context.out << "Created category " << session.pathOf(*category) << " (" << category->kindRaw << ", id "
-                    << id.toString() << ")\n";
+        context.out << "Created category " << session.pathOf(*category) << " (" << category->kindRaw
+                    << ", id " << id.toString() << ")\n";
     return 0;
 }
 
@@ -155,8 +163,8 @@ int runSetBalance(CommandContext& context, QStringList arguments)
 int runAccount(CommandContext& context, QStringList arguments)
 {
     if (arguments.isEmpty() || arguments.first() != u"add")
-        throw UsageError(
-            QStringLiteral("Usage: account add NAME --kind KIND --currency CODE [--balance AMOUNT [--on YYYY-MM-DD]]"));
+        throw UsageError(QStringLiteral("Usage: account add NAME --kind KIND --currency CODE "
+                                        "[--balance AMOUNT [--on YYYY-MM-DD]]"));
     arguments.removeFirst();
     return runAccountAdd(context, std::move(arguments));
 }
@@ -164,7 +172,8 @@ int runAccount(CommandContext& context, QStringList arguments)
 int runCategory(CommandContext& context, QStringList arguments)
 {
     if (arguments.isEmpty() || arguments.first() != u"add")
-        throw UsageError(QStringLiteral("Usage: category add PATH [--kind expense|income|transfer]"));
+        throw UsageError(
+            QStringLiteral("Usage: category add PATH [--kind expense|income|transfer]"));
     arguments.removeFirst();
     return runCategoryAdd(context, std::move(arguments));
 }

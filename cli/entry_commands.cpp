@@ -1,11 +1,11 @@
-#include <QJsonArray>
-#include <QJsonObject>
-#include <QSet>
-
 #include "store/record_builders.h"
 #include "write_commands.h"
 #include "write_support.h"
 #include "writing/ledger_writer.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QSet>
 
 namespace tallyra::cli {
 
@@ -74,7 +74,8 @@ void applyDate(EntryDraft& draft, const EntryOptions& o, const WriteSession& ses
     }
 }
 
-void applyOptions(EntryDraft& draft, const EntryOptions& o, const WriteSession& session, bool editing)
+void applyOptions(EntryDraft& draft, const EntryOptions& o, const WriteSession& session,
+                  bool editing)
 {
     if (o.kind)
         draft.kind = parseEntryKind(*o.kind);
@@ -87,7 +88,8 @@ void applyOptions(EntryDraft& draft, const EntryOptions& o, const WriteSession& 
     if (o.received)
         draft.toAmount = session.amount(*o.received);
     if (o.category)
-        draft.categoryID = o.category->isEmpty() ? std::nullopt : std::optional(session.category(*o.category).id);
+        draft.categoryID =
+            o.category->isEmpty() ? std::nullopt : std::optional(session.category(*o.category).id);
     if (o.payee)
         draft.payee = *o.payee;
     if (o.note)
@@ -106,19 +108,24 @@ QString describe(const WriteSession& session, const EntryId& id)
     const auto t = session.context().fetchFirst(Predicate<TransactionModel>::idEquals(id));
     if (!t)
         return id.toString();
-    const auto account = t->account ? session.context().object<AccountModel>(*t->account) : std::nullopt;
-    const auto to = t->toAccount ? session.context().object<AccountModel>(*t->toAccount) : std::nullopt;
-    const auto category = t->category ? session.context().object<CategoryModel>(*t->category) : std::nullopt;
-    QString text = rawValue(t->kind()) + u' ' + moneyText(t->amountMinor, account ? account->currency : QString());
+    const auto account =
+        t->account ? session.context().object<AccountModel>(*t->account) : std::nullopt;
+    const auto to =
+        t->toAccount ? session.context().object<AccountModel>(*t->toAccount) : std::nullopt;
+    const auto category =
+        t->category ? session.context().object<CategoryModel>(*t->category) : std::nullopt;
+    QString text = rawValue(t->kind()) + u' ' +
+                   moneyText(t->amountMinor, account ? account->currency : QString());
     if (account)
         text += QStringLiteral(" from ") + account->name;
     if (to)
-        text += QStringLiteral(" to ") + to->name
-                + (t->toAmountMinor ? QStringLiteral(" (") + moneyText(*t->toAmountMinor, to->currency) + u')'
-                                    : QString());
-    text += QStringLiteral(" on ")
-            + (t->hasTime ? session.localText(t->date).left(16)
-                          : t->date.toTimeZone(session.zone()).date().toString(Qt::ISODate));
+        text += QStringLiteral(" to ") + to->name +
+                (t->toAmountMinor
+                     ? QStringLiteral(" (") + moneyText(*t->toAmountMinor, to->currency) + u')'
+                     : QString());
+    text += QStringLiteral(" on ") +
+            (t->hasTime ? session.localText(t->date).left(16)
+                        : t->date.toTimeZone(session.zone()).date().toString(Qt::ISODate));
     if (category)
         text += QStringLiteral(" in ") + session.pathOf(*category);
     return text + QStringLiteral(" (id ") + id.toString() + u')';
@@ -126,8 +133,8 @@ QString describe(const WriteSession& session, const EntryId& id)
 
 // The writer files a transaction without a category when the category is of
 // another kind; say so rather than leave the user wondering.
-void noteDroppedCategory(CommandContext& context, const WriteSession& session, const EntryDraft& draft,
-                         const EntryId& id)
+void noteDroppedCategory(CommandContext& context, const WriteSession& session,
+                         const EntryDraft& draft, const EntryId& id)
 {
     if (!draft.categoryID)
         return;
@@ -151,7 +158,8 @@ int runAdd(CommandContext& context, QStringList arguments)
 {
     const EntryOptions options = takeEntryOptions(arguments, false);
     if (arguments.size() < 2)
-        throw UsageError(QStringLiteral("Usage: add expense|income|transfer AMOUNT --account A [options]"));
+        throw UsageError(
+            QStringLiteral("Usage: add expense|income|transfer AMOUNT --account A [options]"));
     const EntryKind kind = parseEntryKind(arguments.takeFirst());
     const QString amount = arguments.takeFirst();
     expectNoMoreArguments(arguments);
@@ -227,9 +235,11 @@ int runDelete(CommandContext& context, QStringList arguments)
     for (const QJsonValue id : std::as_const(missing))
         context.err << "No transaction " << id.toString() << "; skipped.\n";
     if (context.options.json)
-        printJson(context.out, QJsonObject{{QStringLiteral("deleted"), deleted}, {QStringLiteral("missing"), missing}});
+        printJson(context.out, QJsonObject{{QStringLiteral("deleted"), deleted},
+                                           {QStringLiteral("missing"), missing}});
     else
-        context.out << "Deleted " << deleted.size() << (deleted.size() == 1 ? " transaction.\n" : " transactions.\n");
+        context.out << "Deleted " << deleted.size()
+                    << (deleted.size() == 1 ? " transaction.\n" : " transactions.\n");
     return 0;
 }
 

@@ -1,15 +1,15 @@
 #include "write_support.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QJsonDocument>
-#include <QTextStream>
-
 #include "money/currency.h"
 #include "money/money_input.h"
 #include "services/store_location.h"
 #include "settings/app_settings.h"
 #include "settings/user_defaults_backend.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QTextStream>
 
 namespace tallyra::cli {
 
@@ -21,7 +21,8 @@ QTimeZone zoneOf(const GlobalOptions& options)
         return QTimeZone::systemTimeZone();
     QTimeZone zone(options.timeZone->toUtf8());
     if (!zone.isValid())
-        throw UsageError(QStringLiteral("--tz expects an IANA time zone, not “%1”.").arg(*options.timeZone));
+        throw UsageError(
+            QStringLiteral("--tz expects an IANA time zone, not “%1”.").arg(*options.timeZone));
     return zone;
 }
 
@@ -37,15 +38,17 @@ QString databaseFile(const GlobalOptions& options)
 } // namespace
 
 WriteSession::WriteSession(const GlobalOptions& options)
-    : m_zone(zoneOf(options))
-    , m_locale(options.locale ? QLocale(*options.locale) : QLocale(QStringLiteral("en_US")))
+    : m_zone(zoneOf(options)),
+      m_locale(options.locale ? QLocale(*options.locale) : QLocale(QStringLiteral("en_US")))
 {
     if (options.sampleData)
-        throw UsageError(QStringLiteral("Write commands work on a database; --sample-data is only for reading."));
+        throw UsageError(QStringLiteral(
+            "Write commands work on a database; --sample-data is only for reading."));
     if (options.currency) {
         if (!Currency::all().contains(*options.currency))
-            throw UsageError(QStringLiteral("--currency expects a currency code such as UAH, not “%1”.")
-                                 .arg(*options.currency));
+            throw UsageError(
+                QStringLiteral("--currency expects a currency code such as UAH, not “%1”.")
+                    .arg(*options.currency));
         Currency::setMain(*options.currency);
     } else {
         const UserDefaultsBackend settings;
@@ -89,7 +92,8 @@ AccountModel WriteSession::account(const QString& nameOrID) const
     if (matches.isEmpty())
         throw Error(QStringLiteral("There is no account “%1”.").arg(nameOrID));
     if (matches.size() > 1)
-        throw Error(QStringLiteral("Several accounts are called “%1”; give its id instead.").arg(nameOrID));
+        throw Error(
+            QStringLiteral("Several accounts are called “%1”; give its id instead.").arg(nameOrID));
     return matches.first();
 }
 
@@ -104,7 +108,8 @@ CategoryModel WriteSession::category(const QString& path) const
         const QString wanted = name.trimmed();
         const auto find = [&](Qt::CaseSensitivity sensitivity) -> std::optional<CategoryModel> {
             for (const CategoryModel& category : categories) {
-                const bool sameParent = current ? category.parent == current->objectID : !category.parent;
+                const bool sameParent =
+                    current ? category.parent == current->objectID : !category.parent;
                 if (sameParent && category.name.compare(wanted, sensitivity) == 0)
                     return category;
             }
@@ -146,21 +151,24 @@ EntryKind parseEntryKind(const QString& text)
 {
     if (const auto kind = entryKindFromRaw(text.toLower()))
         return *kind;
-    throw UsageError(QStringLiteral("The kind is expense, income or transfer, not “%1”.").arg(text));
+    throw UsageError(
+        QStringLiteral("The kind is expense, income or transfer, not “%1”.").arg(text));
 }
 
 QTime parseTime(const QString& text, const QString& optionName)
 {
     const QTime time = QTime::fromString(text, QStringLiteral("HH:mm"));
     if (!time.isValid())
-        throw UsageError(QStringLiteral("%1 expects a time as HH:MM, not “%2”.").arg(optionName, text));
+        throw UsageError(
+            QStringLiteral("%1 expects a time as HH:MM, not “%2”.").arg(optionName, text));
     return time;
 }
 
 QString moneyText(std::int64_t minor, const QString& currency)
 {
-    return Decimal::fromMinor(minor, Currency::minorDigits(currency)).toFixed(Currency::minorDigits(currency))
-           + u' ' + currency;
+    return Decimal::fromMinor(minor, Currency::minorDigits(currency))
+               .toFixed(Currency::minorDigits(currency)) +
+           u' ' + currency;
 }
 
 void expectNoMoreArguments(const QStringList& arguments)

@@ -14,8 +14,12 @@
 // name) throws tallyra::Error with a message for the terminal; bad option
 // values throw UsageError.
 
-#include <memory>
-#include <optional>
+#include "base/clock.h"
+#include "base/error.h"
+#include "command.h"
+#include "model/entry_kind.h"
+#include "money/decimal.h"
+#include "store/store_container.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -24,13 +28,8 @@
 #include <QString>
 #include <QStringList>
 #include <QTimeZone>
-
-#include "base/clock.h"
-#include "base/error.h"
-#include "command.h"
-#include "model/entry_kind.h"
-#include "money/decimal.h"
-#include "store/store_container.h"
+#include <memory>
+#include <optional>
 
 namespace tallyra::cli {
 

@@ -1,17 +1,16 @@
 #include "writing/catalog_writer.h"
 
-#include <algorithm>
-#include <limits>
-
-#include <QCoreApplication>
-#include <QSet>
-
 #include "model/account_group.h"
 #include "money/currency.h"
 #include "money/money.h"
 #include "store/store_context.h"
 #include "writing/main_thread.h"
 #include "writing/store_objects.h"
+
+#include <QCoreApplication>
+#include <QSet>
+#include <algorithm>
+#include <limits>
 
 namespace tallyra {
 
@@ -20,8 +19,6 @@ using writing_detail::assertMainThread;
 namespace {
 
 using Code = CatalogWriter::WriteError::Code;
-
-QString tr(const char* text) { return QCoreApplication::translate("CatalogWriter", text); }
 
 constexpr int kLevelCap = 16;
 
@@ -80,7 +77,10 @@ public:
             sortSiblings(children);
     }
 
-    [[nodiscard]] const CategoryModel& at(std::int64_t objectID) const { return m_categories.find(objectID).value(); }
+    [[nodiscard]] const CategoryModel& at(std::int64_t objectID) const
+    {
+        return m_categories.find(objectID).value();
+    }
 
     [[nodiscard]] int level(std::int64_t objectID) const
     {
@@ -120,12 +120,14 @@ public:
         return m_children.value(parent.value_or(0));
     }
 
-    [[nodiscard]] std::int64_t nextOrder(std::optional<std::int64_t> parent, std::int64_t except = 0) const
+    [[nodiscard]] std::int64_t nextOrder(std::optional<std::int64_t> parent,
+                                         std::int64_t except = 0) const
     {
         std::optional<std::int64_t> greatest;
         for (const std::int64_t sibling : children(parent))
             if (sibling != except)
-                greatest = std::max(greatest.value_or(std::numeric_limits<std::int64_t>::min()), at(sibling).order);
+                greatest = std::max(greatest.value_or(std::numeric_limits<std::int64_t>::min()),
+                                    at(sibling).order);
         return greatest ? *greatest + 1 : 0;
     }
 
@@ -141,7 +143,8 @@ private:
         });
     }
 
-    void appendSubtree(std::int64_t objectID, QList<std::int64_t>& result, QSet<std::int64_t>& seen) const
+    void appendSubtree(std::int64_t objectID, QList<std::int64_t>& result,
+                       QSet<std::int64_t>& seen) const
     {
         if (seen.contains(objectID))
             return;
@@ -165,14 +168,14 @@ QList<StoreValue> storeValues(const QList<std::int64_t>& objectIDs)
 
 bool hasTransactions(StoreContext& context, const QList<std::int64_t>& categories)
 {
-    return context.count(Predicate<TransactionModel>::in(TransactionModel::Field::category, storeValues(categories)))
-           > 0;
+    return context.count(Predicate<TransactionModel>::in(TransactionModel::Field::category,
+                                                         storeValues(categories))) > 0;
 }
 
-template <class Record, class Id>
-bool recorded(const QList<Record>& records, const Id& id)
+template <class Record, class Id> bool recorded(const QList<Record>& records, const Id& id)
 {
-    return std::any_of(records.cbegin(), records.cend(), [&id](const Record& record) { return record.id == id; });
+    return std::any_of(records.cbegin(), records.cend(),
+                       [&id](const Record& record) { return record.id == id; });
 }
 
 void recordAccountValues(WriteScope& scope, StoreObjects& objects, const AccountModel& account)
@@ -200,24 +203,28 @@ void applyDetails(AccountModel& account, const AccountDraft& draft)
     const bool isLoan = draft.kind == AccountKind::loan;
     const bool isSavings = draft.kind == AccountKind::savings;
     const CurrencyCode& currency = draft.currency.isEmpty() ? account.currency : draft.currency;
-    account.creditLimitMinor = isCard && draft.creditLimit ? std::optional(minorOf(*draft.creditLimit, currency))
-                                                           : std::nullopt;
+    account.creditLimitMinor = isCard && draft.creditLimit
+                                   ? std::optional(minorOf(*draft.creditLimit, currency))
+                                   : std::nullopt;
     account.statementDay = isCard && draft.statementDay
                                ? std::optional(std::clamp<std::int64_t>(*draft.statementDay, 1, 31))
                                : std::nullopt;
-    account.paymentDueDay = (isCard || isLoan) && draft.paymentDueDay
-                                ? std::optional(std::clamp<std::int64_t>(*draft.paymentDueDay, 1, 31))
-                                : std::nullopt;
-    account.interestRateBP = (isCard || isLoan || isSavings) && draft.interestRate
-                                 ? std::optional((*draft.interestRate * Decimal(100))
-                                                     .toInt64Clamped(Rounding::halfEven,
-                                                                     std::numeric_limits<std::int64_t>::max()))
-                                 : std::nullopt;
+    account.paymentDueDay =
+        (isCard || isLoan) && draft.paymentDueDay
+            ? std::optional(std::clamp<std::int64_t>(*draft.paymentDueDay, 1, 31))
+            : std::nullopt;
+    account.interestRateBP =
+        (isCard || isLoan || isSavings) && draft.interestRate
+            ? std::optional(
+                  (*draft.interestRate * Decimal(100))
+                      .toInt64Clamped(Rounding::halfEven, std::numeric_limits<std::int64_t>::max()))
+            : std::nullopt;
     account.detail = draft.detail;
     account.colorHex = draft.colorHex;
     account.sfSymbol = draft.sfSymbol.isEmpty() ? symbol(draft.kind) : draft.sfSymbol;
     account.iconImage = draft.iconImage;
-    account.iconEmoji = draft.iconEmoji && !draft.iconEmoji->isEmpty() ? draft.iconEmoji : std::nullopt;
+    account.iconEmoji =
+        draft.iconEmoji && !draft.iconEmoji->isEmpty() ? draft.iconEmoji : std::nullopt;
     account.currency = currency;
     account.isArchived = draft.isArchived;
 }
@@ -232,41 +239,50 @@ QString CatalogWriter::WriteError::message(Code code)
 {
     switch (code) {
     case Code::emptyName:
-        return tr("Give it a name.");
+        return QCoreApplication::translate("CatalogWriter", "Give it a name.");
     case Code::notFound:
-        return tr("It no longer exists \u2014 it may have been deleted on another device.");
+        return QCoreApplication::translate(
+            "CatalogWriter",
+            "It no longer exists \u2014 it may have been deleted on another device.");
     case Code::tooDeep:
-        return tr("Categories can go at most four levels deep.");
+        return QCoreApplication::translate("CatalogWriter",
+                                           "Categories can go at most four levels deep.");
     case Code::cycle:
-        return tr("A category can\u2019t be moved inside itself.");
+        return QCoreApplication::translate("CatalogWriter",
+                                           "A category can\u2019t be moved inside itself.");
     case Code::invalid:
-        return tr("That change isn\u2019t possible here.");
+        return QCoreApplication::translate("CatalogWriter",
+                                           "That change isn\u2019t possible here.");
     case Code::currencyMismatch:
-        return tr("Transactions can only move to an account in the same currency.");
+        return QCoreApplication::translate(
+            "CatalogWriter", "Transactions can only move to an account in the same currency.");
     case Code::currencyLocked:
-        return tr("The currency can\u2019t change once the account has transactions or a balance. Create a new "
-                  "account for another currency.");
+        return QCoreApplication::translate("CatalogWriter",
+                                           "The currency can\u2019t change once the account has "
+                                           "transactions or a balance. Create a new "
+                                           "account for another currency.");
     case Code::kindLocked:
-        return tr("The type can\u2019t change while the category has transactions.");
+        return QCoreApplication::translate(
+            "CatalogWriter", "The type can\u2019t change while the category has transactions.");
     }
     return {};
 }
 
 // ---- the writer --------------------------------------------------------------
 
-CatalogWriter::CatalogWriter(StoreContext& context, QTimeZone zone, NotificationCenter* notifications,
-                             std::function<QDateTime()> now)
-    : m_context(context)
-    , m_calendar(std::move(zone))
-    , m_now(std::move(now))
-    , m_undo(context, notifications)
-    , m_frame(m_undo)
+CatalogWriter::CatalogWriter(StoreContext& context, QTimeZone zone,
+                             NotificationCenter* notifications, std::function<QDateTime()> now)
+    : m_context(context), m_calendar(std::move(zone)), m_now(std::move(now)),
+      m_undo(context, notifications), m_frame(m_undo)
 {
 }
 
 CatalogWriter::~CatalogWriter() = default;
 
-QDateTime CatalogWriter::now() const { return m_now ? m_now().toUTC() : m_context.clock().now(); }
+QDateTime CatalogWriter::now() const
+{
+    return m_now ? m_now().toUTC() : m_context.clock().now();
+}
 
 // ---- categories --------------------------------------------------------------
 
@@ -284,7 +300,7 @@ CategoryId CatalogWriter::newCategory(const CategoryDraft& draft)
             throw WriteError(Code::tooDeep);
     }
     return m_frame.run(
-        tr("New Category"),
+        QCoreApplication::translate("CatalogWriter", "New Category"),
         [&](WriteScope& scope) {
             const CategoryTree tree(m_context);
             CategoryModel category;
@@ -331,7 +347,7 @@ void CatalogWriter::editCategory(const CategoryId& id, const CategoryDraft& draf
         throw WriteError(Code::kindLocked);
 
     m_frame.run(
-        tr("Edit Category"),
+        QCoreApplication::translate("CatalogWriter", "Edit Category"),
         [&](WriteScope& scope) {
             StoreObjects objects(m_context);
             for (const std::int64_t member : subtree)
@@ -393,7 +409,7 @@ void CatalogWriter::moveCategory(const CategoryId& id, const std::optional<Categ
     siblings.insert(position, found->objectID);
 
     m_frame.run(
-        tr("Move Category"),
+        QCoreApplication::translate("CatalogWriter", "Move Category"),
         [&](WriteScope& scope) {
             StoreObjects objects(m_context);
             for (const std::int64_t sibling : siblings)
@@ -433,7 +449,7 @@ void CatalogWriter::deleteCategory(const CategoryId& id, const std::optional<Cat
     }
 
     m_frame.run(
-        tr("Delete Category"),
+        QCoreApplication::translate("CatalogWriter", "Delete Category"),
         [&](WriteScope& scope) {
             StoreObjects objects(m_context);
             for (const std::int64_t member : affected) {
@@ -459,12 +475,13 @@ AccountId CatalogWriter::newAccount(const AccountDraft& draft)
     const QString name = trimmedName(draft.name);
     requireNumbers(draft);
     return m_frame.run(
-        tr("New Account"),
+        QCoreApplication::translate("CatalogWriter", "New Account"),
         [&](WriteScope& scope) {
             StoreObjects objects(m_context);
             std::optional<std::int64_t> greatest;
             for (const AccountModel& other : m_context.fetch<AccountModel>())
-                greatest = std::max(greatest.value_or(std::numeric_limits<std::int64_t>::min()), other.order);
+                greatest = std::max(greatest.value_or(std::numeric_limits<std::int64_t>::min()),
+                                    other.order);
             AccountModel account;
             account.id = scope.newID<AccountId>();
             account.name = name;
@@ -491,13 +508,14 @@ void CatalogWriter::editAccount(const AccountId& id, const AccountDraft& draft)
     const QString name = trimmedName(draft.name);
     requireNumbers(draft);
     if (!draft.currency.isEmpty() && draft.currency != found->currency) {
-        const bool hasHistory = found->openingBalanceMinor != 0 || !m_context.outgoing(*found).isEmpty()
-                                || !m_context.incoming(*found).isEmpty() || !m_context.checkpoints(*found).isEmpty();
+        const bool hasHistory =
+            found->openingBalanceMinor != 0 || !m_context.outgoing(*found).isEmpty() ||
+            !m_context.incoming(*found).isEmpty() || !m_context.checkpoints(*found).isEmpty();
         if (hasHistory)
             throw WriteError(Code::currencyLocked);
     }
     m_frame.run(
-        tr("Edit Account"),
+        QCoreApplication::translate("CatalogWriter", "Edit Account"),
         [&](WriteScope& scope) {
             StoreObjects objects(m_context);
             AccountModel account = *found;
@@ -517,7 +535,8 @@ void CatalogWriter::setArchived(const AccountId& id, bool archived)
     if (!found)
         throw WriteError(Code::notFound);
     m_frame.run(
-        archived ? tr("Archive Account") : tr("Unarchive Account"),
+        archived ? QCoreApplication::translate("CatalogWriter", "Archive Account")
+                 : QCoreApplication::translate("CatalogWriter", "Unarchive Account"),
         [&](WriteScope& scope) {
             StoreObjects objects(m_context);
             AccountModel account = *found;
@@ -540,12 +559,13 @@ void CatalogWriter::reorderAccounts(const QList<std::pair<AccountId, std::int64_
         accounts.append({std::move(*account), order});
     }
     m_frame.run(
-        tr("Reorder Accounts"),
+        QCoreApplication::translate("CatalogWriter", "Reorder Accounts"),
         [&](WriteScope& scope) {
             StoreObjects objects(m_context);
             for (const auto& [found, order] : accounts) {
                 // Fetched again: the same account may be listed twice.
-                std::optional<AccountModel> account = m_context.object<AccountModel>(found.objectID);
+                std::optional<AccountModel> account =
+                    m_context.object<AccountModel>(found.objectID);
                 if (!account)
                     throw WriteError(Code::notFound);
                 recordAccountValues(scope, objects, *account);
@@ -573,7 +593,7 @@ void CatalogWriter::deleteAccount(const AccountId& id, const AccountTransactions
     }
 
     m_frame.run(
-        tr("Delete Account"),
+        QCoreApplication::translate("CatalogWriter", "Delete Account"),
         [&](WriteScope& scope) {
             StoreObjects objects(m_context);
             WriteRecords& records = scope.records();
@@ -625,7 +645,8 @@ void CatalogWriter::deleteAccount(const AccountId& id, const AccountTransactions
 
 // ---- balance changes ---------------------------------------------------------
 
-QDateTime CatalogWriter::balanceDate(const AccountModel& account, const std::optional<QDate>& day) const
+QDateTime CatalogWriter::balanceDate(const AccountModel& account,
+                                     const std::optional<QDate>& day) const
 {
     const QDateTime current = now();
     const QDate today = m_calendar.dayOf(current);
@@ -638,16 +659,18 @@ QDateTime CatalogWriter::balanceDate(const AccountModel& account, const std::opt
     // just after those transactions.
     using P = Predicate<TransactionModel>;
     using F = TransactionModel::Field;
-    const P onToday = P::greaterOrEqual(F::date, m_calendar.startOfDay(today))
-                     && P::less(F::date, m_calendar.startOfNextDay(today));
-    const P ofAccount = P::equals(F::account, account.objectID) || P::equals(F::toAccount, account.objectID);
+    const P onToday = P::greaterOrEqual(F::date, m_calendar.startOfDay(today)) &&
+                      P::less(F::date, m_calendar.startOfNextDay(today));
+    const P ofAccount =
+        P::equals(F::account, account.objectID) || P::equals(F::toAccount, account.objectID);
     if (m_context.count(onToday && ofAccount) > 0)
         return current.addSecs(1);
     return m_calendar.startOfNextDay(today);
 }
 
-CheckpointId CatalogWriter::setBalance(WriteScope& scope, StoreObjects& objects, const AccountModel& account,
-                                       const Decimal& balance, const std::optional<QDate>& day)
+CheckpointId CatalogWriter::setBalance(WriteScope& scope, StoreObjects& objects,
+                                       const AccountModel& account, const Decimal& balance,
+                                       const std::optional<QDate>& day)
 {
     const QDateTime date = balanceDate(account, day);
     for (const BalanceCheckpointModel& existing : m_context.checkpoints(account)) {
@@ -667,7 +690,8 @@ CheckpointId CatalogWriter::setBalance(WriteScope& scope, StoreObjects& objects,
     return checkpoint.id;
 }
 
-CheckpointId CatalogWriter::changeBalance(const AccountId& id, const Decimal& balance, const std::optional<QDate>& day)
+CheckpointId CatalogWriter::changeBalance(const AccountId& id, const Decimal& balance,
+                                          const std::optional<QDate>& day)
 {
     assertMainThread();
     StoreObjects lookup(m_context);
@@ -676,7 +700,7 @@ CheckpointId CatalogWriter::changeBalance(const AccountId& id, const Decimal& ba
         throw WriteError(Code::notFound);
     requireNumber(balance);
     return m_frame.run(
-        tr("Change Balance"),
+        QCoreApplication::translate("CatalogWriter", "Change Balance"),
         [&](WriteScope& scope) {
             StoreObjects objects(m_context);
             return setBalance(scope, objects, *found, balance, day);
@@ -684,7 +708,8 @@ CheckpointId CatalogWriter::changeBalance(const AccountId& id, const Decimal& ba
         [this, id, balance, day] { (void)changeBalance(id, balance, day); });
 }
 
-void CatalogWriter::setBalances(const QList<AccountBalance>& rows, const QHash<AccountId, Decimal>& currentBalances)
+void CatalogWriter::setBalances(const QList<AccountBalance>& rows,
+                                const QHash<AccountId, Decimal>& currentBalances)
 {
     assertMainThread();
     StoreObjects lookup(m_context);
@@ -695,7 +720,7 @@ void CatalogWriter::setBalances(const QList<AccountBalance>& rows, const QHash<A
         requireNumber(row.creditLimit);
     }
     m_frame.run(
-        tr("Set Balances"),
+        QCoreApplication::translate("CatalogWriter", "Set Balances"),
         [&](WriteScope& scope) {
             StoreObjects objects(m_context);
             for (const AccountBalance& row : rows) {
@@ -709,15 +734,16 @@ void CatalogWriter::setBalances(const QList<AccountBalance>& rows, const QHash<A
                         account->sfSymbol = symbol(row.kind);
                     setKind(*account, row.kind);
                 }
-                const std::optional<std::int64_t> creditLimit
-                    = row.creditLimit ? std::optional(minorOf(*row.creditLimit, account->currency)) : std::nullopt;
+                const std::optional<std::int64_t> creditLimit =
+                    row.creditLimit ? std::optional(minorOf(*row.creditLimit, account->currency))
+                                    : std::nullopt;
                 if (creditLimit != account->creditLimitMinor)
                     account->creditLimitMinor = creditLimit;
                 m_context.change(*account);
                 const auto current = currentBalances.constFind(row.id);
-                const bool unchanged = current != currentBalances.constEnd()
-                                       && minorOf(current.value(), account->currency)
-                                              == minorOf(row.balance, account->currency);
+                const bool unchanged = current != currentBalances.constEnd() &&
+                                       minorOf(current.value(), account->currency) ==
+                                           minorOf(row.balance, account->currency);
                 if (!unchanged)
                     setBalance(scope, objects, *account, row.balance, std::nullopt);
             }
@@ -734,7 +760,7 @@ void CatalogWriter::changeOpeningBalance(const AccountId& id, const Decimal& amo
         throw WriteError(Code::notFound);
     requireNumber(amount);
     m_frame.run(
-        tr("Change Opening Balance"),
+        QCoreApplication::translate("CatalogWriter", "Change Opening Balance"),
         [&](WriteScope& scope) {
             StoreObjects objects(m_context);
             AccountModel account = *found;
@@ -745,19 +771,19 @@ void CatalogWriter::changeOpeningBalance(const AccountId& id, const Decimal& amo
         [this, id, amount] { changeOpeningBalance(id, amount); });
 }
 
-void CatalogWriter::editBalanceChange(const CheckpointId& id, const Decimal& balance, const QDate& day)
+void CatalogWriter::editBalanceChange(const CheckpointId& id, const Decimal& balance,
+                                      const QDate& day)
 {
     assertMainThread();
     StoreObjects lookup(m_context);
     const std::optional<BalanceCheckpointModel> found = lookup.byID<BalanceCheckpointModel>(id);
-    const std::optional<AccountModel> account = found && found->account
-                                                    ? m_context.object<AccountModel>(*found->account)
-                                                    : std::nullopt;
+    const std::optional<AccountModel> account =
+        found && found->account ? m_context.object<AccountModel>(*found->account) : std::nullopt;
     if (!found || !account)
         throw WriteError(Code::notFound);
     requireNumber(balance);
     m_frame.run(
-        tr("Edit Balance Change"),
+        QCoreApplication::translate("CatalogWriter", "Edit Balance Change"),
         [&](WriteScope& scope) {
             StoreObjects objects(m_context);
             BalanceCheckpointModel checkpoint = *found;
@@ -782,7 +808,7 @@ void CatalogWriter::deleteBalanceChange(const CheckpointId& id)
     if (!found)
         throw WriteError(Code::notFound);
     m_frame.run(
-        tr("Delete Balance Change"),
+        QCoreApplication::translate("CatalogWriter", "Delete Balance Change"),
         [&](WriteScope& scope) {
             StoreObjects objects(m_context);
             scope.records().checkpoints.append(objects.checkpointRecord(*found));
@@ -797,42 +823,44 @@ namespace {
 
 void validate(const BudgetDraft& draft)
 {
-    if (draft.name.trimmed().isEmpty() || !(draft.limit > Decimal(0)) || draft.categoryIDs.isEmpty())
+    if (draft.name.trimmed().isEmpty() || !(draft.limit > Decimal(0)) ||
+        draft.categoryIDs.isEmpty())
         throw CatalogWriter::WriteError(Code::invalid);
 }
 
 void validate(const GoalDraft& draft)
 {
-    bool valid = !draft.name.trimmed().isEmpty() && !draft.target.isNaN() && !draft.assigned.isNaN()
-                 && !draft.monthly.isNaN();
+    bool valid = !draft.name.trimmed().isEmpty() && !draft.target.isNaN() &&
+                 !draft.assigned.isNaN() && !draft.monthly.isNaN();
     switch (draft.kind) {
     case GoalKind::saving:
         valid = valid && draft.target > Decimal(0) && !draft.accountIDs.isEmpty();
         break;
     case GoalKind::balance:
-        valid = valid && draft.target > Decimal(0) && (draft.allAccounts || !draft.accountIDs.isEmpty());
+        valid = valid && draft.target > Decimal(0) &&
+                (draft.allAccounts || !draft.accountIDs.isEmpty());
         break;
     case GoalKind::challenge:
-        valid = valid && draft.categoryID && draft.startDate && draft.endDate && !(*draft.endDate < *draft.startDate);
+        valid = valid && draft.categoryID && draft.startDate && draft.endDate &&
+                !(*draft.endDate < *draft.startDate);
         break;
     }
     if (!valid)
         throw CatalogWriter::WriteError(Code::invalid);
 }
 
-template <StoredModel Model>
-std::int64_t nextPlanOrder(StoreContext& context)
+template <StoredModel Model> std::int64_t nextPlanOrder(StoreContext& context)
 {
     std::optional<std::int64_t> greatest;
     for (const Model& plan : context.fetch<Model>())
-        greatest = std::max(greatest.value_or(std::numeric_limits<std::int64_t>::min()), plan.order);
+        greatest =
+            std::max(greatest.value_or(std::numeric_limits<std::int64_t>::min()), plan.order);
     return greatest ? *greatest + 1 : 0;
 }
 
 } // namespace
 
-template <class Body>
-auto CatalogWriter::savePlan(Body&& body)
+template <class Body> auto CatalogWriter::savePlan(Body&& body)
 {
     assertMainThread();
     try {
@@ -853,7 +881,8 @@ void CatalogWriter::applyBudget(BudgetModel& budget, const BudgetDraft& draft)
     budget.limitMinor = minorOf(draft.limit, Currency::main());
     budget.categories.clear();
     for (const CategoryId& id : draft.categoryIDs)
-        if (const auto category = objects.byID<CategoryModel>(id); category && !budget.categories.contains(category->objectID))
+        if (const auto category = objects.byID<CategoryModel>(id);
+            category && !budget.categories.contains(category->objectID))
             budget.categories.append(category->objectID);
     if (budget.categories.isEmpty())
         throw WriteError(Code::notFound);
@@ -874,7 +903,8 @@ void CatalogWriter::applyGoal(GoalModel& goal, const GoalDraft& draft)
     goal.allAccounts = draft.allAccounts;
     goal.accounts.clear();
     for (const AccountId& id : draft.accountIDs)
-        if (const auto account = objects.byID<AccountModel>(id); account && !goal.accounts.contains(account->objectID))
+        if (const auto account = objects.byID<AccountModel>(id);
+            account && !goal.accounts.contains(account->objectID))
             goal.accounts.append(account->objectID);
     goal.category.reset();
     if (draft.categoryID)
@@ -883,9 +913,10 @@ void CatalogWriter::applyGoal(GoalModel& goal, const GoalDraft& draft)
     goal.startDate = draft.startDate ? std::optional(draft.startDate->toUTC()) : std::nullopt;
     goal.endDate = draft.endDate ? std::optional(draft.endDate->toUTC()) : std::nullopt;
     // What made the draft valid must still exist.
-    const bool linksLost = (draft.kind == GoalKind::saving && goal.accounts.isEmpty())
-                           || (draft.kind == GoalKind::balance && !draft.allAccounts && goal.accounts.isEmpty())
-                           || (draft.kind == GoalKind::challenge && !goal.category);
+    const bool linksLost =
+        (draft.kind == GoalKind::saving && goal.accounts.isEmpty()) ||
+        (draft.kind == GoalKind::balance && !draft.allAccounts && goal.accounts.isEmpty()) ||
+        (draft.kind == GoalKind::challenge && !goal.category);
     if (linksLost)
         throw WriteError(Code::notFound);
 }

@@ -36,18 +36,6 @@
 // store, after which the context is rolled back and nothing changed.
 // Threading: main thread only; not re-entrant.
 
-#include <cstdint>
-#include <functional>
-#include <optional>
-#include <utility>
-
-#include <QDate>
-#include <QDateTime>
-#include <QHash>
-#include <QList>
-#include <QString>
-#include <QTimeZone>
-
 #include "base/error.h"
 #include "base/typed_id.h"
 #include "money/decimal.h"
@@ -55,6 +43,17 @@
 #include "writing/write_calendar.h"
 #include "writing/write_frame.h"
 #include "writing/write_undo.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QTimeZone>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <utility>
 
 namespace tallyra {
 
@@ -71,7 +70,8 @@ public:
     class WriteError final : public Error
     {
     public:
-        enum class Code : std::uint8_t {
+        enum class Code : std::uint8_t
+        {
             emptyName,
             notFound,
             tooDeep,
@@ -97,16 +97,29 @@ public:
     {
     public:
         // Moved to another account in the same currency.
-        [[nodiscard]] static AccountTransactions move(const AccountId& to) { return AccountTransactions(to); }
+        [[nodiscard]] static AccountTransactions move(const AccountId& to)
+        {
+            return AccountTransactions(to);
+        }
         // Deleted with the account.
-        [[nodiscard]] static AccountTransactions deleteAll() { return AccountTransactions(std::nullopt); }
+        [[nodiscard]] static AccountTransactions deleteAll()
+        {
+            return AccountTransactions(std::nullopt);
+        }
 
-        [[nodiscard]] const std::optional<AccountId>& destination() const noexcept { return m_destination; }
+        [[nodiscard]] const std::optional<AccountId>& destination() const noexcept
+        {
+            return m_destination;
+        }
 
-        friend bool operator==(const AccountTransactions& a, const AccountTransactions& b) = default;
+        friend bool operator==(const AccountTransactions& a,
+                               const AccountTransactions& b) = default;
 
     private:
-        explicit AccountTransactions(std::optional<AccountId> destination) : m_destination(std::move(destination)) {}
+        explicit AccountTransactions(std::optional<AccountId> destination)
+            : m_destination(std::move(destination))
+        {
+        }
 
         std::optional<AccountId> m_destination;
     };
@@ -116,7 +129,8 @@ public:
     // zone: the calendar of every "today" decision. now: the current time
     // (the context's clock when empty). notifications may be null.
     explicit CatalogWriter(StoreContext& context, QTimeZone zone = QTimeZone::systemTimeZone(),
-                           NotificationCenter* notifications = nullptr, std::function<QDateTime()> now = {});
+                           NotificationCenter* notifications = nullptr,
+                           std::function<QDateTime()> now = {});
     ~CatalogWriter();
     CatalogWriter(const CatalogWriter&) = delete;
     CatalogWriter& operator=(const CatalogWriter&) = delete;
@@ -148,10 +162,12 @@ public:
     // ---- balance changes
     // Records what the account holds at the end of the day (today when
     // none); returns the new balance change's id.
-    CheckpointId changeBalance(const AccountId& id, const Decimal& balance, const std::optional<QDate>& day);
+    CheckpointId changeBalance(const AccountId& id, const Decimal& balance,
+                               const std::optional<QDate>& day);
     // Applies each row's kind and credit limit, and records its balance for
     // today unless it equals the current balance given for that account.
-    void setBalances(const QList<AccountBalance>& rows, const QHash<AccountId, Decimal>& currentBalances);
+    void setBalances(const QList<AccountBalance>& rows,
+                     const QHash<AccountId, Decimal>& currentBalances);
     void changeOpeningBalance(const AccountId& id, const Decimal& amount);
     void editBalanceChange(const CheckpointId& id, const Decimal& balance, const QDate& day);
     void deleteBalanceChange(const CheckpointId& id);
@@ -166,7 +182,8 @@ public:
 
     // The instant a balance entered for the day (today when none) applies
     // to for the account (see above). Reads the store.
-    [[nodiscard]] QDateTime balanceDate(const AccountModel& account, const std::optional<QDate>& day) const;
+    [[nodiscard]] QDateTime balanceDate(const AccountModel& account,
+                                        const std::optional<QDate>& day) const;
 
 private:
     [[nodiscard]] QDateTime now() const;
@@ -174,8 +191,7 @@ private:
                             const Decimal& balance, const std::optional<QDate>& day);
     void applyBudget(BudgetModel& budget, const BudgetDraft& draft);
     void applyGoal(GoalModel& goal, const GoalDraft& draft);
-    template <class Body>
-    auto savePlan(Body&& body);
+    template <class Body> auto savePlan(Body&& body);
 
     StoreContext& m_context;
     WriteCalendar m_calendar;

@@ -1,12 +1,15 @@
 #include "writing/entry_draft.h"
 
-#include <QCoreApplication>
-
 #include "reports/ledger_index.h"
+
+#include <QCoreApplication>
 
 namespace tallyra {
 
-Decimal EntryDraft::maxAmount() { return Decimal(std::int64_t{999'999'999'999}); }
+Decimal EntryDraft::maxAmount()
+{
+    return Decimal(std::int64_t{999'999'999'999});
+}
 
 EntryDraft EntryDraft::make(const QDateTime& date, std::optional<AccountId> accountID)
 {
@@ -95,7 +98,8 @@ QStringList EntryDraft::parseTags(const QString& text)
 }
 
 std::optional<CategoryId> EntryDraft::suggestedCategory(const QString& contactName,
-                                                        const QString& contactIdentifier, EntryKind kind,
+                                                        const QString& contactIdentifier,
+                                                        EntryKind kind,
                                                         const std::vector<Entry>& entries)
 {
     const QString name = contactName.trimmed();
@@ -104,11 +108,12 @@ std::optional<CategoryId> EntryDraft::suggestedCategory(const QString& contactNa
     for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry) {
         if (entry->kind != kind || !entry->categoryID)
             continue;
-        const bool sameIdentifier = !contactIdentifier.isEmpty() && entry->contactIdentifier == contactIdentifier;
+        const bool sameIdentifier =
+            !contactIdentifier.isEmpty() && entry->contactIdentifier == contactIdentifier;
         // An empty name would match every nameless contact, so names only
         // count when there is one.
-        const bool sameName = !name.isEmpty() && entry->contactName
-                              && entry->contactName->compare(name, Qt::CaseInsensitive) == 0;
+        const bool sameName = !name.isEmpty() && entry->contactName &&
+                              entry->contactName->compare(name, Qt::CaseInsensitive) == 0;
         if (sameIdentifier || sameName)
             return entry->categoryID;
     }
@@ -134,8 +139,8 @@ std::optional<EntryDraft> EntryDraft::resaving(const Entry& entry, const LedgerI
     }
     // Cross rates go through the base currency; convert() also rounds half
     // away from zero to the destination's minor digits.
-    const std::optional<Decimal> received = ledger.rates().convert(draft.amount, source->currency,
-                                                                   destination->currency);
+    const std::optional<Decimal> received =
+        ledger.rates().convert(draft.amount, source->currency, destination->currency);
     if (!received || !(*received > Decimal(0)))
         return std::nullopt;
     draft.toAmount = *received;

@@ -20,18 +20,17 @@
 //
 // Thread safety: plain values and pure functions; any thread.
 
-#include <cstdint>
-#include <optional>
-#include <vector>
-
-#include <QDateTime>
-#include <QString>
-#include <QStringList>
-
 #include "base/typed_id.h"
 #include "model/entry.h"
 #include "model/entry_kind.h"
 #include "money/decimal.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <optional>
+#include <vector>
 
 namespace tallyra {
 
@@ -39,7 +38,15 @@ class LedgerIndex;
 
 struct EntryDraft
 {
-    enum class Problem : std::uint8_t { noAmount, noAccount, noDestination, sameAccount, tooLarge, noReceived };
+    enum class Problem : std::uint8_t
+    {
+        noAmount,
+        noAccount,
+        noDestination,
+        sameAccount,
+        tooLarge,
+        noReceived
+    };
 
     // The largest amount (and received amount) accepted, in major units.
     [[nodiscard]] static Decimal maxAmount();
@@ -62,7 +69,8 @@ struct EntryDraft
     std::optional<QString> contactIdentifier;
 
     // A new draft with the defaults.
-    [[nodiscard]] static EntryDraft make(const QDateTime& date, std::optional<AccountId> accountID = std::nullopt);
+    [[nodiscard]] static EntryDraft make(const QDateTime& date,
+                                         std::optional<AccountId> accountID = std::nullopt);
     // The draft of a stored transaction, for editing it.
     [[nodiscard]] static EntryDraft of(const Entry& entry);
 
@@ -81,16 +89,16 @@ struct EntryDraft
     // of the kind with that contact: matched by identifier when one is
     // given, else by name ignoring case. Transactions without a category
     // are skipped. None when nothing matches or no contact is given.
-    [[nodiscard]] static std::optional<CategoryId> suggestedCategory(const QString& contactName,
-                                                                     const QString& contactIdentifier,
-                                                                     EntryKind kind,
-                                                                     const std::vector<Entry>& entries);
+    [[nodiscard]] static std::optional<CategoryId>
+    suggestedCategory(const QString& contactName, const QString& contactIdentifier, EntryKind kind,
+                      const std::vector<Entry>& entries);
 
     // The draft for writing the entry again after a bulk change, with a
     // transfer's missing received amount filled in: the amount itself
     // between accounts of one currency, else converted at the ledger's
     // rates. None when the received amount cannot be worked out.
-    [[nodiscard]] static std::optional<EntryDraft> resaving(const Entry& entry, const LedgerIndex& ledger);
+    [[nodiscard]] static std::optional<EntryDraft> resaving(const Entry& entry,
+                                                            const LedgerIndex& ledger);
 
     friend bool operator==(const EntryDraft& a, const EntryDraft& b) = default;
 };

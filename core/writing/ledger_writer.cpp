@@ -1,7 +1,5 @@
 #include "writing/ledger_writer.h"
 
-#include <QCoreApplication>
-
 #include "model/category_kind.h"
 #include "money/currency.h"
 #include "money/money.h"
@@ -9,22 +7,16 @@
 #include "writing/main_thread.h"
 #include "writing/store_objects.h"
 
+#include <QCoreApplication>
+
 namespace tallyra {
 
 using writing_detail::assertMainThread;
 
-namespace {
-
-QString tr(const char* text) { return QCoreApplication::translate("LedgerWriter", text); }
-
-} // namespace
-
 // ---- errors ----------------------------------------------------------------
 
 LedgerWriter::WriteError::WriteError(Code code, std::optional<EntryDraft::Problem> problem)
-    : Error(message(code, problem))
-    , m_code(code)
-    , m_problem(problem)
+    : Error(message(code, problem)), m_code(code), m_problem(problem)
 {
 }
 
@@ -33,7 +25,10 @@ LedgerWriter::WriteError LedgerWriter::WriteError::invalid(EntryDraft::Problem p
     return WriteError(Code::invalid, problem);
 }
 
-LedgerWriter::WriteError LedgerWriter::WriteError::notFound() { return WriteError(Code::notFound, std::nullopt); }
+LedgerWriter::WriteError LedgerWriter::WriteError::notFound()
+{
+    return WriteError(Code::notFound, std::nullopt);
+}
 
 LedgerWriter::WriteError LedgerWriter::WriteError::accountDeleted()
 {
@@ -46,9 +41,11 @@ QString LedgerWriter::WriteError::message(Code code, std::optional<EntryDraft::P
     case Code::invalid:
         return EntryDraft::message(problem.value_or(EntryDraft::Problem::noAmount));
     case Code::notFound:
-        return tr("The transaction no longer exists \u2014 it may have been deleted on another device.");
+        return QCoreApplication::translate(
+            "LedgerWriter",
+            "The transaction no longer exists \u2014 it may have been deleted on another device.");
     case Code::accountDeleted:
-        return tr("The account was deleted.");
+        return QCoreApplication::translate("LedgerWriter", "The account was deleted.");
     }
     return {};
 }
@@ -56,10 +53,8 @@ QString LedgerWriter::WriteError::message(Code code, std::optional<EntryDraft::P
 // ---- the writer --------------------------------------------------------------
 
 LedgerWriter::LedgerWriter(StoreContext& context, QTimeZone zone, NotificationCenter* notifications)
-    : m_context(context)
-    , m_calendar(std::move(zone))
-    , m_undo(context, notifications)
-    , m_frame(m_undo)
+    : m_context(context), m_calendar(std::move(zone)), m_undo(context, notifications),
+      m_frame(m_undo)
 {
 }
 
@@ -68,12 +63,12 @@ LedgerWriter::~LedgerWriter() = default;
 void LedgerWriter::check(const EntryDraft& draft)
 {
     StoreObjects objects(m_context);
-    const std::optional<AccountModel> account = draft.accountID ? objects.byID<AccountModel>(*draft.accountID)
-                                                                : std::nullopt;
+    const std::optional<AccountModel> account =
+        draft.accountID ? objects.byID<AccountModel>(*draft.accountID) : std::nullopt;
     const bool isTransfer = draft.kind == EntryKind::transfer;
-    const std::optional<AccountModel> destination = isTransfer && draft.toAccountID
-                                                        ? objects.byID<AccountModel>(*draft.toAccountID)
-                                                        : std::nullopt;
+    const std::optional<AccountModel> destination =
+        isTransfer && draft.toAccountID ? objects.byID<AccountModel>(*draft.toAccountID)
+                                        : std::nullopt;
     const bool crossCurrency = account && destination && account->currency != destination->currency;
     if (const auto problem = draft.validate(crossCurrency))
         throw WriteError::invalid(*problem);
@@ -87,30 +82,32 @@ void LedgerWriter::apply(const EntryDraft& draft, TransactionModel& t, StoreObje
 {
     t.kindRaw = rawValue(draft.kind);
 
-    const std::optional<AccountModel> account = draft.accountID ? objects.byID<AccountModel>(*draft.accountID)
-                                                                : std::nullopt;
+    const std::optional<AccountModel> account =
+        draft.accountID ? objects.byID<AccountModel>(*draft.accountID) : std::nullopt;
     const CurrencyCode currency = account ? account->currency : Currency::main();
     t.amountMinor = Money::fromDecimal(draft.amount, currency).minor;
     t.date = draft.hasTime ? draft.date.toUTC() : m_calendar.noonOf(draft.date);
     t.hasTime = draft.hasTime;
     t.account = account ? std::optional(account->objectID) : std::nullopt;
 
-    const std::optional<AccountModel> destination = draft.kind == EntryKind::transfer && draft.toAccountID
-                                                        ? objects.byID<AccountModel>(*draft.toAccountID)
-                                                        : std::nullopt;
+    const std::optional<AccountModel> destination =
+        draft.kind == EntryKind::transfer && draft.toAccountID
+            ? objects.byID<AccountModel>(*draft.toAccountID)
+            : std::nullopt;
     t.toAccount = destination ? std::optional(destination->objectID) : std::nullopt;
     // A received amount only means something when the money changes
     // currency on the way; between accounts of one currency it is the
     // amount itself and is not stored.
-    if (destination && account && destination->currency != account->currency && draft.toAmount
-        && *draft.toAmount > Decimal(0))
+    if (destination && account && destination->currency != account->currency && draft.toAmount &&
+        *draft.toAmount > Decimal(0))
         t.toAmountMinor = Money::fromDecimal(*draft.toAmount, destination->currency).minor;
     else
         t.toAmountMinor.reset();
 
     t.category.reset();
     if (draft.categoryID) {
-        const std::optional<CategoryModel> category = objects.byID<CategoryModel>(*draft.categoryID);
+        const std::optional<CategoryModel> category =
+            objects.byID<CategoryModel>(*draft.categoryID);
         if (category && category->kind() == toCategoryKind(draft.kind))
             t.category = category->objectID;
     }
@@ -138,12 +135,13 @@ EntryId LedgerWriter::add(const EntryDraft& draft, const std::optional<QByteArra
     return addWithID(draft, receipt, EntryId::random());
 }
 
-EntryId LedgerWriter::addWithID(const EntryDraft& draft, const std::optional<QByteArray>& receipt, const EntryId& id)
+EntryId LedgerWriter::addWithID(const EntryDraft& draft, const std::optional<QByteArray>& receipt,
+                                const EntryId& id)
 {
     assertMainThread();
     check(draft);
     return m_frame.run(
-        tr("Add Transaction"),
+        QCoreApplication::translate("LedgerWriter", "Add Transaction"),
         [&](WriteScope& scope) {
             StoreObjects objects(m_context);
             TransactionModel transaction;
@@ -165,7 +163,7 @@ void LedgerWriter::edit(const EntryId& id, const EntryDraft& draft)
     assertMainThread();
     check(draft);
     m_frame.run(
-        tr("Edit Transaction"),
+        QCoreApplication::translate("LedgerWriter", "Edit Transaction"),
         [&](WriteScope& scope) {
             StoreObjects objects(m_context);
             std::optional<TransactionModel> transaction = objects.byID<TransactionModel>(id);
@@ -183,7 +181,8 @@ void LedgerWriter::setReceipt(const std::optional<QByteArray>& bytes, const Entr
 {
     assertMainThread();
     m_frame.run(
-        bytes ? tr("Add Receipt") : tr("Remove Receipt"),
+        bytes ? QCoreApplication::translate("LedgerWriter", "Add Receipt")
+              : QCoreApplication::translate("LedgerWriter", "Remove Receipt"),
         [&](WriteScope& scope) {
             StoreObjects objects(m_context);
             std::optional<TransactionModel> transaction = objects.byID<TransactionModel>(id);
@@ -211,7 +210,8 @@ void LedgerWriter::remove(const QSet<EntryId>& ids)
 {
     assertMainThread();
     m_frame.run(
-        ids.size() == 1 ? tr("Delete Transaction") : tr("Delete Transactions"),
+        ids.size() == 1 ? QCoreApplication::translate("LedgerWriter", "Delete Transaction")
+                        : QCoreApplication::translate("LedgerWriter", "Delete Transactions"),
         [&](WriteScope& scope) {
             StoreObjects objects(m_context);
             for (const TransactionModel& transaction : transactions(ids)) {
@@ -222,15 +222,16 @@ void LedgerWriter::remove(const QSet<EntryId>& ids)
         [this, ids] { remove(ids); });
 }
 
-void LedgerWriter::changeCategory(const std::optional<CategoryId>& categoryID, const QSet<EntryId>& ids)
+void LedgerWriter::changeCategory(const std::optional<CategoryId>& categoryID,
+                                  const QSet<EntryId>& ids)
 {
     assertMainThread();
     m_frame.run(
-        tr("Change Category"),
+        QCoreApplication::translate("LedgerWriter", "Change Category"),
         [&](WriteScope& scope) {
             StoreObjects objects(m_context);
-            const std::optional<CategoryModel> category = categoryID ? objects.byID<CategoryModel>(*categoryID)
-                                                                     : std::nullopt;
+            const std::optional<CategoryModel> category =
+                categoryID ? objects.byID<CategoryModel>(*categoryID) : std::nullopt;
             const QDateTime now = m_context.clock().now();
             for (TransactionModel transaction : transactions(ids)) {
                 if (category && transaction.kind() != toEntryKind(category->kind()))
@@ -253,7 +254,7 @@ void LedgerWriter::changeAccount(const AccountId& accountID, const QSet<EntryId>
     if (!lookup.byID<AccountModel>(accountID))
         throw WriteError::notFound();
     m_frame.run(
-        tr("Change Account"),
+        QCoreApplication::translate("LedgerWriter", "Change Account"),
         [&](WriteScope& scope) {
             StoreObjects objects(m_context);
             const std::optional<AccountModel> account = objects.byID<AccountModel>(accountID);
@@ -274,14 +275,15 @@ void LedgerWriter::changeAccount(const AccountId& accountID, const QSet<EntryId>
         [this, accountID, ids] { changeAccount(accountID, ids); });
 }
 
-void LedgerWriter::setContact(const std::optional<QString>& name, const std::optional<QString>& identifier,
-                              const QSet<EntryId>& ids)
+void LedgerWriter::setContact(const std::optional<QString>& name,
+                              const std::optional<QString>& identifier, const QSet<EntryId>& ids)
 {
     assertMainThread();
     const QString trimmed = name ? name->trimmed() : QString();
     const bool removing = trimmed.isEmpty();
     m_frame.run(
-        removing ? tr("Remove Contact") : tr("Change Contact"),
+        removing ? QCoreApplication::translate("LedgerWriter", "Remove Contact")
+                 : QCoreApplication::translate("LedgerWriter", "Change Contact"),
         [&](WriteScope& scope) {
             const QDateTime now = m_context.clock().now();
             for (TransactionModel transaction : transactions(ids)) {
@@ -299,7 +301,8 @@ void LedgerWriter::setCleared(bool cleared, const QSet<EntryId>& ids)
 {
     assertMainThread();
     m_frame.run(
-        cleared ? tr("Mark Cleared") : tr("Mark Uncleared"),
+        cleared ? QCoreApplication::translate("LedgerWriter", "Mark Cleared")
+                : QCoreApplication::translate("LedgerWriter", "Mark Uncleared"),
         [&](WriteScope& scope) {
             const QDateTime now = m_context.clock().now();
             for (TransactionModel transaction : transactions(ids)) {

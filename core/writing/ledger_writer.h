@@ -30,20 +30,19 @@
 // the context is rolled back and the store is as before the call.
 // Threading: main thread only; not re-entrant.
 
-#include <cstdint>
-#include <optional>
-
-#include <QByteArray>
-#include <QSet>
-#include <QString>
-#include <QTimeZone>
-
 #include "base/error.h"
 #include "base/typed_id.h"
 #include "writing/entry_draft.h"
 #include "writing/write_calendar.h"
 #include "writing/write_frame.h"
 #include "writing/write_undo.h"
+
+#include <QByteArray>
+#include <QSet>
+#include <QString>
+#include <QTimeZone>
+#include <cstdint>
+#include <optional>
 
 namespace tallyra {
 
@@ -58,7 +57,12 @@ public:
     class WriteError final : public Error
     {
     public:
-        enum class Code : std::uint8_t { invalid, notFound, accountDeleted };
+        enum class Code : std::uint8_t
+        {
+            invalid,
+            notFound,
+            accountDeleted
+        };
 
         [[nodiscard]] static WriteError invalid(EntryDraft::Problem problem);
         [[nodiscard]] static WriteError notFound();
@@ -66,10 +70,14 @@ public:
 
         [[nodiscard]] Code code() const noexcept { return m_code; }
         // The draft's problem of an invalid error.
-        [[nodiscard]] std::optional<EntryDraft::Problem> problem() const noexcept { return m_problem; }
+        [[nodiscard]] std::optional<EntryDraft::Problem> problem() const noexcept
+        {
+            return m_problem;
+        }
 
         // The user-facing text, translated.
-        [[nodiscard]] static QString message(Code code, std::optional<EntryDraft::Problem> problem = std::nullopt);
+        [[nodiscard]] static QString
+        message(Code code, std::optional<EntryDraft::Problem> problem = std::nullopt);
 
     private:
         WriteError(Code code, std::optional<EntryDraft::Problem> problem);
@@ -91,7 +99,8 @@ public:
     [[nodiscard]] const WriteCalendar& calendar() const noexcept { return m_calendar; }
 
     EntryId add(const EntryDraft& draft, const std::optional<QByteArray>& receipt = std::nullopt);
-    EntryId addWithID(const EntryDraft& draft, const std::optional<QByteArray>& receipt, const EntryId& id);
+    EntryId addWithID(const EntryDraft& draft, const std::optional<QByteArray>& receipt,
+                      const EntryId& id);
     void edit(const EntryId& id, const EntryDraft& draft);
     // Stores the receipt, or removes it when bytes is none.
     void setReceipt(const std::optional<QByteArray>& bytes, const EntryId& id);

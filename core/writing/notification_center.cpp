@@ -2,6 +2,9 @@
 
 namespace tallyra {
 
-void NotificationCenter::post(const Notification& notification) { Q_EMIT posted(notification); }
+void NotificationCenter::post(const Notification& notification)
+{
+    Q_EMIT posted(notification);
+}
 
 } // namespace tallyra

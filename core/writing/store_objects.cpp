@@ -60,7 +60,8 @@ TransactionRecord StoreObjects::transactionRecord(const TransactionModel& t)
 
 TransactionLinks StoreObjects::transactionLinks(const TransactionModel& t)
 {
-    return TransactionLinks{t.id, accountID(t.account), accountID(t.toAccount), categoryID(t.category)};
+    return TransactionLinks{t.id, accountID(t.account), accountID(t.toAccount),
+                            categoryID(t.category)};
 }
 
 TransactionMeta StoreObjects::transactionMeta(const TransactionModel& t)

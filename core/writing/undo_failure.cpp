@@ -1,12 +1,12 @@
 #include "writing/undo_failure.h"
 
-#include <QCoreApplication>
-#include <QVariant>
-
 #include "store/store_error.h"
 #include "writing/catalog_writer.h"
 #include "writing/ledger_writer.h"
 #include "writing/notification_center.h"
+
+#include <QCoreApplication>
+#include <QVariant>
 
 namespace tallyra {
 
@@ -24,10 +24,12 @@ UndoFailure UndoFailure::capture(std::exception_ptr exception, bool isRedo)
     } catch (const Error& e) {
         error = std::make_shared<Error>(e);
     } catch (const std::exception& e) {
-        error = std::make_shared<Error>(QCoreApplication::translate("UndoFailure", "Something went wrong."),
-                                        QString::fromLocal8Bit(e.what()));
+        error = std::make_shared<Error>(
+            QCoreApplication::translate("UndoFailure", "Something went wrong."),
+            QString::fromLocal8Bit(e.what()));
     } catch (...) {
-        error = std::make_shared<Error>(QCoreApplication::translate("UndoFailure", "Something went wrong."));
+        error = std::make_shared<Error>(
+            QCoreApplication::translate("UndoFailure", "Something went wrong."));
     }
     return UndoFailure{std::move(error), isRedo};
 }

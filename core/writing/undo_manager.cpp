@@ -1,10 +1,9 @@
 #include "writing/undo_manager.h"
 
-#include <exception>
+#include "writing/main_thread.h"
 
 #include <QLoggingCategory>
-
-#include "writing/main_thread.h"
+#include <exception>
 
 namespace tallyra {
 
@@ -13,7 +12,6 @@ using writing_detail::assertMainThread;
 namespace {
 
 Q_LOGGING_CATEGORY(lcUndo, "tallyra.undo")
-
 
 } // namespace
 
@@ -30,7 +28,8 @@ void UndoManager::registerUndo(const QObject* owner, std::function<void()> actio
 {
     assertMainThread();
     // QPointer only tracks non-const objects; the owner is never modified here.
-    Action entry{QPointer<QObject>(const_cast<QObject*>(owner)), owner != nullptr, std::move(action)};
+    Action entry{QPointer<QObject>(const_cast<QObject*>(owner)), owner != nullptr,
+                 std::move(action)};
     if (m_open) {
         m_open->actions.append(std::move(entry));
         return;
@@ -176,7 +175,9 @@ void UndoManager::removeAllActions(const QObject* owner)
     assertMainThread();
     const auto strip = [owner](QList<Group>& stack) {
         for (Group& group : stack)
-            group.actions.removeIf([owner](const Action& action) { return action.hasOwner && action.owner.data() == owner; });
+            group.actions.removeIf([owner](const Action& action) {
+                return action.hasOwner && action.owner.data() == owner;
+            });
         stack.removeIf([](const Group& group) { return group.actions.isEmpty(); });
     };
     strip(m_undoStack);

@@ -35,13 +35,12 @@
 // Threading: main thread only; not re-entrant (undo() while undoing does
 // nothing).
 
-#include <functional>
-#include <optional>
-
 #include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <functional>
+#include <optional>
 
 namespace tallyra {
 
@@ -93,7 +92,12 @@ Q_SIGNALS:
     void changed();
 
 private:
-    enum class State { normal, undoing, redoing };
+    enum class State
+    {
+        normal,
+        undoing,
+        redoing
+    };
 
     struct Action
     {

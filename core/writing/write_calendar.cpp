@@ -8,11 +8,20 @@ const QTime kNoon(12, 0);
 
 } // namespace
 
-WriteCalendar::WriteCalendar(QTimeZone zone) : m_zone(zone.isValid() ? std::move(zone) : QTimeZone::utc()) {}
+WriteCalendar::WriteCalendar(QTimeZone zone)
+    : m_zone(zone.isValid() ? std::move(zone) : QTimeZone::utc())
+{
+}
 
-QDate WriteCalendar::dayOf(const QDateTime& instant) const { return instant.toTimeZone(m_zone).date(); }
+QDate WriteCalendar::dayOf(const QDateTime& instant) const
+{
+    return instant.toTimeZone(m_zone).date();
+}
 
-QDateTime WriteCalendar::startOfDay(const QDate& day) const { return day.startOfDay(m_zone).toUTC(); }
+QDateTime WriteCalendar::startOfDay(const QDate& day) const
+{
+    return day.startOfDay(m_zone).toUTC();
+}
 
 bool WriteCalendar::isStartOfDay(const QDateTime& instant) const
 {
@@ -30,7 +39,8 @@ QDateTime WriteCalendar::noon(const QDate& day) const
     // 12:00 falls into a gap: the first moment going forward is the
     // transition that ends the gap.
     if (m_zone.hasTransitions()) {
-        for (const QTimeZone::OffsetData& transition : m_zone.transitions(startOfDay(day), startOfNextDay(day))) {
+        for (const QTimeZone::OffsetData& transition :
+             m_zone.transitions(startOfDay(day), startOfNextDay(day))) {
             const QDateTime local = transition.atUtc.toTimeZone(m_zone);
             if (local.date() == day && local.time() >= kNoon)
                 return transition.atUtc.toUTC();

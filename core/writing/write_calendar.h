@@ -28,7 +28,10 @@ public:
     [[nodiscard]] QDate dayOf(const QDateTime& instant) const;
     // The first instant of the day, in UTC.
     [[nodiscard]] QDateTime startOfDay(const QDate& day) const;
-    [[nodiscard]] QDateTime startOfNextDay(const QDate& day) const { return startOfDay(day.addDays(1)); }
+    [[nodiscard]] QDateTime startOfNextDay(const QDate& day) const
+    {
+        return startOfDay(day.addDays(1));
+    }
     // 12:00:00 of the instant's day, in UTC; the instant itself when the
     // zone has no such moment that day.
     [[nodiscard]] QDateTime noonOf(const QDateTime& instant) const;

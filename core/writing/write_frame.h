@@ -24,6 +24,13 @@
 // Errors: whatever the body or the save throws, unchanged.
 // Threading: main thread only; not re-entrant.
 
+#include "store/store_context.h"
+#include "writing/write_records.h"
+#include "writing/write_undo.h"
+
+#include <QList>
+#include <QString>
+#include <QUuid>
 #include <cassert>
 #include <functional>
 #include <memory>
@@ -31,29 +38,24 @@
 #include <type_traits>
 #include <utility>
 
-#include <QList>
-#include <QString>
-#include <QUuid>
-
-#include "store/store_context.h"
-#include "writing/write_records.h"
-#include "writing/write_undo.h"
-
 namespace tallyra {
 
 // What a body works with: the records to fill and the source of new ids.
 class WriteScope
 {
 public:
-    WriteScope(WriteRecords& records, QList<QUuid> replay) : m_records(records), m_replay(std::move(replay)) {}
+    WriteScope(WriteRecords& records, QList<QUuid> replay)
+        : m_records(records), m_replay(std::move(replay))
+    {
+    }
 
     [[nodiscard]] WriteRecords& records() noexcept { return m_records; }
 
     // A new random id, or on redo the id the first run got at this point.
-    template <class Id>
-    [[nodiscard]] Id newID()
+    template <class Id> [[nodiscard]] Id newID()
     {
-        const QUuid uuid = m_used.size() < m_replay.size() ? m_replay.at(m_used.size()) : QUuid::createUuid();
+        const QUuid uuid =
+            m_used.size() < m_replay.size() ? m_replay.at(m_used.size()) : QUuid::createUuid();
         m_used.append(uuid);
         return Id(uuid);
     }
@@ -116,8 +118,8 @@ public:
     }
 
 private:
-    void finish(UndoManager* manager, const std::shared_ptr<WriteRecords>& records, const QString& actionName,
-                std::function<void()> redo, const QList<QUuid>& usedIDs)
+    void finish(UndoManager* manager, const std::shared_ptr<WriteRecords>& records,
+                const QString& actionName, std::function<void()> redo, const QList<QUuid>& usedIDs)
     {
         m_undo.context().setUndoManager(manager);
         if (manager == nullptr || records->isEmpty())

@@ -22,15 +22,14 @@
 //
 // Thread safety: plain values; any thread.
 
-#include <cstdint>
-#include <optional>
+#include "base/typed_id.h"
 
 #include <QByteArray>
 #include <QDateTime>
 #include <QList>
 #include <QString>
-
-#include "base/typed_id.h"
+#include <cstdint>
+#include <optional>
 
 namespace tallyra {
 
@@ -39,11 +38,19 @@ namespace tallyra {
 class ReceiptState
 {
 public:
-    enum class Kind : std::uint8_t { data, unchanged, none };
+    enum class Kind : std::uint8_t
+    {
+        data,
+        unchanged,
+        none
+    };
 
     // No receipt.
     ReceiptState() = default;
-    [[nodiscard]] static ReceiptState data(QByteArray bytes) { return ReceiptState(Kind::data, std::move(bytes)); }
+    [[nodiscard]] static ReceiptState data(QByteArray bytes)
+    {
+        return ReceiptState(Kind::data, std::move(bytes));
+    }
     [[nodiscard]] static ReceiptState unchanged() { return ReceiptState(Kind::unchanged, {}); }
     [[nodiscard]] static ReceiptState none() { return {}; }
 

@@ -1,16 +1,15 @@
 #include "writing/write_undo.h"
 
-#include <algorithm>
-
-#include <QHash>
-#include <QLoggingCategory>
-#include <QVariant>
-
 #include "store/store_context.h"
 #include "writing/main_thread.h"
 #include "writing/notification_center.h"
 #include "writing/store_objects.h"
 #include "writing/undo_manager.h"
+
+#include <QHash>
+#include <QLoggingCategory>
+#include <QVariant>
+#include <algorithm>
 
 namespace tallyra {
 
@@ -28,8 +27,7 @@ void removeAllWithID(StoreContext& context, const typename Model::Id& id)
 }
 
 // The first object per id, as every lookup by id takes it.
-template <StoredModel Model>
-QHash<typename Model::Id, Model> tableByID(StoreContext& context)
+template <StoredModel Model> QHash<typename Model::Id, Model> tableByID(StoreContext& context)
 {
     QHash<typename Model::Id, Model> table;
     for (Model& model : context.fetch<Model>())
@@ -187,7 +185,8 @@ private:
             applyAttributes(account, record);
             m_context.insert(account);
             for (qsizetype i = 0; i < record.goalIDs.size(); ++i)
-                goalLinks[record.goalIDs.at(i)].append({record.goalPositions.value(i, -1), account.objectID});
+                goalLinks[record.goalIDs.at(i)].append(
+                    {record.goalPositions.value(i, -1), account.objectID});
             m_accounts.insert(record.id, std::move(account));
         }
         for (auto link = goalLinks.cbegin(); link != goalLinks.cend(); ++link) {
@@ -210,7 +209,8 @@ private:
             category.parent = objectIDOf(m_categories, record.parentID);
             m_context.insert(category);
             for (qsizetype i = 0; i < record.budgetIDs.size(); ++i)
-                budgetLinks[record.budgetIDs.at(i)].append({record.budgetPositions.value(i, -1), category.objectID});
+                budgetLinks[record.budgetIDs.at(i)].append(
+                    {record.budgetPositions.value(i, -1), category.objectID});
             for (const GoalId& goalID : record.challengeIDs) {
                 const auto goal = m_goals.find(goalID);
                 if (goal == m_goals.end())
@@ -327,7 +327,8 @@ private:
     }
 
     void setLinks(TransactionModel& transaction, const std::optional<AccountId>& account,
-                  const std::optional<AccountId>& toAccount, const std::optional<CategoryId>& category) const
+                  const std::optional<AccountId>& toAccount,
+                  const std::optional<CategoryId>& category) const
     {
         transaction.account = objectIDOf(m_accounts, account);
         transaction.toAccount = objectIDOf(m_accounts, toAccount);
@@ -340,7 +341,6 @@ private:
     QHash<BudgetId, BudgetModel> m_budgets;
     QHash<GoalId, GoalModel> m_goals;
 };
-
 
 // Registers one step the way every writer does: a group of its own when
 // none is open, then the action name on the manager.
@@ -359,9 +359,7 @@ void registerNamed(UndoManager& manager, const QObject* owner, const QString& ac
 } // namespace
 
 WriteUndo::WriteUndo(StoreContext& context, NotificationCenter* notifications, QObject* parent)
-    : QObject(parent)
-    , m_context(context)
-    , m_notifications(notifications)
+    : QObject(parent), m_context(context), m_notifications(notifications)
 {
 }
 
@@ -386,8 +384,8 @@ void WriteUndo::restore(const WriteRecords& records)
     restore.run(records);
 }
 
-void WriteUndo::undoStep(const std::shared_ptr<const WriteRecords>& records, const QString& actionName,
-                         const std::function<void()>& redo)
+void WriteUndo::undoStep(const std::shared_ptr<const WriteRecords>& records,
+                         const QString& actionName, const std::function<void()>& redo)
 {
     UndoManager* manager = m_context.undoManager();
     m_context.setUndoManager(nullptr);
@@ -425,12 +423,14 @@ void WriteUndo::redoStep(const std::function<void()>& redo)
 void WriteUndo::report(const UndoFailure& failure)
 {
     qCWarning(lcWriteUndo, "%s failed: %s", failure.isRedo ? "Redo" : "Undo",
-              qUtf8Printable(failure.error->detail().isEmpty() ? failure.message() : failure.error->detail()));
+              qUtf8Printable(failure.error->detail().isEmpty() ? failure.message()
+                                                               : failure.error->detail()));
     Q_EMIT undoFailed(failure);
     if (m_notifications != nullptr) {
         QVariantMap userInfo;
         userInfo.insert(QString::fromUtf16(kUndoFailureKey), QVariant::fromValue(failure));
-        m_notifications->post(Notification{QString::fromUtf16(kUndoFailureNotification), &m_context, userInfo});
+        m_notifications->post(
+            Notification{QString::fromUtf16(kUndoFailureNotification), &m_context, userInfo});
     }
 }
 

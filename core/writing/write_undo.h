@@ -26,14 +26,13 @@
 //
 // Threading: main thread only.
 
-#include <functional>
-#include <memory>
+#include "writing/undo_failure.h"
+#include "writing/write_records.h"
 
 #include <QObject>
 #include <QString>
-
-#include "writing/undo_failure.h"
-#include "writing/write_records.h"
+#include <functional>
+#include <memory>
 
 namespace tallyra {
 

@@ -1,23 +1,25 @@
 // Drives the built tallyra-cli through its write commands and checks the
 // database it leaves behind.
 
+#include "store/ledger_reader.h"
+#include "store/store_container.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimeZone>
-
 #include <gtest/gtest.h>
-
-#include "store/ledger_reader.h"
-#include "store/store_container.h"
 
 using namespace tallyra;
 
 namespace {
 
-QString q(const char* text) { return QString::fromUtf8(text); }
+QString q(const char* text)
+{
+    return QString::fromUtf8(text);
+}
 
 struct CliRun
 {
@@ -36,14 +38,15 @@ protected:
     CliRun run(QStringList arguments, QStringList globals = {})
     {
         QProcess process;
-        QStringList all{q("--db"), database(), q("--tz"), q("Europe/Kyiv"), q("--today"), q("2025-03-07"),
-                        q("--currency"), q("UAH")};
+        QStringList all{q("--db"),    database(),      q("--tz"),       q("Europe/Kyiv"),
+                        q("--today"), q("2025-03-07"), q("--currency"), q("UAH")};
         all += globals;
         all += arguments;
         process.start(QString::fromUtf8(TALLYRA_CLI_PATH), all);
         EXPECT_TRUE(process.waitForFinished(60000)) << "tallyra-cli did not finish";
         return CliRun{process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-                   QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+                      QString::fromUtf8(process.readAllStandardOutput()),
+                      QString::fromUtf8(process.readAllStandardError())};
     }
 
     // The id a --json command printed.
@@ -79,13 +82,15 @@ protected:
 
     void seed()
     {
-        card = idOf(run({q("account"), q("add"), q("Card"), q("--kind"), q("checking"), q("--currency"), q("UAH"),
-                         q("--balance"), q("1000"), q("--on"), q("2025-03-01")},
-                        {q("--json")}));
-        dollars = idOf(run({q("account"), q("add"), q("Dollars"), q("--kind"), q("savings"), q("--currency"),
-                            q("USD")},
+        card = idOf(
+            run({q("account"), q("add"), q("Card"), q("--kind"), q("checking"), q("--currency"),
+                 q("UAH"), q("--balance"), q("1000"), q("--on"), q("2025-03-01")},
+                {q("--json")}));
+        dollars = idOf(run({q("account"), q("add"), q("Dollars"), q("--kind"), q("savings"),
+                            q("--currency"), q("USD")},
                            {q("--json")}));
-        food = idOf(run({q("category"), q("add"), q("Food"), q("--kind"), q("expense")}, {q("--json")}));
+        food = idOf(
+            run({q("category"), q("add"), q("Food"), q("--kind"), q("expense")}, {q("--json")}));
         groceries = idOf(run({q("category"), q("add"), q("Food/Groceries")}, {q("--json")}));
     }
 
@@ -103,8 +108,8 @@ TEST_F(CliWriteCommands, accountAndCategoryAddCreateWhatTheySay)
     EXPECT_EQ(rows.accounts.at(1).currency, q("USD"));
     ASSERT_EQ(rows.checkpoints.size(), 1) << "the balance is recorded as a balance change";
     EXPECT_EQ(rows.checkpoints.at(0).balance.minor, 100000);
-    EXPECT_EQ(rows.checkpoints.at(0).date,
-              QDateTime(QDate(2025, 3, 1), QTime(22, 0), Qt::UTC)) << "the end of 1 March in Kyiv";
+    EXPECT_EQ(rows.checkpoints.at(0).date, QDateTime(QDate(2025, 3, 1), QTime(22, 0), Qt::UTC))
+        << "the end of 1 March in Kyiv";
     ASSERT_EQ(rows.categories.size(), 2);
     EXPECT_EQ(rows.categories.at(1).parentID->toString(), food);
 }
@@ -112,15 +117,16 @@ TEST_F(CliWriteCommands, accountAndCategoryAddCreateWhatTheySay)
 TEST_F(CliWriteCommands, addReadsAmountsWithTheMoneyInputRules)
 {
     seed();
-    const QString comma = idOf(run({q("add"), q("expense"), q("12,50"), q("--account"), q("Card"), q("--category"),
-                                    q("Food/Groceries"), q("--payee"), q(" Shop "), q("--tags"), q("a, , b"),
-                                    q("--date"), q("2025-03-05")},
+    const QString comma = idOf(run({q("add"), q("expense"), q("12,50"), q("--account"), q("Card"),
+                                    q("--category"), q("Food/Groceries"), q("--payee"), q(" Shop "),
+                                    q("--tags"), q("a, , b"), q("--date"), q("2025-03-05")},
                                    {q("--json")}));
-    const QString sum = idOf(run({q("add"), q("expense"), q("10+2.5"), q("--account"), card, q("--time"), q("09:15"),
-                                  q("--uncleared")},
+    const QString sum = idOf(run({q("add"), q("expense"), q("10+2.5"), q("--account"), card,
+                                  q("--time"), q("09:15"), q("--uncleared")},
                                  {q("--json")}));
-    const QString german = idOf(run({q("add"), q("income"), q("1.234,5"), q("--account"), q("card")},
-                                    {q("--json"), q("--locale"), q("de_DE")}));
+    const QString german =
+        idOf(run({q("add"), q("income"), q("1.234,5"), q("--account"), q("card")},
+                 {q("--json"), q("--locale"), q("de_DE")}));
 
     const LedgerRows rows = ledger();
     const Entry* first = entry(rows, comma);
@@ -158,13 +164,17 @@ TEST_F(CliWriteCommands, aRejectedWritePrintsTheWritersMessageAndChangesNothing)
          "Enter how much arrived."},
         {{q("add"), q("expense"), q("0"), q("--account"), q("Card")}, "Enter an amount."},
         {{q("add"), q("expense"), q("lots"), q("--account"), q("Card")}, "Enter an amount."},
-        {{q("add"), q("transfer"), q("5"), q("--account"), q("Card")}, "Choose where the money goes."},
-        {{q("add"), q("expense"), q("1000000000000"), q("--account"), q("Card")}, "The amount is too large."},
+        {{q("add"), q("transfer"), q("5"), q("--account"), q("Card")},
+         "Choose where the money goes."},
+        {{q("add"), q("expense"), q("1000000000000"), q("--account"), q("Card")},
+         "The amount is too large."},
         {{q("edit"), q("7f1c2a44-0000-4000-8000-000000000001"), q("--amount"), q("3")},
          "The transaction no longer exists \u2014 it may have been deleted on another device."},
         {{q("category"), q("add"), q("Food/ ")}, "Give it a name."},
-        {{q("category"), q("add"), q("Food/Groceries/A/B")}, "There is no category \u201cFood/Groceries/A\u201d."},
-        {{q("add"), q("expense"), q("5"), q("--account"), q("Nowhere")}, "There is no account \u201cNowhere\u201d."},
+        {{q("category"), q("add"), q("Food/Groceries/A/B")},
+         "There is no category \u201cFood/Groceries/A\u201d."},
+        {{q("add"), q("expense"), q("5"), q("--account"), q("Nowhere")},
+         "There is no account \u201cNowhere\u201d."},
     };
     for (const Case& c : cases) {
         const CliRun result = run(c.arguments);
@@ -178,19 +188,22 @@ TEST_F(CliWriteCommands, aRejectedWritePrintsTheWritersMessageAndChangesNothing)
 TEST_F(CliWriteCommands, editDeleteAndSetBalance)
 {
     seed();
-    const QString id = idOf(run({q("add"), q("expense"), q("20"), q("--account"), q("Card")}, {q("--json")}));
-    EXPECT_EQ(idOf(run({q("edit"), id, q("--amount"), q("35.5"), q("--category"), q("Food"), q("--date"),
-                        q("2025-03-06")},
+    const QString id =
+        idOf(run({q("add"), q("expense"), q("20"), q("--account"), q("Card")}, {q("--json")}));
+    EXPECT_EQ(idOf(run({q("edit"), id, q("--amount"), q("35.5"), q("--category"), q("Food"),
+                        q("--date"), q("2025-03-06")},
                        {q("--json")})),
               id);
     LedgerRows rows = ledger();
     ASSERT_TRUE(entry(rows, id));
     EXPECT_EQ(entry(rows, id)->amount.minor, 3550);
     EXPECT_EQ(entry(rows, id)->categoryID->toString(), food);
-    EXPECT_EQ(entry(rows, id)->date.toTimeZone(QTimeZone(QByteArrayLiteral("Europe/Kyiv"))).date(), QDate(2025, 3, 6));
+    EXPECT_EQ(entry(rows, id)->date.toTimeZone(QTimeZone(QByteArrayLiteral("Europe/Kyiv"))).date(),
+              QDate(2025, 3, 6));
     EXPECT_TRUE(entry(rows, id)->hasTime) << "a timed transaction keeps its time of day";
 
-    const CliRun balance = run({q("set-balance"), q("Card"), q("500"), q("--on"), q("2025-03-03")}, {q("--json")});
+    const CliRun balance =
+        run({q("set-balance"), q("Card"), q("500"), q("--on"), q("2025-03-03")}, {q("--json")});
     const QString checkpoint = idOf(balance);
     rows = ledger();
     ASSERT_EQ(rows.checkpoints.size(), 2);
@@ -204,7 +217,8 @@ TEST_F(CliWriteCommands, editDeleteAndSetBalance)
     }
     EXPECT_TRUE(found);
 
-    const CliRun deleted = run({q("delete"), id, q("00000000-0000-4000-8000-000000000009")}, {q("--json")});
+    const CliRun deleted =
+        run({q("delete"), id, q("00000000-0000-4000-8000-000000000009")}, {q("--json")});
     EXPECT_EQ(deleted.exitCode, 0);
     const QJsonObject object = QJsonDocument::fromJson(deleted.out.toUtf8()).object();
     EXPECT_EQ(object.value(q("deleted")).toArray().size(), 1);
@@ -218,10 +232,12 @@ TEST_F(CliWriteCommands, editDeleteAndSetBalance)
 TEST_F(CliWriteCommands, textOutputSaysWhatWasDone)
 {
     seed();
-    const CliRun added = run({q("add"), q("transfer"), q("410"), q("--account"), q("Card"), q("--to"), q("Dollars"),
-                           q("--received"), q("10"), q("--date"), q("2025-03-04")});
+    const CliRun added =
+        run({q("add"), q("transfer"), q("410"), q("--account"), q("Card"), q("--to"), q("Dollars"),
+             q("--received"), q("10"), q("--date"), q("2025-03-04")});
     EXPECT_EQ(added.exitCode, 0) << added.err.toStdString();
-    EXPECT_TRUE(added.out.startsWith(q("Added transfer 410.00 UAH from Card to Dollars (10.00 USD) on 2025-03-04")))
+    EXPECT_TRUE(added.out.startsWith(
+        q("Added transfer 410.00 UAH from Card to Dollars (10.00 USD) on 2025-03-04")))
         << added.out.toStdString();
     const CliRun category = run({q("category"), q("add"), q("Food/Groceries/Fruit")});
     EXPECT_TRUE(category.out.startsWith(q("Created category Food/Groceries/Fruit (expense, id ")))

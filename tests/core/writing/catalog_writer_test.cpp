@@ -1,11 +1,9 @@
 #include "writing/catalog_writer.h"
+#include "writing_fixture.h"
 
 #include <functional>
-#include <ostream>
-
 #include <gtest/gtest.h>
-
-#include "writing_fixture.h"
+#include <ostream>
 
 using namespace tallyra;
 using namespace tallyra::testing;
@@ -14,7 +12,10 @@ namespace {
 
 using Code = CatalogWriter::WriteError::Code;
 
-Decimal d(const char* text) { return *Decimal::parse(q(text)); }
+Decimal d(const char* text)
+{
+    return *Decimal::parse(q(text));
+}
 
 // A ledger with a four-level category tree, three accounts with
 // transactions between them, a balance change, a budget and two goals.
@@ -86,7 +87,8 @@ public:
         BudgetModel budget;
         budget.name = q("Everyday");
         budget.limitMinor = 900000;
-        budget.categories = {transport.objectID, groceries.objectID, taxi.objectID, apples.objectID};
+        budget.categories = {transport.objectID, groceries.objectID, taxi.objectID,
+                             apples.objectID};
         context().insert(budget);
         everyday = budget.id;
         GoalModel saving;
@@ -104,13 +106,13 @@ public:
         saveSeed();
     }
 
-    template <class F>
-    void expectError(Code code, F&& write)
+    template <class F> void expectError(Code code, F&& write)
     {
         const StoreSnapshot before = snapshot();
         const QString undoName = m_undo->undoActionName();
         int undoChanges = 0;
-        const auto connection = QObject::connect(m_undo.get(), &UndoManager::changed, [&] { ++undoChanges; });
+        const auto connection =
+            QObject::connect(m_undo.get(), &UndoManager::changed, [&] { ++undoChanges; });
         try {
             write();
             ADD_FAILURE() << "accepted";
@@ -164,9 +166,13 @@ struct RoundTrip
     std::function<void(CatalogWriterTest&, CatalogWriter&)> write;
 };
 
-void PrintTo(const RoundTrip& row, std::ostream* os) { *os << row.name; }
+void PrintTo(const RoundTrip& row, std::ostream* os)
+{
+    *os << row.name;
+}
 
-class CatalogRoundTripTest : public CatalogWriterTest, public ::testing::WithParamInterface<RoundTrip>
+class CatalogRoundTripTest : public CatalogWriterTest,
+                             public ::testing::WithParamInterface<RoundTrip>
 {
 };
 
@@ -224,15 +230,21 @@ INSTANTIATE_TEST_SUITE_P(
                       w.editCategory(f.transport.id, draft);
                   }},
         RoundTrip{"moveBeforeASibling", "Move Category",
-                  [](CatalogWriterTest& f, CatalogWriter& w) { w.moveCategory(f.salary.id, std::nullopt, f.food.id); }},
+                  [](CatalogWriterTest& f, CatalogWriter& w) {
+                      w.moveCategory(f.salary.id, std::nullopt, f.food.id);
+                  }},
         RoundTrip{"moveUnderAnotherParent", "Move Category",
                   [](CatalogWriterTest& f, CatalogWriter& w) {
                       w.moveCategory(f.taxi.id, f.groceries.id, f.fruit.id);
                   }},
         RoundTrip{"deleteSubtreeMovingTransactions", "Delete Category",
-                  [](CatalogWriterTest& f, CatalogWriter& w) { w.deleteCategory(f.food.id, f.transport.id); }},
+                  [](CatalogWriterTest& f, CatalogWriter& w) {
+                      w.deleteCategory(f.food.id, f.transport.id);
+                  }},
         RoundTrip{"deleteSubtreeWithBudgetAndChallenge", "Delete Category",
-                  [](CatalogWriterTest& f, CatalogWriter& w) { w.deleteCategory(f.groceries.id, std::nullopt); }},
+                  [](CatalogWriterTest& f, CatalogWriter& w) {
+                      w.deleteCategory(f.groceries.id, std::nullopt);
+                  }},
         RoundTrip{"newAccountWithBalance", "New Account",
                   [](CatalogWriterTest&, CatalogWriter& w) {
                       AccountDraft draft;
@@ -265,10 +277,13 @@ INSTANTIATE_TEST_SUITE_P(
                   }},
         RoundTrip{"deleteAccountMovingTransactions", "Delete Account",
                   [](CatalogWriterTest& f, CatalogWriter& w) {
-                      w.deleteAccount(f.card.id, CatalogWriter::AccountTransactions::move(f.cash.id));
+                      w.deleteAccount(f.card.id,
+                                      CatalogWriter::AccountTransactions::move(f.cash.id));
                   }},
         RoundTrip{"changeBalance", "Change Balance",
-                  [](CatalogWriterTest& f, CatalogWriter& w) { (void)w.changeBalance(f.card.id, d("99.99"), {}); }},
+                  [](CatalogWriterTest& f, CatalogWriter& w) {
+                      (void)w.changeBalance(f.card.id, d("99.99"), {});
+                  }},
         RoundTrip{"changeBalanceReplacing", "Change Balance",
                   [](CatalogWriterTest& f, CatalogWriter& w) {
                       (void)w.changeBalance(f.card.id, d("5"), QDate(2025, 3, 5));
@@ -280,7 +295,9 @@ INSTANTIATE_TEST_SUITE_P(
                                     {{f.card.id, d("1")}, {f.cash.id, d("20.00")}});
                   }},
         RoundTrip{"changeOpeningBalance", "Change Opening Balance",
-                  [](CatalogWriterTest& f, CatalogWriter& w) { w.changeOpeningBalance(f.cash.id, d("12.34")); }},
+                  [](CatalogWriterTest& f, CatalogWriter& w) {
+                      w.changeOpeningBalance(f.cash.id, d("12.34"));
+                  }},
         RoundTrip{"editBalanceChange", "Edit Balance Change",
                   [](CatalogWriterTest& f, CatalogWriter& w) {
                       w.editBalanceChange(f.pinned, d("7"), QDate(2025, 3, 2));
@@ -302,17 +319,22 @@ TEST_F(CatalogWriterTest, categoriesGoAtMostFourLevelsDeep)
 
     draft.parentID = apples.id;
     expectError(Code::tooDeep, [&] { (void)m_catalog->newCategory(draft); });
-    EXPECT_EQ(CatalogWriter::WriteError::message(Code::tooDeep), q("Categories can go at most four levels deep."));
+    EXPECT_EQ(CatalogWriter::WriteError::message(Code::tooDeep),
+              q("Categories can go at most four levels deep."));
 }
 
 TEST_F(CatalogWriterTest, moveChecksDepthCycleAndKind)
 {
-    expectError(Code::tooDeep, [&] { m_catalog->moveCategory(transport.id, fruit.id, std::nullopt); });
+    expectError(Code::tooDeep,
+                [&] { m_catalog->moveCategory(transport.id, fruit.id, std::nullopt); });
     expectError(Code::cycle, [&] { m_catalog->moveCategory(food.id, fruit.id, std::nullopt); });
     expectError(Code::cycle, [&] { m_catalog->moveCategory(food.id, food.id, std::nullopt); });
-    expectError(Code::invalid, [&] { m_catalog->moveCategory(transport.id, salary.id, std::nullopt); });
-    expectError(Code::notFound, [&] { m_catalog->moveCategory(CategoryId::random(), std::nullopt, std::nullopt); });
-    EXPECT_EQ(CatalogWriter::WriteError::message(Code::cycle), q("A category can\u2019t be moved inside itself."));
+    expectError(Code::invalid,
+                [&] { m_catalog->moveCategory(transport.id, salary.id, std::nullopt); });
+    expectError(Code::notFound,
+                [&] { m_catalog->moveCategory(CategoryId::random(), std::nullopt, std::nullopt); });
+    EXPECT_EQ(CatalogWriter::WriteError::message(Code::cycle),
+              q("A category can\u2019t be moved inside itself."));
 
     // Two levels under a level-2 category reach exactly level 4.
     m_catalog->moveCategory(transport.id, groceries.id, std::nullopt);
@@ -401,7 +423,8 @@ TEST_F(CatalogWriterTest, deletingACategoryMovesTheSubtreesTransactions)
     const auto restoredGroceries = category(groceries.id);
     const auto restoredFruit = category(fruit.id);
     ASSERT_TRUE(restoredGroceries && restoredFruit && category(apples.id));
-    EXPECT_EQ(restoredFruit->parent, restoredGroceries->objectID) << "children relinked to the recreated parent";
+    EXPECT_EQ(restoredFruit->parent, restoredGroceries->objectID)
+        << "children relinked to the recreated parent";
     EXPECT_EQ(category(apples.id)->parent, restoredFruit->objectID);
     EXPECT_EQ(transaction(bread)->category, restoredGroceries->objectID);
     EXPECT_EQ(transaction(inApples.id)->category, category(apples.id)->objectID);
@@ -441,7 +464,8 @@ TEST_F(CatalogWriterTest, newAccountAppliesTheDraftByKind)
     draft.balanceDate = QDate(2025, 3, 1);
     const auto wallet = account(m_catalog->newAccount(draft));
     EXPECT_EQ(wallet->groupRaw, q("cash"));
-    EXPECT_FALSE(wallet->creditLimitMinor || wallet->statementDay || wallet->paymentDueDay || wallet->interestRateBP);
+    EXPECT_FALSE(wallet->creditLimitMinor || wallet->statementDay || wallet->paymentDueDay ||
+                 wallet->interestRateBP);
     ASSERT_EQ(checkpointsOf(*wallet).size(), 1);
     EXPECT_EQ(checkpointsOf(*wallet).first().date, kyiv(2025, 3, 2, 0, 0));
     EXPECT_EQ(checkpointsOf(*wallet).first().balanceMinor, 0);
@@ -456,7 +480,8 @@ TEST_F(CatalogWriterTest, theCurrencyLocksOnceTheAccountHasHistory)
     draft.currency = q("EUR");
     expectError(Code::currencyLocked, [&] { m_catalog->editAccount(cash.id, draft); });
     EXPECT_EQ(CatalogWriter::WriteError::message(Code::currencyLocked),
-              q("The currency can\u2019t change once the account has transactions or a balance. Create a new "
+              q("The currency can\u2019t change once the account has transactions or a balance. "
+                "Create a new "
                 "account for another currency."));
 
     AccountModel fresh = addAccount("Fresh", "UAH");
@@ -480,9 +505,12 @@ TEST_F(CatalogWriterTest, theCurrencyLocksOnceTheAccountHasHistory)
 TEST_F(CatalogWriterTest, deletingAnAccountMovesOnlyToTheSameCurrency)
 {
     using AT = CatalogWriter::AccountTransactions;
-    expectError(Code::currencyMismatch, [&] { m_catalog->deleteAccount(card.id, AT::move(dollars.id)); });
-    expectError(Code::currencyMismatch, [&] { m_catalog->deleteAccount(card.id, AT::move(card.id)); });
-    expectError(Code::notFound, [&] { m_catalog->deleteAccount(card.id, AT::move(AccountId::random())); });
+    expectError(Code::currencyMismatch,
+                [&] { m_catalog->deleteAccount(card.id, AT::move(dollars.id)); });
+    expectError(Code::currencyMismatch,
+                [&] { m_catalog->deleteAccount(card.id, AT::move(card.id)); });
+    expectError(Code::notFound,
+                [&] { m_catalog->deleteAccount(card.id, AT::move(AccountId::random())); });
     EXPECT_EQ(CatalogWriter::WriteError::message(Code::currencyMismatch),
               q("Transactions can only move to an account in the same currency."));
 
@@ -499,7 +527,8 @@ TEST_F(CatalogWriterTest, deletingAnAccountMovesOnlyToTheSameCurrency)
     const auto restored = account(card.id);
     ASSERT_TRUE(restored);
     const auto goal = context().fetchFirst(Predicate<GoalModel>::idEquals(holiday));
-    EXPECT_EQ(goal->accounts, (QList<std::int64_t>{dollars.objectID, restored->objectID, cash.objectID}))
+    EXPECT_EQ(goal->accounts,
+              (QList<std::int64_t>{dollars.objectID, restored->objectID, cash.objectID}))
         << "the account is back at its place in the goal";
 }
 
@@ -514,9 +543,13 @@ struct BalanceDateCase
     QDateTime expected;
 };
 
-void PrintTo(const BalanceDateCase& row, std::ostream* os) { *os << row.name; }
+void PrintTo(const BalanceDateCase& row, std::ostream* os)
+{
+    *os << row.name;
+}
 
-class BalanceDateRule : public CatalogWriterTest, public ::testing::WithParamInterface<BalanceDateCase>
+class BalanceDateRule : public CatalogWriterTest,
+                        public ::testing::WithParamInterface<BalanceDateCase>
 {
 };
 
@@ -541,18 +574,29 @@ TEST_P(BalanceDateRule, datesTheBalanceChange)
 INSTANTIATE_TEST_SUITE_P(
     Kyiv, BalanceDateRule,
     ::testing::Values(
-        BalanceDateCase{"morningWithoutTransactions", kyiv(2025, 3, 7, 9, 0), {}, false, kyiv(2025, 3, 8, 0, 0)},
-        BalanceDateCase{"morningWithATransferIn", kyiv(2025, 3, 7, 9, 0), {}, true, kyiv(2025, 3, 7, 9, 0, 1)},
+        BalanceDateCase{"morningWithoutTransactions",
+                        kyiv(2025, 3, 7, 9, 0),
+                        {},
+                        false,
+                        kyiv(2025, 3, 8, 0, 0)},
+        BalanceDateCase{
+            "morningWithATransferIn", kyiv(2025, 3, 7, 9, 0), {}, true, kyiv(2025, 3, 7, 9, 0, 1)},
         BalanceDateCase{"exactlyNoon", kyiv(2025, 3, 7, 12, 0), {}, false, kyiv(2025, 3, 8, 0, 0)},
         BalanceDateCase{"afternoon", kyiv(2025, 3, 7, 15, 0), {}, false, kyiv(2025, 3, 7, 15, 0)},
         BalanceDateCase{"afternoonGivenToday", kyiv(2025, 3, 7, 15, 0), QDate(2025, 3, 7), true,
                         kyiv(2025, 3, 7, 15, 0)},
-        BalanceDateCase{"lastMonday", kyiv(2025, 3, 7, 15, 0), QDate(2025, 3, 3), false, kyiv(2025, 3, 4, 0, 0)},
-        BalanceDateCase{"lateEveningUtcIsTomorrowInKyiv", QDateTime(QDate(2025, 3, 6), QTime(23, 0), Qt::UTC), {},
-                        false, kyiv(2025, 3, 8, 0, 0)},
-        BalanceDateCase{"dayBeforeTheClocksChange", kyiv(2025, 3, 31, 9, 0), QDate(2025, 3, 29), false,
-                        QDateTime(QDate(2025, 3, 29), QTime(22, 0), Qt::UTC)}),
-    [](const ::testing::TestParamInfo<BalanceDateCase>& row) { return std::string(row.param.name); });
+        BalanceDateCase{"lastMonday", kyiv(2025, 3, 7, 15, 0), QDate(2025, 3, 3), false,
+                        kyiv(2025, 3, 4, 0, 0)},
+        BalanceDateCase{"lateEveningUtcIsTomorrowInKyiv",
+                        QDateTime(QDate(2025, 3, 6), QTime(23, 0), Qt::UTC),
+                        {},
+                        false,
+                        kyiv(2025, 3, 8, 0, 0)},
+        BalanceDateCase{"dayBeforeTheClocksChange", kyiv(2025, 3, 31, 9, 0), QDate(2025, 3, 29),
+                        false, QDateTime(QDate(2025, 3, 29), QTime(22, 0), Qt::UTC)}),
+    [](const ::testing::TestParamInfo<BalanceDateCase>& row) {
+        return std::string(row.param.name);
+    });
 
 TEST_F(CatalogWriterTest, aBalanceEnteredAgainWithinASecondReplacesTheFirst)
 {
@@ -571,8 +615,8 @@ TEST_F(CatalogWriterTest, aBalanceEnteredAgainWithinASecondReplacesTheFirst)
 
     (void)m_catalog->changeBalance(cash.id, d("4"), QDate(2025, 3, 1));
     (void)m_catalog->changeBalance(cash.id, d("5"), QDate(2025, 3, 1));
-    EXPECT_EQ(context().count(Predicate<BalanceCheckpointModel>::equals(BalanceCheckpointModel::Field::date,
-                                                                         kyiv(2025, 3, 2, 0, 0))),
+    EXPECT_EQ(context().count(Predicate<BalanceCheckpointModel>::equals(
+                  BalanceCheckpointModel::Field::date, kyiv(2025, 3, 2, 0, 0))),
               1);
 }
 
@@ -588,7 +632,8 @@ TEST_F(CatalogWriterTest, editingABalanceChangeKeepsItsInstantForTheSameDay)
     stored = context().fetchFirst(Predicate<BalanceCheckpointModel>::idEquals(pinned));
     EXPECT_EQ(stored->date, kyiv(2025, 3, 2, 0, 0));
 
-    expectError(Code::notFound, [&] { m_catalog->editBalanceChange(CheckpointId::random(), d("1"), QDate()); });
+    expectError(Code::notFound,
+                [&] { m_catalog->editBalanceChange(CheckpointId::random(), d("1"), QDate()); });
     expectError(Code::notFound, [&] { m_catalog->deleteBalanceChange(CheckpointId::random()); });
 }
 
@@ -605,7 +650,8 @@ TEST_F(CatalogWriterTest, setBalancesChangesKindSymbolLimitAndOnlyDifferentBalan
     const auto savedCard = account(card.id);
     EXPECT_EQ(savedCard->kindRaw, q("savings"));
     EXPECT_EQ(savedCard->groupRaw, q("savings"));
-    EXPECT_EQ(savedCard->sfSymbol, q("building.columns.fill")) << "the old kind's default symbol follows the kind";
+    EXPECT_EQ(savedCard->sfSymbol, q("building.columns.fill"))
+        << "the old kind's default symbol follows the kind";
     const auto savedCash = account(cash.id);
     EXPECT_EQ(savedCash->sfSymbol, q("star")) << "a chosen symbol stays";
     EXPECT_EQ(savedCash->groupRaw, q("credit"));
@@ -615,7 +661,8 @@ TEST_F(CatalogWriterTest, setBalancesChangesKindSymbolLimitAndOnlyDifferentBalan
     EXPECT_EQ(m_undo->undoActionName(), q("Set Balances"));
 
     expectError(Code::notFound, [&] {
-        m_catalog->setBalances({{AccountId::random(), AccountKind::cash, std::nullopt, d("1")}}, {});
+        m_catalog->setBalances({{AccountId::random(), AccountKind::cash, std::nullopt, d("1")}},
+                               {});
     });
 }
 
@@ -624,7 +671,8 @@ TEST_F(CatalogWriterTest, unreadableAmountsAreRefusedRatherThanStoredAsZero)
     const Decimal nan = Decimal::nan();
     expectError(Code::invalid, [&] { (void)m_catalog->changeBalance(card.id, nan, {}); });
     expectError(Code::invalid, [&] { m_catalog->changeOpeningBalance(card.id, nan); });
-    expectError(Code::invalid, [&] { m_catalog->editBalanceChange(pinned, nan, QDate(2025, 3, 5)); });
+    expectError(Code::invalid,
+                [&] { m_catalog->editBalanceChange(pinned, nan, QDate(2025, 3, 5)); });
     expectError(Code::invalid, [&] {
         m_catalog->setBalances({{card.id, AccountKind::checking, std::nullopt, nan}}, {});
     });
@@ -682,8 +730,18 @@ TEST_F(CatalogWriterTest, plansAreValidatedOrderedAndSavedWithoutUndo)
     const GoalCase goals[] = {
         {"saving", [&](GoalDraft& g) { g.accountIDs = {card.id}; }, true},
         {"savingWithoutAccount", [](GoalDraft&) {}, false},
-        {"savingWithoutTarget", [&](GoalDraft& g) { g.accountIDs = {card.id}; g.target = Decimal(0); }, false},
-        {"balanceAllAccounts", [](GoalDraft& g) { g.kind = GoalKind::balance; g.allAccounts = true; }, true},
+        {"savingWithoutTarget",
+         [&](GoalDraft& g) {
+             g.accountIDs = {card.id};
+             g.target = Decimal(0);
+         },
+         false},
+        {"balanceAllAccounts",
+         [](GoalDraft& g) {
+             g.kind = GoalKind::balance;
+             g.allAccounts = true;
+         },
+         true},
         {"balanceWithoutAccounts", [](GoalDraft& g) { g.kind = GoalKind::balance; }, false},
         {"challenge",
          [&](GoalDraft& g) {
@@ -780,9 +838,11 @@ TEST_F(CatalogWriterTest, undoOfADeletedSubtreeRestoresBudgetOrderAndChallenge)
     EXPECT_EQ(budget->categories, (QList<std::int64_t>{transport.objectID, taxi.objectID}));
     m_undo->undo();
     budget = context().fetchFirst(Predicate<BudgetModel>::idEquals(everyday));
-    EXPECT_EQ(budget->categories, (QList<std::int64_t>{transport.objectID, category(groceries.id)->objectID,
-                                                       taxi.objectID, category(apples.id)->objectID}));
-    const auto challenge = context().fetchFirst(Predicate<GoalModel>::equals(GoalModel::Field::kindRaw, q("challenge")));
+    EXPECT_EQ(budget->categories,
+              (QList<std::int64_t>{transport.objectID, category(groceries.id)->objectID,
+                                   taxi.objectID, category(apples.id)->objectID}));
+    const auto challenge = context().fetchFirst(
+        Predicate<GoalModel>::equals(GoalModel::Field::kindRaw, q("challenge")));
     EXPECT_EQ(challenge->category, category(fruit.id)->objectID);
 }
 

@@ -1,19 +1,23 @@
+#include "support/ledger_builder.h"
 #include "writing/entry_draft.h"
-
-#include <ostream>
+#include "writing/ledger_writer.h"
 
 #include <gtest/gtest.h>
-
-#include "support/ledger_builder.h"
-#include "writing/ledger_writer.h"
+#include <ostream>
 
 using namespace tallyra;
 using namespace tallyra::testing;
 
 namespace {
 
-QString q(const char* text) { return QString::fromUtf8(text); }
-Decimal d(const char* text) { return *Decimal::parse(q(text)); }
+QString q(const char* text)
+{
+    return QString::fromUtf8(text);
+}
+Decimal d(const char* text)
+{
+    return *Decimal::parse(q(text));
+}
 
 const AccountId kCard = accountId(1);
 const AccountId kCash = accountId(2);
@@ -30,7 +34,10 @@ struct ValidationCase
     std::optional<EntryDraft::Problem> expected;
 };
 
-void PrintTo(const ValidationCase& row, std::ostream* os) { *os << row.name; }
+void PrintTo(const ValidationCase& row, std::ostream* os)
+{
+    *os << row.name;
+}
 
 class EntryDraftValidation : public ::testing::TestWithParam<ValidationCase>
 {
@@ -59,24 +66,45 @@ INSTANTIATE_TEST_SUITE_P(
         ValidationCase{"negative", kExpense, d("-5"), kCard, {}, {}, false, P::noAmount},
         ValidationCase{"notANumber", kExpense, Decimal::nan(), kCard, {}, {}, false, P::noAmount},
         ValidationCase{"amountBeforeAccount", kExpense, Decimal(0), {}, {}, {}, false, P::noAmount},
-        ValidationCase{"largestAccepted", kExpense, d("999999999999"), kCard, {}, {}, false, std::nullopt},
-        ValidationCase{"oneCentTooLarge", kExpense, d("999999999999.01"), kCard, {}, {}, false, P::tooLarge},
-        ValidationCase{"leftoverReceivedTooLarge", kExpense, d("10"), kCard, {}, d("1e15"), false, P::tooLarge},
-        ValidationCase{"receivedAtLimit", kIncome, d("10"), kCard, {}, d("999999999999"), false, std::nullopt},
-        ValidationCase{"tooLargeBeforeNoAccount", kExpense, d("1e12"), {}, {}, {}, false, P::tooLarge},
+        ValidationCase{
+            "largestAccepted", kExpense, d("999999999999"), kCard, {}, {}, false, std::nullopt},
+        ValidationCase{
+            "oneCentTooLarge", kExpense, d("999999999999.01"), kCard, {}, {}, false, P::tooLarge},
+        ValidationCase{"leftoverReceivedTooLarge",
+                       kExpense,
+                       d("10"),
+                       kCard,
+                       {},
+                       d("1e15"),
+                       false,
+                       P::tooLarge},
+        ValidationCase{
+            "receivedAtLimit", kIncome, d("10"), kCard, {}, d("999999999999"), false, std::nullopt},
+        ValidationCase{
+            "tooLargeBeforeNoAccount", kExpense, d("1e12"), {}, {}, {}, false, P::tooLarge},
         ValidationCase{"noAccount", kIncome, d("1"), {}, {}, {}, false, P::noAccount},
-        ValidationCase{"expenseNeedsNoCategory", kExpense, d("0.01"), kCard, {}, {}, false, std::nullopt},
-        ValidationCase{"expenseIgnoresDestination", kExpense, d("1"), kCard, kCard, {}, true, std::nullopt},
+        ValidationCase{
+            "expenseNeedsNoCategory", kExpense, d("0.01"), kCard, {}, {}, false, std::nullopt},
+        ValidationCase{
+            "expenseIgnoresDestination", kExpense, d("1"), kCard, kCard, {}, true, std::nullopt},
         ValidationCase{"noDestination", kTransfer, d("1"), kCard, {}, {}, false, P::noDestination},
         ValidationCase{"sameAccount", kTransfer, d("1"), kCard, kCard, {}, false, P::sameAccount},
         ValidationCase{"oneCurrency", kTransfer, d("1"), kCard, kCash, {}, false, std::nullopt},
-        ValidationCase{"oneCurrencyIgnoresReceived", kTransfer, d("1"), kCard, kCash, Decimal(0), false, std::nullopt},
-        ValidationCase{"crossWithoutReceived", kTransfer, d("1"), kCard, kCash, {}, true, P::noReceived},
-        ValidationCase{"crossReceivedZero", kTransfer, d("1"), kCard, kCash, Decimal(0), true, P::noReceived},
-        ValidationCase{"crossReceivedNaN", kTransfer, d("1"), kCard, kCash, Decimal::nan(), true, P::noReceived},
-        ValidationCase{"crossReceivedNegative", kTransfer, d("1"), kCard, kCash, d("-2"), true, P::noReceived},
-        ValidationCase{"crossWithReceived", kTransfer, d("1"), kCard, kCash, d("0.03"), true, std::nullopt}),
-    [](const ::testing::TestParamInfo<ValidationCase>& row) { return std::string(row.param.name); });
+        ValidationCase{"oneCurrencyIgnoresReceived", kTransfer, d("1"), kCard, kCash, Decimal(0),
+                       false, std::nullopt},
+        ValidationCase{
+            "crossWithoutReceived", kTransfer, d("1"), kCard, kCash, {}, true, P::noReceived},
+        ValidationCase{"crossReceivedZero", kTransfer, d("1"), kCard, kCash, Decimal(0), true,
+                       P::noReceived},
+        ValidationCase{"crossReceivedNaN", kTransfer, d("1"), kCard, kCash, Decimal::nan(), true,
+                       P::noReceived},
+        ValidationCase{"crossReceivedNegative", kTransfer, d("1"), kCard, kCash, d("-2"), true,
+                       P::noReceived},
+        ValidationCase{"crossWithReceived", kTransfer, d("1"), kCard, kCash, d("0.03"), true,
+                       std::nullopt}),
+    [](const ::testing::TestParamInfo<ValidationCase>& row) {
+        return std::string(row.param.name);
+    });
 
 TEST(EntryDraft, newDraftHasTheDefaults)
 {
@@ -87,8 +115,8 @@ TEST(EntryDraft, newDraftHasTheDefaults)
     EXPECT_EQ(draft.date, date);
     EXPECT_TRUE(draft.hasTime);
     EXPECT_EQ(draft.accountID, kCard);
-    EXPECT_FALSE(draft.toAccountID || draft.toAmount || draft.categoryID || draft.contactName
-                 || draft.contactIdentifier);
+    EXPECT_FALSE(draft.toAccountID || draft.toAmount || draft.categoryID || draft.contactName ||
+                 draft.contactIdentifier);
     EXPECT_TRUE(draft.payee.isEmpty() && draft.note.isEmpty() && draft.tags.isEmpty());
     EXPECT_TRUE(draft.cleared);
     EXPECT_EQ(draft.validate(false), P::noAmount) << "valid only once an amount is set";
@@ -158,7 +186,8 @@ TEST(EntryDraft, draftOfAnEntryUsesEachCurrencysMinorDigits)
 
 TEST(EntryDraft, parseTagsSplitsTrimsAndKeepsOrderAndDuplicates)
 {
-    EXPECT_EQ(EntryDraft::parseTags(q("food, , travel ,food")), (QStringList{q("food"), q("travel"), q("food")}));
+    EXPECT_EQ(EntryDraft::parseTags(q("food, , travel ,food")),
+              (QStringList{q("food"), q("travel"), q("food")}));
     EXPECT_EQ(EntryDraft::parseTags(q(",,  ,")), QStringList());
     EXPECT_EQ(EntryDraft::parseTags(q(" one tag ")), QStringList{q("one tag")});
 }
@@ -167,7 +196,8 @@ TEST(EntryDraft, suggestedCategoryTakesTheMatchNearestTheEnd)
 {
     LedgerBuilder b;
     const AccountId card = b.account(q("Card"), q("UAH"));
-    const auto withContact = [&](EntryKind kind, std::optional<int> category, const char* name, const char* identifier) {
+    const auto withContact = [&](EntryKind kind, std::optional<int> category, const char* name,
+                                 const char* identifier) {
         Entry& e = b.entry(kind, card, 100, utc(2025, 3, 1));
         if (category)
             e.categoryID = categoryId(*category);
@@ -183,13 +213,20 @@ TEST(EntryDraft, suggestedCategoryTakesTheMatchNearestTheEnd)
     withContact(EntryKind::expense, 4, "Taras", "id-2");
     const std::vector<Entry>& entries = b.records().entries;
 
-    EXPECT_EQ(EntryDraft::suggestedCategory(q("  OLENA "), QString(), EntryKind::expense, entries), categoryId(2));
-    EXPECT_EQ(EntryDraft::suggestedCategory(q("Olena"), QString(), EntryKind::income, entries), categoryId(3));
-    EXPECT_EQ(EntryDraft::suggestedCategory(QString(), q("id-2"), EntryKind::expense, entries), categoryId(4));
-    EXPECT_EQ(EntryDraft::suggestedCategory(q("Someone"), q("id-1"), EntryKind::expense, entries), categoryId(1));
-    EXPECT_EQ(EntryDraft::suggestedCategory(q("Nobody"), q("id-9"), EntryKind::expense, entries), std::nullopt);
-    EXPECT_EQ(EntryDraft::suggestedCategory(q("  "), QString(), EntryKind::expense, entries), std::nullopt);
-    EXPECT_EQ(EntryDraft::suggestedCategory(q("Olena"), QString(), EntryKind::transfer, entries), std::nullopt);
+    EXPECT_EQ(EntryDraft::suggestedCategory(q("  OLENA "), QString(), EntryKind::expense, entries),
+              categoryId(2));
+    EXPECT_EQ(EntryDraft::suggestedCategory(q("Olena"), QString(), EntryKind::income, entries),
+              categoryId(3));
+    EXPECT_EQ(EntryDraft::suggestedCategory(QString(), q("id-2"), EntryKind::expense, entries),
+              categoryId(4));
+    EXPECT_EQ(EntryDraft::suggestedCategory(q("Someone"), q("id-1"), EntryKind::expense, entries),
+              categoryId(1));
+    EXPECT_EQ(EntryDraft::suggestedCategory(q("Nobody"), q("id-9"), EntryKind::expense, entries),
+              std::nullopt);
+    EXPECT_EQ(EntryDraft::suggestedCategory(q("  "), QString(), EntryKind::expense, entries),
+              std::nullopt);
+    EXPECT_EQ(EntryDraft::suggestedCategory(q("Olena"), QString(), EntryKind::transfer, entries),
+              std::nullopt);
 }
 
 TEST(EntryDraft, resavingFillsAMissingReceivedAmount)

@@ -1,22 +1,22 @@
 #include "writing/ledger_writer.h"
-
-#include <functional>
-#include <ostream>
+#include "writing/undo_failure.h"
+#include "writing_fixture.h"
 
 #include <QDir>
 #include <QFile>
-
+#include <functional>
 #include <gtest/gtest.h>
-
-#include "writing/undo_failure.h"
-#include "writing_fixture.h"
+#include <ostream>
 
 using namespace tallyra;
 using namespace tallyra::testing;
 
 namespace {
 
-Decimal d(const char* text) { return *Decimal::parse(q(text)); }
+Decimal d(const char* text)
+{
+    return *Decimal::parse(q(text));
+}
 
 class LedgerWriterTest : public WritingTest
 {
@@ -79,7 +79,10 @@ struct RoundTrip
     std::function<void(LedgerWriterTest&, LedgerWriter&)> write;
 };
 
-void PrintTo(const RoundTrip& row, std::ostream* os) { *os << row.name; }
+void PrintTo(const RoundTrip& row, std::ostream* os)
+{
+    *os << row.name;
+}
 
 class LedgerRoundTripTest : public LedgerWriterTest, public ::testing::WithParamInterface<RoundTrip>
 {
@@ -109,58 +112,75 @@ TEST_P(LedgerRoundTripTest, undoRestoresTheWholeStoreAndRedoRepeatsTheWrite)
 
 INSTANTIATE_TEST_SUITE_P(
     EveryOperation, LedgerRoundTripTest,
-    ::testing::Values(
-        RoundTrip{"addWithReceipt", "Add Transaction",
-                  [](LedgerWriterTest& f, LedgerWriter& w) {
-                      EntryDraft draft = f.expense(f.card, "12.50");
-                      draft.categoryID = f.groceries.id;
-                      draft.tags = {q("a"), q("b")};
-                      (void)w.add(draft, QByteArrayLiteral("new receipt"));
-                  }},
-        RoundTrip{"addCrossCurrencyTransfer", "Add Transaction",
-                  [](LedgerWriterTest& f, LedgerWriter& w) {
-                      EntryDraft draft = f.expense(f.card, "410");
-                      draft.kind = EntryKind::transfer;
-                      draft.toAccountID = f.dollars.id;
-                      draft.toAmount = d("10");
-                      (void)w.add(draft);
-                  }},
-        RoundTrip{"edit", "Edit Transaction",
-                  [](LedgerWriterTest& f, LedgerWriter& w) {
-                      EntryDraft draft = f.expense(f.cash, "99.99");
-                      draft.categoryID = f.groceries.id;
-                      draft.payee = q("Bakery");
-                      draft.hasTime = false;
-                      w.edit(f.lunch, draft);
-                  }},
-        RoundTrip{"addReceipt", "Add Receipt",
-                  [](LedgerWriterTest& f, LedgerWriter& w) { w.setReceipt(QByteArrayLiteral("pay slip"), f.pay); }},
-        RoundTrip{"replaceReceipt", "Add Receipt",
-                  [](LedgerWriterTest& f, LedgerWriter& w) { w.setReceipt(QByteArrayLiteral("better"), f.lunch); }},
-        RoundTrip{"removeReceipt", "Remove Receipt",
-                  [](LedgerWriterTest& f, LedgerWriter& w) { w.setReceipt(std::nullopt, f.lunch); }},
-        RoundTrip{"deleteOne", "Delete Transaction",
-                  [](LedgerWriterTest& f, LedgerWriter& w) { w.remove({f.lunch}); }},
-        RoundTrip{"deleteThree", "Delete Transactions",
-                  [](LedgerWriterTest& f, LedgerWriter& w) {
-                      w.remove({f.lunch, f.exchange, f.coffee, EntryId::random()});
-                  }},
-        RoundTrip{"changeCategory", "Change Category",
-                  [](LedgerWriterTest& f, LedgerWriter& w) { w.changeCategory(f.groceries.id, {f.lunch, f.pay}); }},
-        RoundTrip{"removeCategory", "Change Category",
-                  [](LedgerWriterTest& f, LedgerWriter& w) { w.changeCategory(std::nullopt, {f.lunch, f.pay}); }},
-        RoundTrip{"changeAccount", "Change Account",
-                  [](LedgerWriterTest& f, LedgerWriter& w) { w.changeAccount(f.cash.id, {f.lunch, f.exchange}); }},
-        RoundTrip{"changeContact", "Change Contact",
-                  [](LedgerWriterTest& f, LedgerWriter& w) {
-                      w.setContact(q(" Taras "), q("contact-2"), {f.pay, f.lunch});
-                  }},
-        RoundTrip{"removeContact", "Remove Contact",
-                  [](LedgerWriterTest& f, LedgerWriter& w) { w.setContact(q("  "), q("x"), {f.lunch}); }},
-        RoundTrip{"markUncleared", "Mark Uncleared",
-                  [](LedgerWriterTest& f, LedgerWriter& w) { w.setCleared(false, {f.lunch, f.pay}); }},
-        RoundTrip{"markCleared", "Mark Cleared",
-                  [](LedgerWriterTest& f, LedgerWriter& w) { w.setCleared(true, {f.coffee}); }}),
+    ::testing::Values(RoundTrip{"addWithReceipt", "Add Transaction",
+                                [](LedgerWriterTest& f, LedgerWriter& w) {
+                                    EntryDraft draft = f.expense(f.card, "12.50");
+                                    draft.categoryID = f.groceries.id;
+                                    draft.tags = {q("a"), q("b")};
+                                    (void)w.add(draft, QByteArrayLiteral("new receipt"));
+                                }},
+                      RoundTrip{"addCrossCurrencyTransfer", "Add Transaction",
+                                [](LedgerWriterTest& f, LedgerWriter& w) {
+                                    EntryDraft draft = f.expense(f.card, "410");
+                                    draft.kind = EntryKind::transfer;
+                                    draft.toAccountID = f.dollars.id;
+                                    draft.toAmount = d("10");
+                                    (void)w.add(draft);
+                                }},
+                      RoundTrip{"edit", "Edit Transaction",
+                                [](LedgerWriterTest& f, LedgerWriter& w) {
+                                    EntryDraft draft = f.expense(f.cash, "99.99");
+                                    draft.categoryID = f.groceries.id;
+                                    draft.payee = q("Bakery");
+                                    draft.hasTime = false;
+                                    w.edit(f.lunch, draft);
+                                }},
+                      RoundTrip{"addReceipt", "Add Receipt",
+                                [](LedgerWriterTest& f, LedgerWriter& w) {
+                                    w.setReceipt(QByteArrayLiteral("pay slip"), f.pay);
+                                }},
+                      RoundTrip{"replaceReceipt", "Add Receipt",
+                                [](LedgerWriterTest& f, LedgerWriter& w) {
+                                    w.setReceipt(QByteArrayLiteral("better"), f.lunch);
+                                }},
+                      RoundTrip{"removeReceipt", "Remove Receipt",
+                                [](LedgerWriterTest& f, LedgerWriter& w) {
+                                    w.setReceipt(std::nullopt, f.lunch);
+                                }},
+                      RoundTrip{"deleteOne", "Delete Transaction",
+                                [](LedgerWriterTest& f, LedgerWriter& w) { w.remove({f.lunch}); }},
+                      RoundTrip{"deleteThree", "Delete Transactions",
+                                [](LedgerWriterTest& f, LedgerWriter& w) {
+                                    w.remove({f.lunch, f.exchange, f.coffee, EntryId::random()});
+                                }},
+                      RoundTrip{"changeCategory", "Change Category",
+                                [](LedgerWriterTest& f, LedgerWriter& w) {
+                                    w.changeCategory(f.groceries.id, {f.lunch, f.pay});
+                                }},
+                      RoundTrip{"removeCategory", "Change Category",
+                                [](LedgerWriterTest& f, LedgerWriter& w) {
+                                    w.changeCategory(std::nullopt, {f.lunch, f.pay});
+                                }},
+                      RoundTrip{"changeAccount", "Change Account",
+                                [](LedgerWriterTest& f, LedgerWriter& w) {
+                                    w.changeAccount(f.cash.id, {f.lunch, f.exchange});
+                                }},
+                      RoundTrip{"changeContact", "Change Contact",
+                                [](LedgerWriterTest& f, LedgerWriter& w) {
+                                    w.setContact(q(" Taras "), q("contact-2"), {f.pay, f.lunch});
+                                }},
+                      RoundTrip{"removeContact", "Remove Contact",
+                                [](LedgerWriterTest& f, LedgerWriter& w) {
+                                    w.setContact(q("  "), q("x"), {f.lunch});
+                                }},
+                      RoundTrip{"markUncleared", "Mark Uncleared",
+                                [](LedgerWriterTest& f, LedgerWriter& w) {
+                                    w.setCleared(false, {f.lunch, f.pay});
+                                }},
+                      RoundTrip{"markCleared", "Mark Cleared",
+                                [](LedgerWriterTest& f, LedgerWriter& w) {
+                                    w.setCleared(true, {f.coffee});
+                                }}),
     [](const ::testing::TestParamInfo<RoundTrip>& row) { return std::string(row.param.name); });
 
 // ---- what is stored --------------------------------------------------------
@@ -264,7 +284,8 @@ TEST_F(LedgerWriterTest, storeAwareCheckFailsBeforeAnythingChanges)
              e.toAccountID = dollars.id;
          },
          "Enter how much arrived."},
-        {"deletedAccount", [&](EntryDraft& e) { e.accountID = gone.id; }, "The account was deleted."},
+        {"deletedAccount", [&](EntryDraft& e) { e.accountID = gone.id; },
+         "The account was deleted."},
         {"deletedDestination",
          [&](EntryDraft& e) {
              e.kind = EntryKind::transfer;
@@ -310,8 +331,8 @@ TEST_F(LedgerWriterTest, missingTransactionIsNotFoundAndChangesNothing)
             ADD_FAILURE() << "accepted";
         } catch (const LedgerWriter::WriteError& error) {
             EXPECT_EQ(error.code(), LedgerWriter::WriteError::Code::notFound);
-            EXPECT_EQ(error.userMessage(),
-                      q("The transaction no longer exists \u2014 it may have been deleted on another device."));
+            EXPECT_EQ(error.userMessage(), q("The transaction no longer exists \u2014 it may have "
+                                             "been deleted on another device."));
         }
     };
     expectNotFound([&] { m_ledger->edit(missing, expense(card, "1")); });
@@ -380,7 +401,9 @@ TEST_F(LedgerWriterTest, aFailingSaveLeavesTheStoreAsItWasAndRegistersNothing)
         [&] { (void)m_ledger->add(expense(card, "1"), QByteArrayLiteral("picture")); },
         [&] { m_ledger->edit(lunch, expense(cash, "3")); },
         [&] { m_ledger->setReceipt(QByteArrayLiteral("other"), lunch); },
-        [&] { m_ledger->remove({lunch, pay}); },
+        [&] {
+            m_ledger->remove({lunch, pay});
+        },
         [&] { m_ledger->changeCategory(groceries.id, {lunch}); },
         [&] { m_ledger->changeAccount(cash.id, {lunch}); },
         [&] { m_ledger->setContact(q("A"), std::nullopt, {lunch}); },
@@ -403,12 +426,14 @@ TEST_F(LedgerWriterTest, aFailingSaveLeavesTheStoreAsItWasAndRegistersNothing)
 TEST_F(LedgerWriterTest, aWriteThatFailsHalfwayIsRolledBackWhole)
 {
     // The second of the two changes fails inside the store.
-    rawExecute("CREATE TRIGGER refuse AFTER UPDATE ON TransactionModel WHEN NEW.amountMinor = 100000 "
-               "BEGIN SELECT RAISE(ABORT, 'refused'); END");
+    rawExecute(
+        "CREATE TRIGGER refuse AFTER UPDATE ON TransactionModel WHEN NEW.amountMinor = 100000 "
+        "BEGIN SELECT RAISE(ABORT, 'refused'); END");
     const StoreSnapshot before = snapshot();
     EXPECT_THROW(m_ledger->setCleared(true, {lunch, pay}), StoreError);
     EXPECT_FALSE(context().hasChanges());
-    EXPECT_FALSE(transaction(lunch)->cleared) << "seen through the context, unsaved changes included";
+    EXPECT_FALSE(transaction(lunch)->cleared)
+        << "seen through the context, unsaved changes included";
     EXPECT_EQ(snapshot(), before) << "the first change is gone too";
     EXPECT_FALSE(m_undo->canUndo());
     rawExecute("DROP TRIGGER refuse");
@@ -417,7 +442,8 @@ TEST_F(LedgerWriterTest, aWriteThatFailsHalfwayIsRolledBackWhole)
 TEST_F(LedgerWriterTest, anUndoThatFailsHalfwayIsRolledBackWhole)
 {
     std::optional<UndoFailure> failure;
-    QObject::connect(&m_ledger->undo(), &WriteUndo::undoFailed, [&](const UndoFailure& f) { failure = f; });
+    QObject::connect(&m_ledger->undo(), &WriteUndo::undoFailed,
+                     [&](const UndoFailure& f) { failure = f; });
     const EntryId late = m_ledger->add(expense(card, "4"), QByteArrayLiteral("late receipt"));
     m_ledger->remove({coffee, late});
     const StoreSnapshot after = snapshot();
@@ -448,11 +474,13 @@ TEST_F(LedgerWriterTest, aFailingUndoIsReportedAndLeavesTheStoreAsItWas)
     std::optional<UndoFailure> signalled;
     std::optional<UndoFailure> posted;
     const void* postedObject = nullptr;
-    QObject::connect(&m_ledger->undo(), &WriteUndo::undoFailed, [&](const UndoFailure& f) { signalled = f; });
-    QObject::connect(m_notifications.get(), &NotificationCenter::posted, [&](const Notification& n) {
-        posted = undoFailure(n);
-        postedObject = n.object;
-    });
+    QObject::connect(&m_ledger->undo(), &WriteUndo::undoFailed,
+                     [&](const UndoFailure& f) { signalled = f; });
+    QObject::connect(m_notifications.get(), &NotificationCenter::posted,
+                     [&](const Notification& n) {
+                         posted = undoFailure(n);
+                         postedObject = n.object;
+                     });
 
     m_ledger->remove({lunch});
     const StoreSnapshot after = snapshot();

@@ -1,16 +1,17 @@
 #include "writing/undo_manager.h"
 
-#include <memory>
-
 #include <QStringList>
-
 #include <gtest/gtest.h>
+#include <memory>
 
 using namespace tallyra;
 
 namespace {
 
-QString q(const char* text) { return QString::fromUtf8(text); }
+QString q(const char* text)
+{
+    return QString::fromUtf8(text);
+}
 
 // A counter the steps change, with steps that register their own inverse
 // the way the writers do.

@@ -6,7 +6,10 @@ using namespace tallyra;
 
 namespace {
 
-QDateTime utcAt(int y, int m, int d, int h, int min = 0) { return QDateTime(QDate(y, m, d), QTime(h, min), Qt::UTC); }
+QDateTime utcAt(int y, int m, int d, int h, int min = 0)
+{
+    return QDateTime(QDate(y, m, d), QTime(h, min), Qt::UTC);
+}
 
 TEST(WriteCalendar, daysAndNoonFollowTheZoneAcrossClockChanges)
 {
@@ -23,7 +26,8 @@ TEST(WriteCalendar, daysAndNoonFollowTheZoneAcrossClockChanges)
         // Clocks go forward at 03:00: a 23-hour day.
         {QDate(2025, 3, 30), utcAt(2025, 3, 29, 22), utcAt(2025, 3, 30, 9), utcAt(2025, 3, 30, 21)},
         // Clocks go back at 04:00: a 25-hour day.
-        {QDate(2025, 10, 26), utcAt(2025, 10, 25, 21), utcAt(2025, 10, 26, 10), utcAt(2025, 10, 26, 22)},
+        {QDate(2025, 10, 26), utcAt(2025, 10, 25, 21), utcAt(2025, 10, 26, 10),
+         utcAt(2025, 10, 26, 22)},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(kyiv.startOfDay(c.day), c.start) << c.day.toString(Qt::ISODate).toStdString();

@@ -5,23 +5,21 @@
 // undo manager attached to the main context, both writers, and a picture
 // of the whole store for before/after comparisons.
 
-#include <memory>
-#include <optional>
-
-#include <QByteArray>
-#include <QDateTime>
-#include <QString>
-#include <QTemporaryDir>
-#include <QTimeZone>
-
-#include <gtest/gtest.h>
-
 #include "base/clock.h"
 #include "store/store_container.h"
 #include "writing/catalog_writer.h"
 #include "writing/ledger_writer.h"
 #include "writing/notification_center.h"
 #include "writing/undo_manager.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+#include <QTemporaryDir>
+#include <QTimeZone>
+#include <gtest/gtest.h>
+#include <memory>
+#include <optional>
 
 namespace tallyra::testing {
 
@@ -62,11 +60,12 @@ public:
     void makeWriters();
 
     // Seeding straight through the store, for exact control of the data.
-    AccountModel addAccount(const char* name, const char* currency = "UAH", std::int64_t opening = 0);
+    AccountModel addAccount(const char* name, const char* currency = "UAH",
+                            std::int64_t opening = 0);
     CategoryModel addCategory(const char* name, std::optional<std::int64_t> parent = std::nullopt,
                               const char* kind = "expense");
-    TransactionModel addTransaction(const AccountModel& account, std::int64_t amountMinor, const QDateTime& date,
-                                    const char* kind = "expense");
+    TransactionModel addTransaction(const AccountModel& account, std::int64_t amountMinor,
+                                    const QDateTime& date, const char* kind = "expense");
     void saveSeed();
 
     // The first transaction (account, checkpoint, category) with the id.
