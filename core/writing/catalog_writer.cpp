@@ -243,27 +243,27 @@ QString CatalogWriter::WriteError::message(Code code)
     case Code::notFound:
         return QCoreApplication::translate(
             "CatalogWriter",
-            "It no longer exists \u2014 it may have been deleted on another device.");
+            "It no longer exists — it may have been deleted on another device.");
     case Code::tooDeep:
         return QCoreApplication::translate("CatalogWriter",
                                            "Categories can go at most four levels deep.");
     case Code::cycle:
         return QCoreApplication::translate("CatalogWriter",
-                                           "A category can\u2019t be moved inside itself.");
+                                           "A category can’t be moved inside itself.");
     case Code::invalid:
         return QCoreApplication::translate("CatalogWriter",
-                                           "That change isn\u2019t possible here.");
+                                           "That change isn’t possible here.");
     case Code::currencyMismatch:
         return QCoreApplication::translate(
             "CatalogWriter", "Transactions can only move to an account in the same currency.");
     case Code::currencyLocked:
         return QCoreApplication::translate("CatalogWriter",
-                                           "The currency can\u2019t change once the account has "
+                                           "The currency can’t change once the account has "
                                            "transactions or a balance. Create a new "
                                            "account for another currency.");
     case Code::kindLocked:
         return QCoreApplication::translate(
-            "CatalogWriter", "The type can\u2019t change while the category has transactions.");
+            "CatalogWriter", "The type can’t change while the category has transactions.");
     }
     return {};
 }

@@ -43,7 +43,7 @@ QString LedgerWriter::WriteError::message(Code code, std::optional<EntryDraft::P
     case Code::notFound:
         return QCoreApplication::translate(
             "LedgerWriter",
-            "The transaction no longer exists \u2014 it may have been deleted on another device.");
+            "The transaction no longer exists — it may have been deleted on another device.");
     case Code::accountDeleted:
         return QCoreApplication::translate("LedgerWriter", "The account was deleted.");
     }
