@@ -32,6 +32,8 @@
 // Errors: an action that throws is reported by the caller that registered
 // it (the writers catch their own failures); an exception escaping an
 // action is caught here, logged, and ends that undo or redo.
+// Lifetime: a store context only points at its undo manager; detach it
+// (StoreContext::setUndoManager(nullptr)) before destroying the manager.
 // Threading: main thread only; not re-entrant (undo() while undoing does
 // nothing).
 

@@ -1,7 +1,7 @@
 // Drives the built tallyra-cli through its write commands and checks the
 // database it leaves behind.
 
-#include "store/ledger_reader.h"
+#include "store/record_builders.h"
 #include "store/store_container.h"
 
 #include <QJsonArray>
@@ -20,6 +20,17 @@ QString q(const char* text)
 {
     return QString::fromUtf8(text);
 }
+
+// The ledger as value records, each list in store order.
+struct Ledger
+{
+    QList<Account> accounts;
+    QList<CategoryItem> categories;
+    QList<Entry> entries;
+    QList<BalanceCheckpoint> checkpoints;
+
+    friend bool operator==(const Ledger& a, const Ledger& b) = default;
+};
 
 struct CliRun
 {
@@ -61,18 +72,30 @@ protected:
         return id;
     }
 
-    LedgerRows ledger()
+    Ledger ledger()
     {
-        auto store = StoreContainer::open(StoreConfiguration::onDisk(database()));
-        EXPECT_TRUE(store);
-        if (!store)
+        auto opened = StoreContainer::open(StoreConfiguration::onDisk(database()));
+        EXPECT_TRUE(opened);
+        if (!opened)
             return {};
-        auto rows = readLedger(store.value()->mainContext());
-        EXPECT_TRUE(rows);
-        return rows ? rows.value() : LedgerRows{};
+        StoreContext& context = opened.value()->mainContext();
+        const QList<AccountModel> accounts = context.fetch<AccountModel>();
+        const QList<CategoryModel> categories = context.fetch<CategoryModel>();
+        const RecordLinks links(accounts, categories);
+        Ledger ledger;
+        for (const AccountModel& account : accounts)
+            ledger.accounts.append(makeAccount(account));
+        for (const CategoryModel& category : categories)
+            ledger.categories.append(makeCategoryItem(category, links));
+        for (const TransactionModel& transaction : context.fetch<TransactionModel>())
+            ledger.entries.append(makeEntry(transaction, links));
+        for (const BalanceCheckpointModel& checkpoint : context.fetch<BalanceCheckpointModel>())
+            if (auto record = makeBalanceCheckpoint(checkpoint, links))
+                ledger.checkpoints.append(*record);
+        return ledger;
     }
 
-    const Entry* entry(const LedgerRows& rows, const QString& id)
+    const Entry* entry(const Ledger& rows, const QString& id)
     {
         for (const Entry& e : rows.entries)
             if (e.id.toString() == id)
@@ -101,7 +124,7 @@ protected:
 TEST_F(CliWriteCommands, accountAndCategoryAddCreateWhatTheySay)
 {
     seed();
-    const LedgerRows rows = ledger();
+    const Ledger rows = ledger();
     ASSERT_EQ(rows.accounts.size(), 2);
     EXPECT_EQ(rows.accounts.at(0).id.toString(), card);
     EXPECT_EQ(rows.accounts.at(0).kind, AccountKind::checking);
@@ -128,7 +151,7 @@ TEST_F(CliWriteCommands, addReadsAmountsWithTheMoneyInputRules)
         idOf(run({q("add"), q("income"), q("1.234,5"), q("--account"), q("card")},
                  {q("--json"), q("--locale"), q("de_DE")}));
 
-    const LedgerRows rows = ledger();
+    const Ledger rows = ledger();
     const Entry* first = entry(rows, comma);
     ASSERT_TRUE(first);
     EXPECT_EQ(first->amount, (Money{1250, q("UAH")}));
@@ -151,7 +174,7 @@ TEST_F(CliWriteCommands, addReadsAmountsWithTheMoneyInputRules)
 TEST_F(CliWriteCommands, aRejectedWritePrintsTheWritersMessageAndChangesNothing)
 {
     seed();
-    const LedgerRows before = ledger();
+    const Ledger before = ledger();
     struct Case
     {
         QStringList arguments;
@@ -194,7 +217,7 @@ TEST_F(CliWriteCommands, editDeleteAndSetBalance)
                         q("--date"), q("2025-03-06")},
                        {q("--json")})),
               id);
-    LedgerRows rows = ledger();
+    Ledger rows = ledger();
     ASSERT_TRUE(entry(rows, id));
     EXPECT_EQ(entry(rows, id)->amount.minor, 3550);
     EXPECT_EQ(entry(rows, id)->categoryID->toString(), food);
