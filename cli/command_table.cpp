@@ -7,6 +7,7 @@
 #include "networth_command.h"
 #include "rates_command.h"
 #include "totals_command.h"
+#include "write_commands.h"
 
 namespace tallyra::cli {
 
@@ -22,6 +23,12 @@ const QList<Command>& commandTable()
         {QStringLiteral("balance"), QStringLiteral("balance ACCOUNT [--at YYYY-MM-DD]"), QStringLiteral("an account's balance at the end of a day (default: now)"), &runBalance},
         {QStringLiteral("totals"), QStringLiteral("totals --period LENGTH [--offset K]"), QStringLiteral("income, spending and transfers of a period and the days before"), &runTotals},
         {QStringLiteral("networth"), QStringLiteral("networth [--at YYYY-MM-DD]"), QStringLiteral("net worth in the main currency at the end of a day (default: now)"), &runNetWorth},
+        {QStringLiteral("add"), QStringLiteral("add expense|income|transfer AMOUNT --account A [...]"), QStringLiteral("add a transaction (--to B --received X --category PATH --payee P --note N --tags \"a, b\" --date D --time HH:MM --uncleared)"), &runAdd},
+        {QStringLiteral("edit"), QStringLiteral("edit ID [--kind K] [--amount X] [add's options]"), QStringLiteral("change a transaction"), &runEdit},
+        {QStringLiteral("delete"), QStringLiteral("delete ID..."), QStringLiteral("delete transactions"), &runDelete},
+        {QStringLiteral("set-balance"), QStringLiteral("set-balance ACCOUNT AMOUNT [--on YYYY-MM-DD]"), QStringLiteral("record what an account holds"), &runSetBalance},
+        {QStringLiteral("account"), QStringLiteral("account add NAME --kind KIND --currency CODE [--balance X [--on D]]"), QStringLiteral("create an account"), &runAccount},
+        {QStringLiteral("category"), QStringLiteral("category add PATH [--kind expense|income|transfer]"), QStringLiteral("create a category (\"Food/Groceries\")"), &runCategory},
     };
     return table;
 }

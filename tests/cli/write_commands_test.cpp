@@ -1,0 +1,272 @@
+// Drives the built tallyra-cli through its write commands and checks the
+// database it leaves behind.
+
+#include "store/record_builders.h"
+#include "store/store_container.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimeZone>
+#include <gtest/gtest.h>
+
+using namespace tallyra;
+
+namespace {
+
+QString q(const char* text)
+{
+    return QString::fromUtf8(text);
+}
+
+// The ledger as value records, each list in store order.
+struct Ledger
+{
+    QList<Account> accounts;
+    QList<CategoryItem> categories;
+    QList<Entry> entries;
+    QList<BalanceCheckpoint> checkpoints;
+
+    friend bool operator==(const Ledger& a, const Ledger& b) = default;
+};
+
+struct CliRun
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+class CliWriteCommands : public ::testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(m_dir.isValid()); }
+
+    [[nodiscard]] QString database() const { return m_dir.filePath(q("ledger.sqlite")); }
+
+    CliRun run(QStringList arguments, QStringList globals = {})
+    {
+        QProcess process;
+        QStringList all{q("--db"),    database(),      q("--tz"),       q("Europe/Kyiv"),
+                        q("--today"), q("2025-03-07"), q("--currency"), q("UAH")};
+        all += globals;
+        all += arguments;
+        process.start(QString::fromUtf8(TALLYRA_CLI_PATH), all);
+        EXPECT_TRUE(process.waitForFinished(60000)) << "tallyra-cli did not finish";
+        return CliRun{process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+                      QString::fromUtf8(process.readAllStandardOutput()),
+                      QString::fromUtf8(process.readAllStandardError())};
+    }
+
+    // The id a --json command printed.
+    QString idOf(const CliRun& result, const char* key = "id")
+    {
+        EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
+        const QJsonObject object = QJsonDocument::fromJson(result.out.toUtf8()).object();
+        const QString id = object.value(q(key)).toString();
+        EXPECT_TRUE(EntryId::fromString(id).has_value()) << result.out.toStdString();
+        EXPECT_EQ(id, id.toLower()) << "canonical UUID text";
+        EXPECT_FALSE(id.startsWith(u'{'));
+        return id;
+    }
+
+    Ledger ledger()
+    {
+        auto opened = StoreContainer::open(StoreConfiguration::onDisk(database()));
+        EXPECT_TRUE(opened);
+        if (!opened)
+            return {};
+        StoreContext& context = opened.value()->mainContext();
+        const QList<AccountModel> accounts = context.fetch<AccountModel>();
+        const QList<CategoryModel> categories = context.fetch<CategoryModel>();
+        const RecordLinks links(accounts, categories);
+        Ledger ledger;
+        for (const AccountModel& account : accounts)
+            ledger.accounts.append(makeAccount(account));
+        for (const CategoryModel& category : categories)
+            ledger.categories.append(makeCategoryItem(category, links));
+        for (const TransactionModel& transaction : context.fetch<TransactionModel>())
+            ledger.entries.append(makeEntry(transaction, links));
+        for (const BalanceCheckpointModel& checkpoint : context.fetch<BalanceCheckpointModel>())
+            if (auto record = makeBalanceCheckpoint(checkpoint, links))
+                ledger.checkpoints.append(*record);
+        return ledger;
+    }
+
+    const Entry* entry(const Ledger& rows, const QString& id)
+    {
+        for (const Entry& e : rows.entries)
+            if (e.id.toString() == id)
+                return &e;
+        return nullptr;
+    }
+
+    void seed()
+    {
+        card = idOf(
+            run({q("account"), q("add"), q("Card"), q("--kind"), q("checking"), q("--currency"),
+                 q("UAH"), q("--balance"), q("1000"), q("--on"), q("2025-03-01")},
+                {q("--json")}));
+        dollars = idOf(run({q("account"), q("add"), q("Dollars"), q("--kind"), q("savings"),
+                            q("--currency"), q("USD")},
+                           {q("--json")}));
+        food = idOf(
+            run({q("category"), q("add"), q("Food"), q("--kind"), q("expense")}, {q("--json")}));
+        groceries = idOf(run({q("category"), q("add"), q("Food/Groceries")}, {q("--json")}));
+    }
+
+    QTemporaryDir m_dir;
+    QString card, dollars, food, groceries;
+};
+
+TEST_F(CliWriteCommands, accountAndCategoryAddCreateWhatTheySay)
+{
+    seed();
+    const Ledger rows = ledger();
+    ASSERT_EQ(rows.accounts.size(), 2);
+    EXPECT_EQ(rows.accounts.at(0).id.toString(), card);
+    EXPECT_EQ(rows.accounts.at(0).kind, AccountKind::checking);
+    EXPECT_EQ(rows.accounts.at(1).currency, q("USD"));
+    ASSERT_EQ(rows.checkpoints.size(), 1) << "the balance is recorded as a balance change";
+    EXPECT_EQ(rows.checkpoints.at(0).balance.minor, 100000);
+    EXPECT_EQ(rows.checkpoints.at(0).date, QDateTime(QDate(2025, 3, 1), QTime(22, 0), Qt::UTC))
+        << "the end of 1 March in Kyiv";
+    ASSERT_EQ(rows.categories.size(), 2);
+    EXPECT_EQ(rows.categories.at(1).parentID->toString(), food);
+}
+
+TEST_F(CliWriteCommands, addReadsAmountsWithTheMoneyInputRules)
+{
+    seed();
+    const QString comma = idOf(run({q("add"), q("expense"), q("12,50"), q("--account"), q("Card"),
+                                    q("--category"), q("Food/Groceries"), q("--payee"), q(" Shop "),
+                                    q("--tags"), q("a, , b"), q("--date"), q("2025-03-05")},
+                                   {q("--json")}));
+    const QString sum = idOf(run({q("add"), q("expense"), q("10+2.5"), q("--account"), card,
+                                  q("--time"), q("09:15"), q("--uncleared")},
+                                 {q("--json")}));
+    const QString german =
+        idOf(run({q("add"), q("income"), q("1.234,5"), q("--account"), q("card")},
+                 {q("--json"), q("--locale"), q("de_DE")}));
+
+    const Ledger rows = ledger();
+    const Entry* first = entry(rows, comma);
+    ASSERT_TRUE(first);
+    EXPECT_EQ(first->amount, (Money{1250, q("UAH")}));
+    EXPECT_EQ(first->categoryID->toString(), groceries);
+    EXPECT_EQ(first->payee, q("Shop"));
+    EXPECT_EQ(first->tags, (QStringList{q("a"), q("b")}));
+    EXPECT_FALSE(first->hasTime);
+    EXPECT_EQ(first->date, QDateTime(QDate(2025, 3, 5), QTime(10, 0), Qt::UTC)) << "noon in Kyiv";
+    EXPECT_TRUE(first->cleared);
+    const Entry* second = entry(rows, sum);
+    ASSERT_TRUE(second);
+    EXPECT_EQ(second->amount.minor, 1250);
+    EXPECT_TRUE(second->hasTime);
+    EXPECT_EQ(second->date, QDateTime(QDate(2025, 3, 7), QTime(7, 15), Qt::UTC));
+    EXPECT_FALSE(second->cleared);
+    EXPECT_EQ(entry(rows, german)->amount.minor, 123450);
+    EXPECT_EQ(entry(rows, german)->kind, EntryKind::income);
+}
+
+TEST_F(CliWriteCommands, aRejectedWritePrintsTheWritersMessageAndChangesNothing)
+{
+    seed();
+    const Ledger before = ledger();
+    struct Case
+    {
+        QStringList arguments;
+        const char* message;
+    };
+    const Case cases[] = {
+        {{q("add"), q("transfer"), q("5"), q("--account"), q("Card"), q("--to"), q("Card")},
+         "Pick two different accounts."},
+        {{q("add"), q("transfer"), q("410"), q("--account"), q("Card"), q("--to"), q("Dollars")},
+         "Enter how much arrived."},
+        {{q("add"), q("expense"), q("0"), q("--account"), q("Card")}, "Enter an amount."},
+        {{q("add"), q("expense"), q("lots"), q("--account"), q("Card")}, "Enter an amount."},
+        {{q("add"), q("transfer"), q("5"), q("--account"), q("Card")},
+         "Choose where the money goes."},
+        {{q("add"), q("expense"), q("1000000000000"), q("--account"), q("Card")},
+         "The amount is too large."},
+        {{q("edit"), q("7f1c2a44-0000-4000-8000-000000000001"), q("--amount"), q("3")},
+         "The transaction no longer exists \u2014 it may have been deleted on another device."},
+        {{q("category"), q("add"), q("Food/ ")}, "Give it a name."},
+        {{q("category"), q("add"), q("Food/Groceries/A/B")},
+         "There is no category \u201cFood/Groceries/A\u201d."},
+        {{q("add"), q("expense"), q("5"), q("--account"), q("Nowhere")},
+         "There is no account \u201cNowhere\u201d."},
+    };
+    for (const Case& c : cases) {
+        const CliRun result = run(c.arguments);
+        EXPECT_EQ(result.exitCode, 1) << c.arguments.join(u' ').toStdString();
+        EXPECT_EQ(result.err.trimmed(), q(c.message)) << c.arguments.join(u' ').toStdString();
+        EXPECT_TRUE(result.out.isEmpty());
+    }
+    EXPECT_EQ(ledger(), before);
+}
+
+TEST_F(CliWriteCommands, editDeleteAndSetBalance)
+{
+    seed();
+    const QString id =
+        idOf(run({q("add"), q("expense"), q("20"), q("--account"), q("Card")}, {q("--json")}));
+    EXPECT_EQ(idOf(run({q("edit"), id, q("--amount"), q("35.5"), q("--category"), q("Food"),
+                        q("--date"), q("2025-03-06")},
+                       {q("--json")})),
+              id);
+    Ledger rows = ledger();
+    ASSERT_TRUE(entry(rows, id));
+    EXPECT_EQ(entry(rows, id)->amount.minor, 3550);
+    EXPECT_EQ(entry(rows, id)->categoryID->toString(), food);
+    EXPECT_EQ(entry(rows, id)->date.toTimeZone(QTimeZone(QByteArrayLiteral("Europe/Kyiv"))).date(),
+              QDate(2025, 3, 6));
+    EXPECT_TRUE(entry(rows, id)->hasTime) << "a timed transaction keeps its time of day";
+
+    const CliRun balance =
+        run({q("set-balance"), q("Card"), q("500"), q("--on"), q("2025-03-03")}, {q("--json")});
+    const QString checkpoint = idOf(balance);
+    rows = ledger();
+    ASSERT_EQ(rows.checkpoints.size(), 2);
+    bool found = false;
+    for (const BalanceCheckpoint& c : rows.checkpoints) {
+        if (c.id.toString() != checkpoint)
+            continue;
+        found = true;
+        EXPECT_EQ(c.balance.minor, 50000);
+        EXPECT_EQ(c.date, QDateTime(QDate(2025, 3, 3), QTime(22, 0), Qt::UTC));
+    }
+    EXPECT_TRUE(found);
+
+    const CliRun deleted =
+        run({q("delete"), id, q("00000000-0000-4000-8000-000000000009")}, {q("--json")});
+    EXPECT_EQ(deleted.exitCode, 0);
+    const QJsonObject object = QJsonDocument::fromJson(deleted.out.toUtf8()).object();
+    EXPECT_EQ(object.value(q("deleted")).toArray().size(), 1);
+    EXPECT_EQ(object.value(q("missing")).toArray().size(), 1);
+    EXPECT_FALSE(entry(ledger(), id));
+
+    const CliRun again = run({q("delete"), id});
+    EXPECT_EQ(again.exitCode, 1);
+}
+
+TEST_F(CliWriteCommands, textOutputSaysWhatWasDone)
+{
+    seed();
+    const CliRun added =
+        run({q("add"), q("transfer"), q("410"), q("--account"), q("Card"), q("--to"), q("Dollars"),
+             q("--received"), q("10"), q("--date"), q("2025-03-04")});
+    EXPECT_EQ(added.exitCode, 0) << added.err.toStdString();
+    EXPECT_TRUE(added.out.startsWith(
+        q("Added transfer 410.00 UAH from Card to Dollars (10.00 USD) on 2025-03-04")))
+        << added.out.toStdString();
+    const CliRun category = run({q("category"), q("add"), q("Food/Groceries/Fruit")});
+    EXPECT_TRUE(category.out.startsWith(q("Created category Food/Groceries/Fruit (expense, id ")))
+        << category.out.toStdString();
+    const CliRun usage = run({q("account"), q("add"), q("X")});
+    EXPECT_EQ(usage.exitCode, 2);
+}
+
+} // namespace
