@@ -9,7 +9,11 @@
 #include <QRegularExpression>
 #include <QTimeZone>
 
+#include <QFileInfo>
+
 #include "base/clock.h"
+#include "ledger_session.h"
+#include "services/store_location.h"
 #include "money/currency.h"
 #include "rates/exchange_rates.h"
 #include "rates/rate_endpoints.h"
@@ -145,7 +149,16 @@ int runRates(CommandContext& context, QStringList arguments)
     const auto needText = takeOption(arguments, QStringLiteral("--need"));
     if (!arguments.isEmpty())
         throw UsageError(QStringLiteral("rates: unexpected “%1”.").arg(arguments.first()));
-    const CurrencySet needed = needText ? parseCodes(*needText) : CurrencySet{};
+    CurrencySet needed = needText ? parseCodes(*needText) : CurrencySet{};
+    // A refresh is for the currencies of every open account, as the
+    // application's own refresh is, plus whatever --need adds.
+    if (refresh && (context.options.sampleData || context.options.dbPath
+                    || QFileInfo::exists(StoreLocation::defaultDatabaseFile()))) {
+        LedgerSession session(context.options, LedgerSession::Access::readExisting);
+        for (const Account& account : session.index().accounts())
+            if (!account.isArchived)
+                needed.insert(account.currency);
+    }
 
     // The application keeps the rate cache in the local settings, or in
     // memory when it runs on sample data.
@@ -169,8 +182,9 @@ int runRates(CommandContext& context, QStringList arguments)
                                                RateEndpoints::fromEnvironment()),
                           *backend, clock, zone);
     if (refresh) {
+        needed.erase(Currency::main());
         if (needed.empty())
-            throw UsageError(QStringLiteral("rates --refresh needs the currencies to fetch: --need USD,EUR."));
+            throw UsageError(QStringLiteral("rates --refresh: no account needs another currency; name some with --need USD,EUR."));
         waitFor(service.refresh(needed));
     }
 
