@@ -10,6 +10,7 @@
 #include "rates/rate_endpoints.h"
 #include "services/build_environment.h"
 #include "services/cloud_start_results.h"
+#include "services/sample_data.h"
 #include "services/default_categories.h"
 #include "settings/in_memory_settings_backend.h"
 #include "settings/user_defaults_backend.h"
@@ -102,9 +103,12 @@ std::unique_ptr<AppServices> AppServices::start(Options options)
             s.m_storeFailure = opened.error().userMessage();
         }
     }
-    if (container && s.m_env.useSampleData && options.fillSampleData) {
+    if (container && s.m_env.useSampleData) {
         try {
-            options.fillSampleData(container->mainContext());
+            if (options.fillSampleData)
+                options.fillSampleData(container->mainContext());
+            else
+                (void)SampleData::load(container->mainContext(), s.m_zone, s.today());
         } catch (const Error& error) {
             qCCritical(lcStartup, "The sample data couldn’t be loaded: %s %s",
                        qUtf8Printable(error.userMessage()), qUtf8Printable(error.detail()));

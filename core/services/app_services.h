@@ -17,7 +17,8 @@
 //      "en" when there is none);
 //   3. the store (LedgerStore::makeContainer) with the build's cloud
 //      environment, in memory with sample data or an empty store;
-//   4. with sample data, the fillSampleData hook fills the new store; its
+//   4. with sample data, the fillSampleData hook (by default the built-in
+//      sample ledger) fills the new store; its
 //      failure counts as a failed open;
 //   5. a failed open leaves its message in storeFailure and the run goes on
 //      with an empty store in memory; if even that can't be opened, start()

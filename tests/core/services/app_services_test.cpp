@@ -189,6 +189,18 @@ TEST_F(StartupTest, sampleDataFillsTheStoreInMemory)
     EXPECT_TRUE(services->store().index()->accounts().empty()) << "a fresh empty store";
 }
 
+TEST_F(StartupTest, sampleDataWithoutAHookIsTheBuiltInLedger)
+{
+    auto services = AppServices::start(options(sample()));
+    EXPECT_EQ(services->storeFailure(), std::nullopt);
+    ASSERT_TRUE(services->store().waitUntilIdle());
+    const auto& index = *services->store().index();
+    EXPECT_EQ(index.accounts().size(), 7u);
+    ASSERT_FALSE(index.entries().empty());
+    // The sample's newest transaction lands on the run's today.
+    EXPECT_EQ(index.entries().back().date.toTimeZone(QTimeZone::utc()).date(), services->today());
+}
+
 TEST_F(StartupTest, changingTheCurrencySettingRebasesReloadsAndRefreshes)
 {
     m_defaults->setValue(q("fx.base"), QVariant(q("USD")));
