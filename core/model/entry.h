@@ -9,15 +9,18 @@
 // account's currency, or in amount's currency when the destination is gone.
 // Both are clamped to ±kMoneyLimitMinor.
 //
-// A ledger holds up to a million of these, so the fields are laid out
-// largest alignment first to leave no padding, and the currency texts share
-// the account's string data instead of holding copies.
+// A ledger holds up to a million of these, so the record is kept small: the
+// fields every report reads are laid out largest alignment first to leave
+// no padding, the currency texts share the account's string data, and the
+// texts most transactions leave empty (note, tags, contact) live in one
+// shared block that an entry without them does not allocate at all.
 //
 // Thread safety: a plain value; any thread.
 
 #include <optional>
 
 #include <QDateTime>
+#include <QSharedDataPointer>
 #include <QString>
 #include <QStringList>
 
@@ -27,6 +30,41 @@
 
 namespace tallyra {
 
+// The seldom-filled texts of an entry. Copies share one block until one of
+// them is changed; an entry with none of the texts holds a null pointer.
+class EntryTexts
+{
+public:
+    EntryTexts();
+    EntryTexts(const EntryTexts& other);
+    EntryTexts(EntryTexts&& other) noexcept;
+    EntryTexts& operator=(const EntryTexts& other);
+    EntryTexts& operator=(EntryTexts&& other) noexcept;
+    ~EntryTexts();
+
+    [[nodiscard]] const QString& note() const;
+    [[nodiscard]] const QStringList& tags() const;
+    [[nodiscard]] const std::optional<QString>& contactName() const;
+    [[nodiscard]] const std::optional<QString>& contactIdentifier() const;
+
+    void setNote(QString note);
+    void setTags(QStringList tags);
+    void setContactName(std::optional<QString> name);
+    void setContactIdentifier(std::optional<QString> identifier);
+
+    friend bool operator==(const EntryTexts& a, const EntryTexts& b);
+
+private:
+    struct Data;
+    [[nodiscard]] static const Data& none();
+    Data& edit();
+    // Drops the block once every text is empty again, so that equal
+    // entries cost the same.
+    void dropIfEmpty();
+
+    QSharedDataPointer<Data> d;
+};
+
 struct Entry
 {
     // A UTC instant; when hasTime is false only its day is meaningful.
@@ -34,11 +72,6 @@ struct Entry
     Money amount;
     std::optional<Money> toAmount;
     QString payee;
-    QString note;
-    QStringList tags;
-    std::optional<QString> contactName;
-    // The address-book identifier of the contact.
-    std::optional<QString> contactIdentifier;
     EntryId id;
     std::optional<AccountId> accountID;
     // The destination account of a transfer.
@@ -48,6 +81,13 @@ struct Entry
     bool hasTime = true;
     bool cleared = false;
     bool hasReceipt = false;
+    EntryTexts texts;
+
+    [[nodiscard]] const QString& note() const { return texts.note(); }
+    [[nodiscard]] const QStringList& tags() const { return texts.tags(); }
+    [[nodiscard]] const std::optional<QString>& contactName() const { return texts.contactName(); }
+    // The address-book identifier of the contact.
+    [[nodiscard]] const std::optional<QString>& contactIdentifier() const { return texts.contactIdentifier(); }
 
     friend bool operator==(const Entry& a, const Entry& b) = default;
 };

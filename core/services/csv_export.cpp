@@ -96,8 +96,8 @@ QString text(const LedgerIndex& index, const QTimeZone& zone)
             guarded(categoryPath(index, entry.categoryID)),
             guarded(accountName(index, entry.accountID)),
             guarded(accountName(index, entry.toAccountID)),
-            guarded(entry.note),
-            guarded(entry.tags.join(u';')),
+            guarded(entry.note()),
+            guarded(entry.tags().join(u';')),
             entry.cleared ? QStringLiteral("yes") : QStringLiteral("no"),
         };
         for (size_t i = 0; i < cells.size(); ++i) {

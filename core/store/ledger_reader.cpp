@@ -357,14 +357,14 @@ private:
                         Money{Money::clamped(r.integer(6)),
                               toAccount != nullptr ? toAccount->currency : e.amount.currency};
                 e.payee = payees.get(r.bytes(7), r.size(7));
-                e.note = r.text(8);
-                e.tags = tags.get(r.bytes(9), r.size(9));
+                e.texts.setNote(r.text(8));
+                e.texts.setTags(tags.get(r.bytes(9), r.size(9)));
                 e.cleared = r.boolean(10);
                 e.hasReceipt = r.boolean(11);
                 if (const char* name = r.bytes(12))
-                    e.contactName = QString::fromUtf8(name, r.size(12));
+                    e.texts.setContactName(QString::fromUtf8(name, r.size(12)));
                 if (const char* identifier = r.bytes(13))
-                    e.contactIdentifier = QString::fromUtf8(identifier, r.size(13));
+                    e.texts.setContactIdentifier(QString::fromUtf8(identifier, r.size(13)));
                 if (account != nullptr)
                     e.accountID = account->id;
                 if (toAccount != nullptr)

@@ -101,17 +101,17 @@ Entry makeEntry(const TransactionModel& m, const RecordLinks& links)
         e.toAmount = storedMoney(*m.toAmountMinor,
                                  toAccount != nullptr ? toAccount->currency : e.amount.currency);
     e.payee = m.payee;
-    e.note = m.note;
-    e.tags = tagsFromText(m.tagsText);
+    e.texts.setNote(m.note);
+    e.texts.setTags(tagsFromText(m.tagsText));
     e.cleared = m.cleared;
     e.hasReceipt = m.hasReceipt;
-    e.contactName = m.contactName;
+    e.texts.setContactName(m.contactName);
     if (account != nullptr)
         e.accountID = account->id;
     if (toAccount != nullptr)
         e.toAccountID = toAccount->id;
     e.categoryID = links.categoryID(m.category);
-    e.contactIdentifier = m.contactIdentifier;
+    e.texts.setContactIdentifier(m.contactIdentifier);
     return e;
 }
 

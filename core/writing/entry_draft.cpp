@@ -32,11 +32,11 @@ EntryDraft EntryDraft::of(const Entry& entry)
         draft.toAmount = entry.toAmount->decimal();
     draft.categoryID = entry.categoryID;
     draft.payee = entry.payee;
-    draft.note = entry.note;
-    draft.tags = entry.tags;
+    draft.note = entry.note();
+    draft.tags = entry.tags();
     draft.cleared = entry.cleared;
-    draft.contactName = entry.contactName;
-    draft.contactIdentifier = entry.contactIdentifier;
+    draft.contactName = entry.contactName();
+    draft.contactIdentifier = entry.contactIdentifier();
     return draft;
 }
 
@@ -109,11 +109,11 @@ std::optional<CategoryId> EntryDraft::suggestedCategory(const QString& contactNa
         if (entry->kind != kind || !entry->categoryID)
             continue;
         const bool sameIdentifier =
-            !contactIdentifier.isEmpty() && entry->contactIdentifier == contactIdentifier;
+            !contactIdentifier.isEmpty() && entry->contactIdentifier() == contactIdentifier;
         // An empty name would match every nameless contact, so names only
         // count when there is one.
-        const bool sameName = !name.isEmpty() && entry->contactName &&
-                              entry->contactName->compare(name, Qt::CaseInsensitive) == 0;
+        const bool sameName = !name.isEmpty() && entry->contactName() &&
+                              entry->contactName()->compare(name, Qt::CaseInsensitive) == 0;
         if (sameIdentifier || sameName)
             return entry->categoryID;
     }

@@ -157,7 +157,7 @@ TEST_F(CliWriteCommands, addReadsAmountsWithTheMoneyInputRules)
     EXPECT_EQ(first->amount, (Money{1250, q("UAH")}));
     EXPECT_EQ(first->categoryID->toString(), groceries);
     EXPECT_EQ(first->payee, q("Shop"));
-    EXPECT_EQ(first->tags, (QStringList{q("a"), q("b")}));
+    EXPECT_EQ(first->tags(), (QStringList{q("a"), q("b")}));
     EXPECT_FALSE(first->hasTime);
     EXPECT_EQ(first->date, QDateTime(QDate(2025, 3, 5), QTime(10, 0), Qt::UTC)) << "noon in Kyiv";
     EXPECT_TRUE(first->cleared);

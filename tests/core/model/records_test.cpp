@@ -28,7 +28,7 @@ Entry sampleEntry()
     e.amount = Money{1250, q("EUR")};
     e.toAmount = Money{5000, q("UAH")};
     e.payee = q("Café");
-    e.tags = {q("food")};
+    e.texts.setTags({q("food")});
     e.accountID = AccountId::random();
     e.kind = EntryKind::transfer;
     return e;
@@ -45,8 +45,10 @@ TEST(Records, equalityComparesEveryField)
         [](Entry& e) { e.hasTime = false; },
         [](Entry& e) { e.toAmount.reset(); },
         [](Entry& e) { e.amount.currency = q("USD"); },
-        [](Entry& e) { e.tags.append(q("x")); },
-        [](Entry& e) { e.contactName = q(""); },
+        [](Entry& e) { e.texts.setTags(e.tags() + QStringList{q("x")}); },
+        [](Entry& e) { e.texts.setContactName(q("")); },
+        [](Entry& e) { e.texts.setContactIdentifier(q("id")); },
+        [](Entry& e) { e.texts.setNote(q("n")); },
         [](Entry& e) { e.categoryID = CategoryId::random(); },
         [](Entry& e) { e.date = e.date.addMSecs(1); },
         [](Entry& e) { e.hasReceipt = true; },
@@ -56,6 +58,34 @@ TEST(Records, equalityComparesEveryField)
         change(changed);
         EXPECT_NE(changed, base);
     }
+}
+
+TEST(Records, entryTextsAreCopiedOnWriteAndEmptyAgainWhenCleared)
+{
+    Entry base = sampleEntry();
+    base.texts.setNote(q("lunch"));
+    base.texts.setContactName(q("Olena"));
+
+    Entry copy = base;
+    copy.texts.setNote(q("dinner"));
+    EXPECT_EQ(base.note(), q("lunch"));
+    EXPECT_EQ(copy.note(), q("dinner"));
+    EXPECT_EQ(copy.contactName(), q("Olena"));
+
+    // Clearing every text gives back an entry equal (and hashing equal) to
+    // one that never had any.
+    Entry plain = sampleEntry();
+    plain.texts.setTags({});
+    Entry cleared = base;
+    cleared.texts.setTags({});
+    cleared.texts.setNote(QString());
+    cleared.texts.setContactName(std::nullopt);
+    cleared.id = plain.id = base.id;
+    cleared.accountID = plain.accountID = base.accountID;
+    EXPECT_EQ(cleared, plain);
+    EXPECT_EQ(qHash(cleared), qHash(plain));
+    EXPECT_TRUE(cleared.note().isEmpty());
+    EXPECT_FALSE(cleared.contactName().has_value());
 }
 
 TEST(Records, hashesAreConsistentWithEquality)

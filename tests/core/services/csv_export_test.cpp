@@ -56,8 +56,8 @@ TEST(CSVExport, rowWithEveryColumn)
     Entry& e = b.transfer(usd, eur, 10000, utc(2026, 7, 1, 22, 30), 9150);
     e.categoryID = out;
     e.payee = QStringLiteral("=SUM(A1)");
-    e.note = QStringLiteral("said \"hi\"\nbye");
-    e.tags = QStringList{QStringLiteral("trip"), QStringLiteral("food")};
+    e.texts.setNote(QStringLiteral("said \"hi\"\nbye"));
+    e.texts.setTags(QStringList{QStringLiteral("trip"), QStringLiteral("food")});
     e.cleared = true;
     EXPECT_EQ(onlyRow(exported(b, "Europe/Kyiv")),
               QStringLiteral("2026-07-02,01:30,transfer,100,USD,91.5,EUR,'=SUM(A1),Food / Eating out,Wallet,"
@@ -70,9 +70,9 @@ TEST(CSVExport, guardsOnlyTheTextCells)
     const auto acc = b.account(QStringLiteral("@home"), QStringLiteral("UAH"));
     Entry& e = b.expense(acc, -250, utc(2026, 1, 1));
     e.hasTime = false;
-    e.note = QStringLiteral("-minus");
+    e.texts.setNote(QStringLiteral("-minus"));
     e.payee = QStringLiteral("+plus");
-    e.tags = QStringList{QStringLiteral("a,b")};
+    e.texts.setTags(QStringList{QStringLiteral("a,b")});
     EXPECT_EQ(onlyRow(exported(b)), QStringLiteral("2026-01-01,,expense,-2.5,UAH,,,'+plus,,'@home,,'-minus,\"a,b\",no\n"));
 }
 

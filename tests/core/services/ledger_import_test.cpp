@@ -224,8 +224,8 @@ TEST_F(LedgerImport, readsDatesTimesAndFieldsInTheZone)
     EXPECT_EQ(groceries.date, kyiv(2026, 1, 10, 9, 30));
     EXPECT_TRUE(groceries.hasTime);
     EXPECT_EQ(groceries.amount, (Money{12050, q("UAH")}));
-    EXPECT_EQ(groceries.tags, (QStringList{q("home"), q("weekly")}));
-    EXPECT_EQ(groceries.note, q("=SUM"));
+    EXPECT_EQ(groceries.tags(), (QStringList{q("home"), q("weekly")}));
+    EXPECT_EQ(groceries.note(), q("=SUM"));
     EXPECT_EQ(ledger.category(*groceries.categoryID)->name, q("Groceries"));
     EXPECT_TRUE(groceries.cleared);
     const Entry& salary = ledger.entries()[1];

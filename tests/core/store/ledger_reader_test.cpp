@@ -242,7 +242,7 @@ TEST_F(LedgerReaderTest, repeatedTextsShareOneString)
     const LedgerRecords rows = bulk();
     ASSERT_EQ(rows.entries.size(), 3u);
     EXPECT_TRUE(rows.entries[0].payee.isSharedWith(rows.entries[2].payee));
-    EXPECT_EQ(rows.entries[2].tags, (QStringList{q("food"), q("weekly")}));
+    EXPECT_EQ(rows.entries[2].tags(), (QStringList{q("food"), q("weekly")}));
 }
 
 TEST_F(LedgerReaderTest, readsItsOwnContextsUnsavedChanges)

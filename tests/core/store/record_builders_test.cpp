@@ -168,7 +168,7 @@ TEST_F(StoredRepairs, bothReadingPathsRepairAlike)
 
         const Entry& refund = *findById(rows->entries, m_refund);
         EXPECT_EQ(refund.kind, EntryKind::expense);
-        EXPECT_EQ(refund.tags, (QStringList{q("food"), q("travel")}));
+        EXPECT_EQ(refund.tags(), (QStringList{q("food"), q("travel")}));
         EXPECT_EQ(refund.amount, (Money{250, q("EUR")}));
         EXPECT_EQ(refund.accountID, m_huge);
 

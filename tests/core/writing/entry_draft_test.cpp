@@ -160,11 +160,11 @@ TEST(EntryDraft, draftOfAnEntryUsesEachCurrencysMinorDigits)
     entry.toAccountID = kCash;
     entry.categoryID = categoryId(3);
     entry.payee = q("Shop");
-    entry.note = q("note");
-    entry.tags = {q("a"), q("b")};
+    entry.texts.setNote(q("note"));
+    entry.texts.setTags({q("a"), q("b")});
     entry.cleared = false;
-    entry.contactName = q("Olena");
-    entry.contactIdentifier = q("abc");
+    entry.texts.setContactName(q("Olena"));
+    entry.texts.setContactIdentifier(q("abc"));
 
     const EntryDraft draft = EntryDraft::of(entry);
     EXPECT_EQ(draft.amount, Decimal(1500));
@@ -174,7 +174,7 @@ TEST(EntryDraft, draftOfAnEntryUsesEachCurrencysMinorDigits)
     EXPECT_FALSE(draft.hasTime);
     EXPECT_EQ(draft.toAccountID, kCash);
     EXPECT_EQ(draft.categoryID, categoryId(3));
-    EXPECT_EQ(draft.tags, entry.tags);
+    EXPECT_EQ(draft.tags, entry.tags());
     EXPECT_FALSE(draft.cleared);
     EXPECT_EQ(draft.contactIdentifier, q("abc"));
 
@@ -202,9 +202,9 @@ TEST(EntryDraft, suggestedCategoryTakesTheMatchNearestTheEnd)
         if (category)
             e.categoryID = categoryId(*category);
         if (name)
-            e.contactName = q(name);
+            e.texts.setContactName(q(name));
         if (identifier)
-            e.contactIdentifier = q(identifier);
+            e.texts.setContactIdentifier(q(identifier));
     };
     withContact(EntryKind::expense, 1, "Olena", "id-1");
     withContact(EntryKind::expense, 2, "olena", nullptr);
