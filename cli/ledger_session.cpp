@@ -83,16 +83,7 @@ LedgerSession::LedgerSession(const GlobalOptions& options, Access access) : m_op
         m_settings = std::make_unique<UserDefaultsBackend>();
     const AppSettings settings = AppSettings::read(*m_settings);
 
-    QString currency = settings.currency;
-    if (options.currency) {
-        if (!isCurrencyCode(*options.currency))
-            throw UsageError(QStringLiteral("--currency expects a currency code such as USD, not %1.")
-                                 .arg(quoted(*options.currency)));
-        currency = *options.currency;
-    } else if (options.sampleData) {
-        currency = QString::fromUtf16(SampleData::kHomeCurrency);
-    }
-    Currency::setMain(currency);
+    Currency::setMain(mainCurrencyFrom(options, settings));
 
     m_zone = zoneFrom(options);
     const QDateTime realNow = SystemClock().now();
@@ -119,6 +110,19 @@ QTimeZone LedgerSession::zoneFrom(const GlobalOptions& options)
         throw UsageError(QStringLiteral("--tz expects an IANA time zone such as Europe/Kyiv, not %1.")
                              .arg(quoted(*options.timeZone)));
     return zone;
+}
+
+QString LedgerSession::mainCurrencyFrom(const GlobalOptions& options, const AppSettings& settings)
+{
+    if (options.currency) {
+        if (!isCurrencyCode(*options.currency))
+            throw UsageError(QStringLiteral("--currency expects a currency code such as USD, not %1.")
+                                 .arg(quoted(*options.currency)));
+        return *options.currency;
+    }
+    if (options.sampleData)
+        return QString::fromUtf16(SampleData::kHomeCurrency);
+    return settings.currency;
 }
 
 void LedgerSession::openStore(Access access)

@@ -49,6 +49,7 @@
 #include "periods/period_mode.h"
 #include "reports/fx_rates.h"
 #include "reports/ledger_index.h"
+#include "settings/app_settings.h"
 
 namespace tallyra {
 class SettingsBackend;
@@ -98,6 +99,11 @@ public:
     // The run's time zone (--tz, else the system's). Throws UsageError for
     // a zone that doesn't exist.
     [[nodiscard]] static QTimeZone zoneFrom(const GlobalOptions& options);
+
+    // The run's main currency: --currency, else the sample ledger's home
+    // currency on sample data, else the settings' currency. Throws
+    // UsageError for something that isn't a currency code.
+    [[nodiscard]] static QString mainCurrencyFrom(const GlobalOptions& options, const AppSettings& settings);
 
 private:
     void openStore(Access access);

@@ -167,20 +167,16 @@ int runRates(CommandContext& context, QStringList arguments)
         backend = std::make_unique<InMemorySettingsBackend>();
     else
         backend = std::make_unique<UserDefaultsBackend>();
-    Currency::setMain(context.options.currency.value_or(AppSettings::read(*backend).currency));
-
-    QTimeZone zone = QTimeZone::systemTimeZone();
-    if (context.options.timeZone) {
-        zone = QTimeZone(context.options.timeZone->toUtf8());
-        if (!zone.isValid())
-            throw UsageError(QStringLiteral("--tz expects an IANA time zone, not “%1”.")
-                                 .arg(*context.options.timeZone));
-    }
+    Currency::setMain(LedgerSession::mainCurrencyFrom(context.options, AppSettings::read(*backend)));
+    const QTimeZone zone = LedgerSession::zoneFrom(context.options);
 
     const SystemClock clock;
     ExchangeRates service(makeBankRateProvider(std::make_shared<HttpSession>(),
                                                RateEndpoints::fromEnvironment()),
                           *backend, clock, zone);
+    // As at the application's start-up, a cache kept against another base
+    // is re-expressed against this run's main currency.
+    service.setBase(Currency::main());
     if (refresh) {
         needed.erase(Currency::main());
         if (needed.empty())

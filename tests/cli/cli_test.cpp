@@ -74,7 +74,12 @@ protected:
                         q("--rates"), m_dir.filePath(q("rates.json")), q("--currency"), q("UAH")};
         if (withDatabase)
             all << q("--db") << m_db;
-        all << arguments;
+        return run(all << arguments);
+    }
+
+    // Runs tallyra-cli with exactly these arguments.
+    CliRun run(const QStringList& all)
+    {
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         // Keep the user's own settings and data out of the test.
@@ -348,6 +353,16 @@ TEST_F(TallyraCli, sampleDataEndsTodayInItsHomeCurrency)
     const QList<QByteArray> lines = csv.out.trimmed().split('\n');
     EXPECT_TRUE(lines.back().startsWith("2030-05-01,")) << lines.back().constData();
     EXPECT_FALSE(QFile::exists(m_db));
+}
+
+TEST_F(TallyraCli, ratesOnSampleDataAreBasedOnItsHomeCurrency)
+{
+    // Without --currency a sample-data run takes the sample's UAH, not the
+    // settings' currency; the cache is empty, so nothing is fetched or known.
+    const CliRun rates = run({q("--sample-data"), q("--json"), q("rates")});
+    ASSERT_EQ(rates.exitCode, 0) << qPrintable(rates.err);
+    EXPECT_EQ(rates.json().toObject().value(q("base")).toString(), q("UAH"));
+    EXPECT_TRUE(rates.json().toObject().value(q("perUnit")).toObject().isEmpty());
 }
 
 } // namespace
