@@ -873,7 +873,7 @@ template <class Body> auto CatalogWriter::savePlan(Body&& body)
     }
 }
 
-void CatalogWriter::applyBudget(BudgetModel& budget, const BudgetDraft& draft)
+void CatalogWriter::apply(BudgetModel& budget, const BudgetDraft& draft)
 {
     StoreObjects objects(m_context);
     budget.name = draft.name.trimmed();
@@ -888,7 +888,7 @@ void CatalogWriter::applyBudget(BudgetModel& budget, const BudgetDraft& draft)
         throw WriteError(Code::notFound);
 }
 
-void CatalogWriter::applyGoal(GoalModel& goal, const GoalDraft& draft)
+void CatalogWriter::apply(GoalModel& goal, const GoalDraft& draft)
 {
     StoreObjects objects(m_context);
     const CurrencyCode main = Currency::main();
@@ -921,82 +921,72 @@ void CatalogWriter::applyGoal(GoalModel& goal, const GoalDraft& draft)
         throw WriteError(Code::notFound);
 }
 
-BudgetId CatalogWriter::newBudget(const BudgetDraft& draft)
+template <class Model, class Draft> auto CatalogWriter::newPlan(const Draft& draft)
 {
     validate(draft);
     return savePlan([&] {
-        BudgetModel budget;
-        budget.id = BudgetId::random();
-        budget.order = nextPlanOrder<BudgetModel>(m_context);
-        applyBudget(budget, draft);
-        m_context.insert(budget);
-        return budget.id;
+        Model plan;
+        plan.id = Model::Id::random();
+        plan.order = nextPlanOrder<Model>(m_context);
+        apply(plan, draft);
+        m_context.insert(plan);
+        return plan.id;
     });
+}
+
+template <class Model, class Draft>
+void CatalogWriter::editPlan(const typename Model::Id& id, const Draft& draft)
+{
+    validate(draft);
+    std::optional<Model> plan = StoreObjects(m_context).byID<Model>(id);
+    if (!plan)
+        throw WriteError(Code::notFound);
+    savePlan([&] {
+        apply(*plan, draft);
+        m_context.change(*plan);
+        return true;
+    });
+}
+
+template <class Model> void CatalogWriter::deletePlan(const typename Model::Id& id)
+{
+    const std::optional<Model> plan = StoreObjects(m_context).byID<Model>(id);
+    if (!plan)
+        throw WriteError(Code::notFound);
+    savePlan([&] {
+        m_context.remove(*plan);
+        return true;
+    });
+}
+
+BudgetId CatalogWriter::newBudget(const BudgetDraft& draft)
+{
+    return newPlan<BudgetModel>(draft);
 }
 
 void CatalogWriter::editBudget(const BudgetId& id, const BudgetDraft& draft)
 {
-    validate(draft);
-    StoreObjects lookup(m_context);
-    std::optional<BudgetModel> budget = lookup.byID<BudgetModel>(id);
-    if (!budget)
-        throw WriteError(Code::notFound);
-    savePlan([&] {
-        applyBudget(*budget, draft);
-        m_context.change(*budget);
-        return true;
-    });
+    editPlan<BudgetModel>(id, draft);
 }
 
 void CatalogWriter::deleteBudget(const BudgetId& id)
 {
-    StoreObjects lookup(m_context);
-    const std::optional<BudgetModel> budget = lookup.byID<BudgetModel>(id);
-    if (!budget)
-        throw WriteError(Code::notFound);
-    savePlan([&] {
-        m_context.remove(*budget);
-        return true;
-    });
+    deletePlan<BudgetModel>(id);
 }
 
 GoalId CatalogWriter::newGoal(const GoalDraft& draft)
 {
-    validate(draft);
-    return savePlan([&] {
-        GoalModel goal;
-        goal.id = GoalId::random();
-        goal.order = nextPlanOrder<GoalModel>(m_context);
-        applyGoal(goal, draft);
-        m_context.insert(goal);
-        return goal.id;
-    });
+    return newPlan<GoalModel>(draft);
 }
 
 void CatalogWriter::editGoal(const GoalId& id, const GoalDraft& draft)
 {
-    validate(draft);
-    StoreObjects lookup(m_context);
-    std::optional<GoalModel> goal = lookup.byID<GoalModel>(id);
-    if (!goal)
-        throw WriteError(Code::notFound);
-    savePlan([&] {
-        applyGoal(*goal, draft);
-        m_context.change(*goal);
-        return true;
-    });
+    editPlan<GoalModel>(id, draft);
 }
 
 void CatalogWriter::deleteGoal(const GoalId& id)
 {
-    StoreObjects lookup(m_context);
-    const std::optional<GoalModel> goal = lookup.byID<GoalModel>(id);
-    if (!goal)
-        throw WriteError(Code::notFound);
-    savePlan([&] {
-        m_context.remove(*goal);
-        return true;
-    });
+    deletePlan<GoalModel>(id);
 }
 
 } // namespace tallyra

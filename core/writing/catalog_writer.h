@@ -189,9 +189,14 @@ private:
     [[nodiscard]] QDateTime now() const;
     CheckpointId setBalance(WriteScope& scope, StoreObjects& objects, const AccountModel& account,
                             const Decimal& balance, const std::optional<QDate>& day);
-    void applyBudget(BudgetModel& budget, const BudgetDraft& draft);
-    void applyGoal(GoalModel& goal, const GoalDraft& draft);
+    // Budgets and goals share one shape of writing: without an undo step,
+    // one save, the draft applied by apply().
+    void apply(BudgetModel& budget, const BudgetDraft& draft);
+    void apply(GoalModel& goal, const GoalDraft& draft);
     template <class Body> auto savePlan(Body&& body);
+    template <class Model, class Draft> auto newPlan(const Draft& draft);
+    template <class Model, class Draft> void editPlan(const typename Model::Id& id, const Draft& draft);
+    template <class Model> void deletePlan(const typename Model::Id& id);
 
     StoreContext& m_context;
     WriteCalendar m_calendar;
