@@ -5,237 +5,237 @@
     <name>AccountGroup</name>
     <message>
         <source>Bank</source>
-        <translation type="unfinished"></translation>
+        <translation>Банк</translation>
     </message>
     <message>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Заощадження</translation>
     </message>
     <message>
         <source>Credit</source>
-        <translation type="unfinished"></translation>
+        <translation>Кредит</translation>
     </message>
     <message>
         <source>Investments</source>
-        <translation type="unfinished"></translation>
+        <translation>Інвестиції</translation>
     </message>
     <message>
         <source>Cash</source>
-        <translation type="unfinished"></translation>
+        <translation>Готівка</translation>
     </message>
 </context>
 <context>
     <name>AccountKind</name>
     <message>
         <source>Cash</source>
-        <translation type="unfinished"></translation>
+        <translation>Готівка</translation>
     </message>
     <message>
         <source>Wallet, cash on hand</source>
-        <translation type="unfinished"></translation>
+        <translation>Гаманець, готівка під рукою</translation>
     </message>
     <message>
         <source>Bank Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Банківський рахунок</translation>
     </message>
     <message>
         <source>Debit card, current account</source>
-        <translation type="unfinished"></translation>
+        <translation>Дебетова картка, поточний рахунок</translation>
     </message>
     <message>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Заощадження</translation>
     </message>
     <message>
         <source>Deposit, savings account</source>
-        <translation type="unfinished"></translation>
+        <translation>Депозит, ощадний рахунок</translation>
     </message>
     <message>
         <source>Credit Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Кредитна картка</translation>
     </message>
     <message>
         <source>Limit, statement, due date</source>
-        <translation type="unfinished"></translation>
+        <translation>Ліміт, виписка, дата платежу</translation>
     </message>
     <message>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Інвестиції</translation>
     </message>
     <message>
         <source>Brokerage, crypto, funds</source>
-        <translation type="unfinished"></translation>
+        <translation>Брокерський рахунок, криптовалюта, фонди</translation>
     </message>
     <message>
         <source>Loan</source>
-        <translation type="unfinished"></translation>
+        <translation>Позика</translation>
     </message>
     <message>
         <source>Mortgage, car loan, money owed</source>
-        <translation type="unfinished"></translation>
+        <translation>Іпотека, автокредит, борги</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Інше</translation>
     </message>
     <message>
         <source>Anything else</source>
-        <translation type="unfinished"></translation>
+        <translation>Усе інше</translation>
     </message>
 </context>
 <context>
     <name>AccountSource</name>
     <message>
         <source>Monobank</source>
-        <translation type="unfinished"></translation>
+        <translation>Monobank</translation>
     </message>
     <message>
         <source>Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Вручну</translation>
     </message>
 </context>
 <context>
     <name>AppSettings</name>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Як у системі</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Світла</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Темна</translation>
     </message>
 </context>
 <context>
     <name>BalanceMode</name>
     <message>
         <source>Reach By</source>
-        <translation type="unfinished"></translation>
+        <translation>Досягти до</translation>
     </message>
     <message>
         <source>Stay Above</source>
-        <translation type="unfinished"></translation>
+        <translation>Не опускатися нижче</translation>
     </message>
 </context>
 <context>
     <name>CategoryKind</name>
     <message>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Дохід</translation>
     </message>
     <message>
         <source>Transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Переказ</translation>
     </message>
     <message>
         <source>Expense</source>
-        <translation type="unfinished"></translation>
+        <translation>Витрата</translation>
     </message>
 </context>
 <context>
     <name>CloudSync</name>
     <message>
         <source>The data on this Mac syncs with iCloud’s %1 environment, and this copy of Tallyra with %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Дані на цьому Mac синхронізуються із середовищем iCloud %1, а ця копія Tallyra — із %2.</translation>
     </message>
     <message>
         <source>Tallyra couldn’t tell which iCloud environment this copy syncs with, so iCloud is off in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallyra не змогла визначити, з яким середовищем iCloud синхронізується ця копія, тому iCloud у ній вимкнено.</translation>
     </message>
     <message>
         <source>Saved on this Mac — iCloud couldn’t start</source>
-        <translation type="unfinished"></translation>
+        <translation>Збережено на цьому Mac — iCloud не вдалося запустити</translation>
     </message>
     <message>
         <source>Saved on this Mac — iCloud is off in this copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Збережено на цьому Mac — у цій копії iCloud вимкнено</translation>
     </message>
     <message>
         <source>Sample data — nothing is saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Демонстраційні дані — нічого не зберігається</translation>
     </message>
     <message>
         <source>Saved on this Mac — iCloud sync is off</source>
-        <translation type="unfinished"></translation>
+        <translation>Збережено на цьому Mac — синхронізацію з iCloud вимкнено</translation>
     </message>
     <message>
         <source>Saved on this Mac — sign in to iCloud to sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Збережено на цьому Mac — увійдіть в iCloud, щоб синхронізувати</translation>
     </message>
     <message>
         <source>Synced with iCloud</source>
-        <translation type="unfinished"></translation>
+        <translation>Синхронізовано з iCloud</translation>
     </message>
     <message>
         <source>Couldn’t sync with iCloud</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося синхронізувати з iCloud</translation>
     </message>
     <message>
         <source>iCloud sync is on</source>
-        <translation type="unfinished"></translation>
+        <translation>Синхронізацію з iCloud увімкнено</translation>
     </message>
     <message>
         <source>Syncing with iCloud…</source>
-        <translation type="unfinished"></translation>
+        <translation>Синхронізація з iCloud…</translation>
     </message>
 </context>
 <context>
     <name>EntryKind</name>
     <message>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Дохід</translation>
     </message>
     <message>
         <source>Transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Переказ</translation>
     </message>
     <message>
         <source>Expense</source>
-        <translation type="unfinished"></translation>
+        <translation>Витрата</translation>
     </message>
 </context>
 <context>
     <name>ExchangeRates</name>
     <message>
         <source>National Bank of Ukraine (official rate) and Monobank (public rate)</source>
-        <translation type="unfinished"></translation>
+        <translation>Національний банк України (офіційний курс) і Monobank (публічний курс)</translation>
     </message>
 </context>
 <context>
     <name>GoalKind</name>
     <message>
         <source>Balance Goal</source>
-        <translation type="unfinished"></translation>
+        <translation>Ціль балансу</translation>
     </message>
     <message>
         <source>Challenge</source>
-        <translation type="unfinished"></translation>
+        <translation>Челендж</translation>
     </message>
     <message>
         <source>Saving Goal</source>
-        <translation type="unfinished"></translation>
+        <translation>Ціль заощаджень</translation>
     </message>
 </context>
 <context>
     <name>OverviewChart</name>
     <message>
         <source>Spending</source>
-        <translation type="unfinished"></translation>
+        <translation>Витрати</translation>
     </message>
     <message>
         <source>Income &amp; Spending</source>
-        <translation type="unfinished"></translation>
+        <translation>Доходи й витрати</translation>
     </message>
     <message>
         <source>Cash Flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Грошовий потік</translation>
     </message>
     <message>
         <source>Net Worth</source>
-        <translation type="unfinished"></translation>
+        <translation>Чисті активи</translation>
     </message>
 </context>
 <context>
@@ -321,144 +321,144 @@
     <name>RateError</name>
     <message>
         <source>item %1 has no “%2”.</source>
-        <translation type="unfinished"></translation>
+        <translation>у записі %1 немає «%2».</translation>
     </message>
     <message>
         <source>“%2” in item %1 isn’t %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%2» у записі %1 — не %3.</translation>
     </message>
     <message>
         <source>it isn’t valid JSON (%1 at byte %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>це не коректний JSON (%1 у байті %2).</translation>
     </message>
     <message>
         <source>it isn’t a list of rates.</source>
-        <translation type="unfinished"></translation>
+        <translation>це не список курсів.</translation>
     </message>
     <message>
         <source>item %1 isn’t an object.</source>
-        <translation type="unfinished"></translation>
+        <translation>запис %1 — не об’єкт.</translation>
     </message>
     <message>
         <source>text</source>
-        <translation type="unfinished"></translation>
+        <translation>текст</translation>
     </message>
     <message>
         <source>a number</source>
-        <translation type="unfinished"></translation>
+        <translation>число</translation>
     </message>
     <message>
         <source>a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>ціле число</translation>
     </message>
     <message>
         <source>“%2” in item %1 isn’t a currency number.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%2» у записі %1 — не числовий код валюти.</translation>
     </message>
     <message>
         <source>%1 sent a response that isn’t HTTP.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 надіслав відповідь, яка не є HTTP.</translation>
     </message>
     <message>
         <source>%1 sent a bad response (HTTP status %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 надіслав хибну відповідь (статус HTTP %2).</translation>
     </message>
     <message>
         <source>The rates from %1 don’t include %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>У курсах від %1 немає %2.</translation>
     </message>
     <message>
         <source>No exchange-rate source is set up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Джерело курсів валют не налаштовано.</translation>
     </message>
     <message>
         <source>The answer from %1 couldn’t be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося прочитати відповідь від %1: %2</translation>
     </message>
     <message>
         <source>%1 didn’t answer in time.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 не відповів вчасно.</translation>
     </message>
     <message>
         <source>The request to %1 was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Запит до %1 скасовано.</translation>
     </message>
     <message>
         <source>Couldn’t reach %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося з’єднатися з %1: %2</translation>
     </message>
 </context>
 <context>
     <name>RateSource</name>
     <message>
         <source>National Bank of Ukraine (official rate)</source>
-        <translation type="unfinished"></translation>
+        <translation>Національний банк України (офіційний курс)</translation>
     </message>
     <message>
         <source>Monobank (public rate)</source>
-        <translation type="unfinished"></translation>
+        <translation>Monobank (публічний курс)</translation>
     </message>
 </context>
 <context>
     <name>StoreBackup</name>
     <message>
         <source>The pictures couldn’t be copied into the backup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося скопіювати зображення в резервну копію.</translation>
     </message>
     <message>
         <source>The database couldn’t be copied: </source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося скопіювати базу даних: </translation>
     </message>
     <message>
         <source>This data isn’t kept in a file, so there is nothing to back up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ці дані не зберігаються у файлі, тож резервувати нічого.</translation>
     </message>
     <message>
         <source>The backup folder couldn’t be made there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося створити там теку резервної копії.</translation>
     </message>
 </context>
 <context>
     <name>StoreError</name>
     <message>
         <source>The data file couldn’t be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося відкрити файл даних.</translation>
     </message>
     <message>
         <source>This file isn’t a Tallyra data file, or it is damaged, so it can’t be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Цей файл не є файлом даних Tallyra або пошкоджений, тому його не можна відкрити.</translation>
     </message>
     <message>
         <source>This data file was made by a different version of Tallyra and can’t be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Цей файл даних створено іншою версією Tallyra, і його не можна відкрити.</translation>
     </message>
     <message>
         <source>Your data couldn’t be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося прочитати ваші дані.</translation>
     </message>
     <message>
         <source>Your changes couldn’t be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося зберегти ваші зміни.</translation>
     </message>
     <message>
         <source>There isn’t enough disk space to save your changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Недостатньо місця на диску, щоб зберегти ваші зміни.</translation>
     </message>
     <message>
         <source>The data file is in use elsewhere. Try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл даних використовується деінде. Спробуйте ще раз за мить.</translation>
     </message>
     <message>
         <source>Your changes couldn’t be saved because the data file is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося зберегти ваші зміни: файл даних доступний лише для читання.</translation>
     </message>
     <message>
         <source>It no longer exists — it may have been deleted on another device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Його більше не існує — можливо, його видалено на іншому пристрої.</translation>
     </message>
     <message>
         <source>A picture couldn’t be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося зберегти зображення.</translation>
     </message>
 </context>
 </TS>

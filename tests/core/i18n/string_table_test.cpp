@@ -54,6 +54,10 @@ TEST(StringTable, missingTextsFallBackToTheEnglishKey)
     EXPECT_EQ(str(ukrainian.translate("Elsewhere", "Today")), "Today");
     // Typographic characters in keys survive the fallback.
     EXPECT_EQ(str(ukrainian.translate("Elsewhere", "Couldn’t Save")), "Couldn’t Save");
+    // Keys with typographic characters find their translation too.
+    EXPECT_EQ(str(ukrainian.translate("StoreError", "Your changes couldn’t be saved.")),
+              "Не вдалося зберегти ваші зміни.");
+    EXPECT_EQ(str(ukrainian.translate("EntryKind", "Expense")), "Витрата");
 }
 
 struct PluralCase
