@@ -20,6 +20,16 @@ namespace {
 
 using Code = CatalogWriter::WriteError::Code;
 
+// The stored object a write is about; one that is gone makes the write fail
+// as "not found".
+template <StoredModel Model> Model existing(StoreObjects& objects, const typename Model::Id& id)
+{
+    std::optional<Model> found = objects.byID<Model>(id);
+    if (!found)
+        throw CatalogWriter::WriteError(Code::notFound);
+    return std::move(*found);
+}
+
 constexpr int kLevelCap = 16;
 
 QString trimmedName(const QString& name)
@@ -324,12 +334,10 @@ void CatalogWriter::editCategory(const CategoryId& id, const CategoryDraft& draf
 {
     assertMainThread();
     StoreObjects lookup(m_context);
-    const std::optional<CategoryModel> found = lookup.byID<CategoryModel>(id);
-    if (!found)
-        throw WriteError(Code::notFound);
+    const CategoryModel found = existing<CategoryModel>(lookup, id);
     const QString name = trimmedName(draft.name);
     const CategoryTree tree(m_context);
-    const QList<std::int64_t> subtree = tree.subtree(found->objectID);
+    const QList<std::int64_t> subtree = tree.subtree(found.objectID);
     std::optional<std::int64_t> parent;
     CategoryKind kind = draft.kind;
     if (draft.parentID) {
@@ -338,12 +346,12 @@ void CatalogWriter::editCategory(const CategoryId& id, const CategoryDraft& draf
             throw WriteError(Code::notFound);
         if (subtree.contains(newParent->objectID))
             throw WriteError(Code::cycle);
-        if (tree.level(newParent->objectID) + tree.height(found->objectID) > kMaxCategoryLevel)
+        if (tree.level(newParent->objectID) + tree.height(found.objectID) > kMaxCategoryLevel)
             throw WriteError(Code::tooDeep);
         parent = newParent->objectID;
         kind = newParent->kind();
     }
-    if (kind != found->kind() && hasTransactions(m_context, subtree))
+    if (kind != found.kind() && hasTransactions(m_context, subtree))
         throw WriteError(Code::kindLocked);
 
     m_frame.run(
@@ -352,7 +360,7 @@ void CatalogWriter::editCategory(const CategoryId& id, const CategoryDraft& draf
             StoreObjects objects(m_context);
             for (const std::int64_t member : subtree)
                 recordCategoryValues(scope, objects, tree.at(member));
-            CategoryModel category = tree.at(found->objectID);
+            CategoryModel category = tree.at(found.objectID);
             if (category.parent != parent)
                 category.order = tree.nextOrder(parent, category.objectID);
             category.parent = parent;
@@ -378,25 +386,23 @@ void CatalogWriter::moveCategory(const CategoryId& id, const std::optional<Categ
 {
     assertMainThread();
     StoreObjects lookup(m_context);
-    const std::optional<CategoryModel> found = lookup.byID<CategoryModel>(id);
-    if (!found)
-        throw WriteError(Code::notFound);
+    const CategoryModel found = existing<CategoryModel>(lookup, id);
     const CategoryTree tree(m_context);
     std::optional<std::int64_t> parent;
     if (newParent) {
         const std::optional<CategoryModel> target = lookup.byID<CategoryModel>(*newParent);
         if (!target)
             throw WriteError(Code::notFound);
-        if (tree.subtree(found->objectID).contains(target->objectID))
+        if (tree.subtree(found.objectID).contains(target->objectID))
             throw WriteError(Code::cycle);
-        if (target->kind() != found->kind())
+        if (target->kind() != found.kind())
             throw WriteError(Code::invalid);
-        if (tree.level(target->objectID) + tree.height(found->objectID) > kMaxCategoryLevel)
+        if (tree.level(target->objectID) + tree.height(found.objectID) > kMaxCategoryLevel)
             throw WriteError(Code::tooDeep);
         parent = target->objectID;
     }
     QList<std::int64_t> siblings = tree.children(parent);
-    siblings.removeAll(found->objectID);
+    siblings.removeAll(found.objectID);
     qsizetype position = siblings.size();
     if (before) {
         for (qsizetype i = 0; i < siblings.size(); ++i) {
@@ -406,7 +412,7 @@ void CatalogWriter::moveCategory(const CategoryId& id, const std::optional<Categ
             }
         }
     }
-    siblings.insert(position, found->objectID);
+    siblings.insert(position, found.objectID);
 
     m_frame.run(
         QCoreApplication::translate("CatalogWriter", "Move Category"),
@@ -416,7 +422,7 @@ void CatalogWriter::moveCategory(const CategoryId& id, const std::optional<Categ
                 recordCategoryValues(scope, objects, tree.at(sibling));
             for (qsizetype i = 0; i < siblings.size(); ++i) {
                 CategoryModel category = tree.at(siblings.at(i));
-                if (category.objectID == found->objectID)
+                if (category.objectID == found.objectID)
                     category.parent = parent;
                 category.order = i;
                 m_context.change(category);
@@ -429,11 +435,9 @@ void CatalogWriter::deleteCategory(const CategoryId& id, const std::optional<Cat
 {
     assertMainThread();
     StoreObjects lookup(m_context);
-    const std::optional<CategoryModel> found = lookup.byID<CategoryModel>(id);
-    if (!found)
-        throw WriteError(Code::notFound);
+    const CategoryModel found = existing<CategoryModel>(lookup, id);
     const CategoryTree tree(m_context);
-    const QList<std::int64_t> affected = tree.subtree(found->objectID);
+    const QList<std::int64_t> affected = tree.subtree(found.objectID);
     std::optional<std::int64_t> target;
     if (receiver) {
         const std::optional<CategoryModel> receiving = lookup.byID<CategoryModel>(*receiver);
@@ -443,7 +447,7 @@ void CatalogWriter::deleteCategory(const CategoryId& id, const std::optional<Cat
             throw WriteError(Code::cycle);
         // The ledger never files a transaction under a category of another
         // kind; moving them there would make expenses count as income.
-        if (receiving->kind() != found->kind())
+        if (receiving->kind() != found.kind())
             throw WriteError(Code::invalid);
         target = receiving->objectID;
     }
@@ -502,15 +506,13 @@ void CatalogWriter::editAccount(const AccountId& id, const AccountDraft& draft)
 {
     assertMainThread();
     StoreObjects lookup(m_context);
-    const std::optional<AccountModel> found = lookup.byID<AccountModel>(id);
-    if (!found)
-        throw WriteError(Code::notFound);
+    const AccountModel found = existing<AccountModel>(lookup, id);
     const QString name = trimmedName(draft.name);
     requireNumbers(draft);
-    if (!draft.currency.isEmpty() && draft.currency != found->currency) {
+    if (!draft.currency.isEmpty() && draft.currency != found.currency) {
         const bool hasHistory =
-            found->openingBalanceMinor != 0 || !m_context.outgoing(*found).isEmpty() ||
-            !m_context.incoming(*found).isEmpty() || !m_context.checkpoints(*found).isEmpty();
+            found.openingBalanceMinor != 0 || !m_context.outgoing(found).isEmpty() ||
+            !m_context.incoming(found).isEmpty() || !m_context.checkpoints(found).isEmpty();
         if (hasHistory)
             throw WriteError(Code::currencyLocked);
     }
@@ -518,7 +520,7 @@ void CatalogWriter::editAccount(const AccountId& id, const AccountDraft& draft)
         QCoreApplication::translate("CatalogWriter", "Edit Account"),
         [&](WriteScope& scope) {
             StoreObjects objects(m_context);
-            AccountModel account = *found;
+            AccountModel account = found;
             recordAccountValues(scope, objects, account);
             account.name = name;
             applyDetails(account, draft);
@@ -531,15 +533,13 @@ void CatalogWriter::setArchived(const AccountId& id, bool archived)
 {
     assertMainThread();
     StoreObjects lookup(m_context);
-    const std::optional<AccountModel> found = lookup.byID<AccountModel>(id);
-    if (!found)
-        throw WriteError(Code::notFound);
+    const AccountModel found = existing<AccountModel>(lookup, id);
     m_frame.run(
         archived ? QCoreApplication::translate("CatalogWriter", "Archive Account")
                  : QCoreApplication::translate("CatalogWriter", "Unarchive Account"),
         [&](WriteScope& scope) {
             StoreObjects objects(m_context);
-            AccountModel account = *found;
+            AccountModel account = found;
             recordAccountValues(scope, objects, account);
             account.isArchived = archived;
             m_context.change(account);
@@ -580,15 +580,13 @@ void CatalogWriter::deleteAccount(const AccountId& id, const AccountTransactions
 {
     assertMainThread();
     StoreObjects lookup(m_context);
-    const std::optional<AccountModel> found = lookup.byID<AccountModel>(id);
-    if (!found)
-        throw WriteError(Code::notFound);
+    const AccountModel found = existing<AccountModel>(lookup, id);
     std::optional<AccountModel> destination;
     if (transactions.destination()) {
         destination = lookup.byID<AccountModel>(*transactions.destination());
         if (!destination)
             throw WriteError(Code::notFound);
-        if (destination->objectID == found->objectID || destination->currency != found->currency)
+        if (destination->objectID == found.objectID || destination->currency != found.currency)
             throw WriteError(Code::currencyMismatch);
     }
 
@@ -597,8 +595,8 @@ void CatalogWriter::deleteAccount(const AccountId& id, const AccountTransactions
         [&](WriteScope& scope) {
             StoreObjects objects(m_context);
             WriteRecords& records = scope.records();
-            records.accounts.append(objects.accountRecord(*found));
-            const QList<BalanceCheckpointModel> checkpoints = m_context.checkpoints(*found);
+            records.accounts.append(objects.accountRecord(found));
+            const QList<BalanceCheckpointModel> checkpoints = m_context.checkpoints(found);
             for (const BalanceCheckpointModel& checkpoint : checkpoints)
                 records.checkpoints.append(objects.checkpointRecord(checkpoint));
 
@@ -607,13 +605,13 @@ void CatalogWriter::deleteAccount(const AccountId& id, const AccountTransactions
                 m_context.remove(transaction);
             };
             if (!destination) {
-                for (const TransactionModel& transaction : m_context.outgoing(*found))
+                for (const TransactionModel& transaction : m_context.outgoing(found))
                     deleteTransaction(transaction);
-                for (const TransactionModel& transaction : m_context.incoming(*found))
+                for (const TransactionModel& transaction : m_context.incoming(found))
                     deleteTransaction(transaction);
             } else {
                 const std::int64_t to = destination->objectID;
-                for (TransactionModel transaction : m_context.outgoing(*found)) {
+                for (TransactionModel transaction : m_context.outgoing(found)) {
                     // A transfer between the two would become a transfer
                     // to itself.
                     if (transaction.toAccount == to) {
@@ -626,7 +624,7 @@ void CatalogWriter::deleteAccount(const AccountId& id, const AccountTransactions
                 }
                 // Fetched after the outgoing ones moved, so a transaction
                 // that was both is seen as it is now.
-                for (TransactionModel transaction : m_context.incoming(*found)) {
+                for (TransactionModel transaction : m_context.incoming(found)) {
                     if (transaction.account == to) {
                         deleteTransaction(transaction);
                         continue;
@@ -638,7 +636,7 @@ void CatalogWriter::deleteAccount(const AccountId& id, const AccountTransactions
             }
             for (const BalanceCheckpointModel& checkpoint : checkpoints)
                 m_context.remove(checkpoint);
-            m_context.remove(*found);
+            m_context.remove(found);
         },
         [this, id, transactions] { deleteAccount(id, transactions); });
 }
@@ -695,15 +693,13 @@ CheckpointId CatalogWriter::changeBalance(const AccountId& id, const Decimal& ba
 {
     assertMainThread();
     StoreObjects lookup(m_context);
-    const std::optional<AccountModel> found = lookup.byID<AccountModel>(id);
-    if (!found)
-        throw WriteError(Code::notFound);
+    const AccountModel found = existing<AccountModel>(lookup, id);
     requireNumber(balance);
     return m_frame.run(
         QCoreApplication::translate("CatalogWriter", "Change Balance"),
         [&](WriteScope& scope) {
             StoreObjects objects(m_context);
-            return setBalance(scope, objects, *found, balance, day);
+            return setBalance(scope, objects, found, balance, day);
         },
         [this, id, balance, day] { (void)changeBalance(id, balance, day); });
 }
@@ -755,15 +751,13 @@ void CatalogWriter::changeOpeningBalance(const AccountId& id, const Decimal& amo
 {
     assertMainThread();
     StoreObjects lookup(m_context);
-    const std::optional<AccountModel> found = lookup.byID<AccountModel>(id);
-    if (!found)
-        throw WriteError(Code::notFound);
+    const AccountModel found = existing<AccountModel>(lookup, id);
     requireNumber(amount);
     m_frame.run(
         QCoreApplication::translate("CatalogWriter", "Change Opening Balance"),
         [&](WriteScope& scope) {
             StoreObjects objects(m_context);
-            AccountModel account = *found;
+            AccountModel account = found;
             recordAccountValues(scope, objects, account);
             account.openingBalanceMinor = minorOf(amount, account.currency);
             m_context.change(account);
@@ -804,15 +798,13 @@ void CatalogWriter::deleteBalanceChange(const CheckpointId& id)
 {
     assertMainThread();
     StoreObjects lookup(m_context);
-    const std::optional<BalanceCheckpointModel> found = lookup.byID<BalanceCheckpointModel>(id);
-    if (!found)
-        throw WriteError(Code::notFound);
+    const BalanceCheckpointModel found = existing<BalanceCheckpointModel>(lookup, id);
     m_frame.run(
         QCoreApplication::translate("CatalogWriter", "Delete Balance Change"),
         [&](WriteScope& scope) {
             StoreObjects objects(m_context);
-            scope.records().checkpoints.append(objects.checkpointRecord(*found));
-            m_context.remove(*found);
+            scope.records().checkpoints.append(objects.checkpointRecord(found));
+            m_context.remove(found);
         },
         [this, id] { deleteBalanceChange(id); });
 }
