@@ -13,25 +13,6 @@ using namespace std::chrono_literals;
 
 namespace {
 
-FXRates snapshot(const char* base,
-                 std::initializer_list<std::tuple<const char*, const char*, RateSource>> rates)
-{
-    FXRates result = FXRates::empty(str(base));
-    for (const auto& [code, rate, source] : rates) {
-        result.perUnit[str(code)] = dec(rate);
-        result.sources[str(code)] = source;
-    }
-    return result;
-}
-
-CurrencySet codes(std::initializer_list<const char*> list)
-{
-    CurrencySet set;
-    for (const char* code : list)
-        set.insert(str(code));
-    return set;
-}
-
 constexpr RateSource nbu = RateSource::nationalBank;
 constexpr RateSource mono = RateSource::monobank;
 

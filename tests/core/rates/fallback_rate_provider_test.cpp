@@ -12,25 +12,6 @@ using namespace std::chrono_literals;
 
 namespace {
 
-FXRates snapshot(const char* base, std::initializer_list<std::pair<const char*, const char*>> rates,
-                 RateSource source)
-{
-    FXRates result = FXRates::empty(str(base));
-    for (const auto& [code, rate] : rates) {
-        result.perUnit[str(code)] = dec(rate);
-        result.sources[str(code)] = source;
-    }
-    return result;
-}
-
-CurrencySet codes(std::initializer_list<const char*> list)
-{
-    CurrencySet set;
-    for (const char* code : list)
-        set.insert(str(code));
-    return set;
-}
-
 class FallbackTest : public ::testing::Test
 {
 protected:

@@ -135,50 +135,41 @@ TEST_F(MonobankTest, clientDecodesTheRecordedList)
     EXPECT_EQ(list->at(9), (MonoCurrencyRate{498, 980, 1764885673, std::nullopt, std::nullopt, std::nullopt}));
 }
 
-struct BadList
-{
-    const char* name;
-    int status;
-    const char* body;
-    RateError::Code code;
-    const char* reason;
-};
-
-class MonobankBadAnswerTest : public MonobankTest, public ::testing::WithParamInterface<BadList>
+class MonobankBadAnswerTest : public MonobankTest, public ::testing::WithParamInterface<BadAnswer>
 {
 };
 
 TEST_P(MonobankBadAnswerTest, failsTheWholeCall)
 {
-    const BadList bad = GetParam();
+    const BadAnswer bad = GetParam();
     server.serve(kPath, {bad.status, bad.body});
     const auto result = ratesFor(QStringLiteral("UAH"));
     ASSERT_FALSE(result);
     EXPECT_EQ(result.error().code(), bad.code);
-    EXPECT_EQ(result.error().userMessage(), str(bad.reason));
+    EXPECT_EQ(result.error().userMessage(), str(bad.message));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Answers, MonobankBadAnswerTest,
     ::testing::Values(
-        BadList{"tooManyRequests", 429, R"({"errorDescription":"Too many requests"})",
+        BadAnswer{"tooManyRequests", 429, R"({"errorDescription":"Too many requests"})",
                 RateError::Code::badServerResponse, "127.0.0.1 sent a bad response (HTTP status 429)."},
-        BadList{"serverError", 500, "", RateError::Code::badServerResponse,
+        BadAnswer{"serverError", 500, "", RateError::Code::badServerResponse,
                 "127.0.0.1 sent a bad response (HTTP status 500)."},
-        BadList{"missingDate", 200, R"([{"currencyCodeA":840,"currencyCodeB":980,"rateCross":41}])",
+        BadAnswer{"missingDate", 200, R"([{"currencyCodeA":840,"currencyCodeB":980,"rateCross":41}])",
                 RateError::Code::decodingFailed,
                 "The answer from 127.0.0.1 couldn’t be read: item 1 has no “date”."},
-        BadList{"missingCodeB", 200,
+        BadAnswer{"missingCodeB", 200,
                 R"([{"currencyCodeA":840,"currencyCodeB":980,"date":1},{"currencyCodeA":978,"date":1}])",
                 RateError::Code::decodingFailed,
                 "The answer from 127.0.0.1 couldn’t be read: item 2 has no “currencyCodeB”."},
-        BadList{"textCode", 200, R"([{"currencyCodeA":"840","currencyCodeB":980,"date":1}])",
+        BadAnswer{"textCode", 200, R"([{"currencyCodeA":"840","currencyCodeB":980,"date":1}])",
                 RateError::Code::decodingFailed,
                 "The answer from 127.0.0.1 couldn’t be read: “currencyCodeA” in item 1 isn’t a number."},
-        BadList{"fractionalDate", 200, R"([{"currencyCodeA":840,"currencyCodeB":980,"date":1.5}])",
+        BadAnswer{"fractionalDate", 200, R"([{"currencyCodeA":840,"currencyCodeB":980,"date":1.5}])",
                 RateError::Code::decodingFailed,
                 "The answer from 127.0.0.1 couldn’t be read: “date” in item 1 isn’t a whole number."},
-        BadList{"textRate", 200,
+        BadAnswer{"textRate", 200,
                 R"([{"currencyCodeA":840,"currencyCodeB":980,"date":1,"rateCross":"41"}])",
                 RateError::Code::decodingFailed,
                 "The answer from 127.0.0.1 couldn’t be read: “rateCross” in item 1 isn’t a number."}),

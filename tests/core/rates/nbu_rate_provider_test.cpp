@@ -118,15 +118,6 @@ TEST_F(NBURateProviderTest, baseWithoutAUsableRateCannotBeParsed)
     }
 }
 
-struct BadAnswer
-{
-    const char* name;
-    int status;
-    const char* body;
-    RateError::Code code;
-    const char* message;
-};
-
 class NBUBadAnswerTest : public NBURateProviderTest, public ::testing::WithParamInterface<BadAnswer>
 {
 };

@@ -8,6 +8,8 @@
 #include <deque>
 #include <map>
 #include <optional>
+#include <tuple>
+#include <utility>
 #include <ostream>
 
 #include <QEventLoop>
@@ -27,6 +29,48 @@ namespace tallyra::test {
 
 inline Decimal dec(const char* text) { return *Decimal::parse(QString::fromUtf8(text)); }
 inline QString str(const char* text) { return QString::fromUtf8(text); }
+
+// A rates snapshot of (code, rate, source) triples.
+inline FXRates snapshot(const char* base,
+                        std::initializer_list<std::tuple<const char*, const char*, RateSource>> rates)
+{
+    FXRates result = FXRates::empty(str(base));
+    for (const auto& [code, rate, source] : rates) {
+        result.perUnit[str(code)] = dec(rate);
+        result.sources[str(code)] = source;
+    }
+    return result;
+}
+
+// A rates snapshot whose rates all come from one source.
+inline FXRates snapshot(const char* base, std::initializer_list<std::pair<const char*, const char*>> rates,
+                        RateSource source)
+{
+    FXRates result = FXRates::empty(str(base));
+    for (const auto& [code, rate] : rates) {
+        result.perUnit[str(code)] = dec(rate);
+        result.sources[str(code)] = source;
+    }
+    return result;
+}
+
+inline CurrencySet codes(std::initializer_list<const char*> list)
+{
+    CurrencySet set;
+    for (const char* code : list)
+        set.insert(str(code));
+    return set;
+}
+
+// One bad answer of a rate server, and the error a provider must give for it.
+struct BadAnswer
+{
+    const char* name;
+    int status;
+    const char* body;
+    RateError::Code code;
+    const char* message;
+};
 
 // Collects one handler result; wait() spins an event loop until it arrives
 // or the limit passes (then the result is absent and the test fails).

@@ -11,23 +11,9 @@ using namespace tallyra::testing;
 
 namespace {
 
-class LedgerReaderTest : public StoreTest
+class LedgerReaderTest : public OpenStoreTest
 {
 protected:
-    void SetUp() override
-    {
-        StoreTest::SetUp();
-        m_store = openStore();
-        ASSERT_TRUE(m_store);
-    }
-    void TearDown() override
-    {
-        m_store.reset();
-        StoreTest::TearDown();
-    }
-
-    StoreContext& context() { return m_store->mainContext(); }
-
     LedgerRecords bulk()
     {
         auto background = m_store->newBackgroundContext();
@@ -154,7 +140,6 @@ protected:
         context().save();
     }
 
-    std::unique_ptr<StoreContainer> m_store;
 };
 
 TEST_F(LedgerReaderTest, bulkReadEqualsThePerObjectPath)

@@ -25,14 +25,14 @@ const Record* findById(const std::vector<Record>& records, const Id& id)
 
 // Rows written with raw SQL, as an old version or a damaged file could hold
 // them, read through both the record builders and the bulk reader.
-class StoredRepairs : public StoreTest
+class StoredRepairs : public OpenStoreTest
 {
 protected:
     void SetUp() override
     {
-        StoreTest::SetUp();
-        m_store = openStore();
-        ASSERT_TRUE(m_store);
+        OpenStoreTest::SetUp();
+        if (HasFatalFailure())
+            return;
         Currency::setMain(q("UAH"));
         // Leaves the store's own connection idle while raw writers work.
         AccountModel pound;
@@ -43,13 +43,6 @@ protected:
         m_pound = pound;
         writeDamagedRows();
     }
-    void TearDown() override
-    {
-        m_store.reset();
-        StoreTest::TearDown();
-    }
-
-    StoreContext& context() { return m_store->mainContext(); }
 
     void account(const AccountId& id, const char* name, const char* kindRaw, const char* groupRaw,
                  const char* extraColumns = "", const char* extraValues = "")
@@ -121,7 +114,6 @@ protected:
         context().save();
     }
 
-    std::unique_ptr<StoreContainer> m_store;
     AccountModel m_pound;
     AccountId m_jar = AccountId::random();
     AccountId m_wallet = AccountId::random();

@@ -13,22 +13,9 @@ using namespace tallyra::testing;
 
 namespace {
 
-class StoreContextTest : public StoreTest
+class StoreContextTest : public OpenStoreTest
 {
 protected:
-    void SetUp() override
-    {
-        StoreTest::SetUp();
-        m_store = openStore();
-        ASSERT_TRUE(m_store);
-    }
-    void TearDown() override
-    {
-        m_store.reset();
-        StoreTest::TearDown();
-    }
-
-    StoreContext& context() { return m_store->mainContext(); }
     QString pictures() const { return m_dir.filePath(q(".Tallyra_SUPPORT")); }
 
     AccountModel addAccount(const char* name, const char* currency = "USD")
@@ -59,7 +46,6 @@ protected:
         return transaction;
     }
 
-    std::unique_ptr<StoreContainer> m_store;
 };
 
 AccountModel fullAccount()

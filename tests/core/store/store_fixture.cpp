@@ -162,6 +162,19 @@ void StoreTest::TearDown()
     Currency::setMain(q("USD"));
 }
 
+void OpenStoreTest::SetUp()
+{
+    StoreTest::SetUp();
+    m_store = openStore();
+    ASSERT_TRUE(m_store);
+}
+
+void OpenStoreTest::TearDown()
+{
+    m_store.reset();
+    StoreTest::TearDown();
+}
+
 QString StoreTest::path(const char* name) const
 {
     return m_dir.filePath(QString::fromUtf8(name));

@@ -55,4 +55,16 @@ protected:
     std::shared_ptr<FixedClock> m_clock;
 };
 
+// A StoreTest with one store opened for the whole test.
+class OpenStoreTest : public StoreTest
+{
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    [[nodiscard]] StoreContext& context() { return m_store->mainContext(); }
+
+    std::unique_ptr<StoreContainer> m_store;
+};
+
 } // namespace tallyra::testing
