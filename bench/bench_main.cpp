@@ -76,7 +76,10 @@ void settleMemory()
     std::ofstream("/proc/self/clear_refs") << "5";
 }
 
-double megabytes(std::int64_t bytes) { return static_cast<double>(bytes) / (1024.0 * 1024.0); }
+double megabytes(std::int64_t bytes)
+{
+    return static_cast<double>(bytes) / (1024.0 * 1024.0);
+}
 
 FXRates benchRates()
 {
@@ -87,8 +90,7 @@ FXRates benchRates()
 }
 
 // Runs `body` `times` times and returns the mean in microseconds.
-template <class Body>
-double meanMicroseconds(int times, Body&& body)
+template <class Body> double meanMicroseconds(int times, Body&& body)
 {
     const auto start = Clock::now();
     for (int i = 0; i < times; ++i)
@@ -117,17 +119,21 @@ int runSize(std::int64_t count)
     {
         auto container = StoreContainer::open(StoreConfiguration::onDisk(file));
         if (!container) {
-            std::fprintf(stderr, "cannot open %s: %s\n", qPrintable(file), qPrintable(container.error().userMessage()));
+            std::fprintf(stderr, "cannot open %s: %s\n", qPrintable(file),
+                         qPrintable(container.error().userMessage()));
             return 1;
         }
         const auto start = Clock::now();
-        const bench::GeneratedLedger ledger = bench::generateLedger((*container)->mainContext(), count, end);
+        const bench::GeneratedLedger ledger =
+            bench::generateLedger((*container)->mainContext(), count, end);
         const double ms = millisecondsSince(start);
         container->reset(); // closing folds the write-ahead log into the file
-        std::printf("import (insert + one save)   %10.0f ms   %lld transactions, %d accounts, %d categories, "
+        std::printf("import (insert + one save)   %10.0f ms   %lld transactions, %d accounts, %d "
+                    "categories, "
                     "%lld balance changes, %.1f MB file\n",
-                    ms, static_cast<long long>(ledger.transactions), ledger.accounts, ledger.categories,
-                    static_cast<long long>(ledger.checkpoints), megabytes(QFileInfo(file).size()));
+                    ms, static_cast<long long>(ledger.transactions), ledger.accounts,
+                    ledger.categories, static_cast<long long>(ledger.checkpoints),
+                    megabytes(QFileInfo(file).size()));
     }
 
     const FXRates rates = benchRates();
@@ -159,26 +165,33 @@ int runSize(std::int64_t count)
         figures.indexBytes = statusBytes("VmRSS") - before;
         runs.push_back(figures);
     }
-    const auto best = *std::min_element(runs.begin(), runs.end(), [](const ReloadFigures& a, const ReloadFigures& b) {
-        return a.fetchMs + a.buildMs < b.fetchMs + b.buildMs;
-    });
-    std::printf("full reload (fetch + build)  %10.1f ms   fetch %.1f ms, index build %.1f ms (best of %zu; first %.1f ms)\n",
+    const auto best = *std::min_element(runs.begin(), runs.end(),
+                                        [](const ReloadFigures& a, const ReloadFigures& b) {
+                                            return a.fetchMs + a.buildMs < b.fetchMs + b.buildMs;
+                                        });
+    std::printf("full reload (fetch + build)  %10.1f ms   fetch %.1f ms, index build %.1f ms (best "
+                "of %zu; first %.1f ms)\n",
                 best.fetchMs + best.buildMs, best.fetchMs, best.buildMs, runs.size(),
                 runs.front().fetchMs + runs.front().buildMs);
-    std::printf("memory                       peak %.1f MB during a reload; index %.1f MB = %.0f bytes per "
-                "transaction (sizeof(Entry) = %zu)\n",
-                megabytes(best.peakBytes), megabytes(best.indexBytes),
-                static_cast<double>(best.indexBytes) / static_cast<double>(count), sizeof(Entry));
+    std::printf(
+        "memory                       peak %.1f MB during a reload; index %.1f MB = %.0f bytes per "
+        "transaction (sizeof(Entry) = %zu)\n",
+        megabytes(best.peakBytes), megabytes(best.indexBytes),
+        static_cast<double>(best.indexBytes) / static_cast<double>(count), sizeof(Entry));
 
-    const PeriodEngine engine(end.addDays(-1), CalendarSettings{1, 2}, zone, QLocale(QStringLiteral("en_US")),
-                              index->entries().empty() ? std::nullopt : std::optional(index->entries().front().date));
+    const PeriodEngine engine(
+        end.addDays(-1), CalendarSettings{1, 2}, zone, QLocale(QStringLiteral("en_US")),
+        index->entries().empty() ? std::nullopt : std::optional(index->entries().front().date));
     const PeriodWindow month = engine.window(PeriodSelection(PeriodLength::month, 1));
     const PeriodWindow year = engine.window(PeriodSelection(PeriodLength::year, 1));
     const size_t monthEntries = index->entries(month.interval).size();
-    const double totalsUs = meanMicroseconds(1000, [&](int) { g_sink = g_sink + totals(*index, month.interval).spent.minor; });
-    std::printf("totals of one month          %10.1f µs   (%zu transactions)\n", totalsUs, monthEntries);
+    const double totalsUs = meanMicroseconds(
+        1000, [&](int) { g_sink = g_sink + totals(*index, month.interval).spent.minor; });
+    std::printf("totals of one month          %10.1f µs   (%zu transactions)\n", totalsUs,
+                monthEntries);
     const double categoryUs = meanMicroseconds(20, [&](int) {
-        g_sink = g_sink + static_cast<std::int64_t>(categoryTotals(*index, year.interval, EntryKind::expense).size());
+        g_sink = g_sink + static_cast<std::int64_t>(
+                              categoryTotals(*index, year.interval, EntryKind::expense).size());
     });
     std::printf("category totals of one year  %10.1f µs   (%zu transactions)\n", categoryUs,
                 index->entries(year.interval).size());
@@ -188,19 +201,25 @@ int runSize(std::int64_t count)
     const qint64 last = index->entryDates().back();
     std::vector<std::pair<AccountId, QDateTime>> queries;
     for (int i = 0; i < 10'000; ++i)
-        queries.emplace_back(index->accounts()[random() % index->accounts().size()].id,
-                             QDateTime::fromMSecsSinceEpoch(first + static_cast<qint64>(random() % static_cast<std::uint64_t>(last - first)), Qt::UTC));
+        queries.emplace_back(
+            index->accounts()[random() % index->accounts().size()].id,
+            QDateTime::fromMSecsSinceEpoch(
+                first + static_cast<qint64>(random() % static_cast<std::uint64_t>(last - first)),
+                Qt::UTC));
     const double balanceUs = meanMicroseconds(static_cast<int>(queries.size()), [&](int i) {
         const auto& [account, at] = queries[static_cast<size_t>(i)];
         g_sink = g_sink + index->balance(account, at).minor;
     });
     std::printf("one balance query            %10.3f µs\n", balanceUs);
-    const double netWorthUs = meanMicroseconds(1000, [&](int) { g_sink = g_sink + netWorth(*index, end).minor; });
-    std::printf("net worth                    %10.1f µs   (%zu accounts)\n", netWorthUs, index->accounts().size());
+    const double netWorthUs =
+        meanMicroseconds(1000, [&](int) { g_sink = g_sink + netWorth(*index, end).minor; });
+    std::printf("net worth                    %10.1f µs   (%zu accounts)\n", netWorthUs,
+                index->accounts().size());
 
     const auto start = Clock::now();
     const QByteArray csv = CSVExport::text(*index, zone).toUtf8();
-    std::printf("CSV export (text + UTF-8)    %10.0f ms   %.1f MB\n", millisecondsSince(start), megabytes(csv.size()));
+    std::printf("CSV export (text + UTF-8)    %10.0f ms   %.1f MB\n", millisecondsSince(start),
+                megabytes(csv.size()));
     return 0;
 }
 

@@ -49,7 +49,10 @@ public:
     {
         return std::uniform_int_distribution<std::int64_t>(low, high)(m_engine);
     }
-    size_t index(size_t size) { return static_cast<size_t>(between(0, static_cast<std::int64_t>(size) - 1)); }
+    size_t index(size_t size)
+    {
+        return static_cast<size_t>(between(0, static_cast<std::int64_t>(size) - 1));
+    }
     bool chance(int percent) { return between(0, 99) < percent; }
 
 private:
@@ -92,9 +95,10 @@ CategoryTree insertCategories(StoreContext& context)
     for (const auto& [rootName, kind] : roots) {
         const std::int64_t root = insert(QString::fromLatin1(rootName), kind, std::nullopt);
         tree.roots.push_back(root);
-        std::vector<std::int64_t>& leaves = QByteArrayView(kind) == "expense"  ? tree.expenseLeaves
-                                            : QByteArrayView(kind) == "income" ? tree.incomeLeaves
-                                                                               : tree.transferLeaves;
+        std::vector<std::int64_t>& leaves = QByteArrayView(kind) == "expense" ? tree.expenseLeaves
+                                            : QByteArrayView(kind) == "income"
+                                                ? tree.incomeLeaves
+                                                : tree.transferLeaves;
         for (int c = 1; c <= 3; ++c) {
             const QString childName = QString::fromLatin1(rootName) + QStringLiteral(" %1").arg(c);
             const std::int64_t child = insert(childName, kind, root);
@@ -120,7 +124,8 @@ std::int64_t convertMinor(std::int64_t minor, const QString& from, const QString
 
 } // namespace
 
-GeneratedLedger generateLedger(StoreContext& context, std::int64_t transactionCount, const QDateTime& end)
+GeneratedLedger generateLedger(StoreContext& context, std::int64_t transactionCount,
+                               const QDateTime& end)
 {
     Dice dice(0x7a11e7a + static_cast<std::uint64_t>(transactionCount));
     GeneratedLedger result;
@@ -145,9 +150,10 @@ GeneratedLedger generateLedger(StoreContext& context, std::int64_t transactionCo
     for (int i = 0; i < 300; ++i)
         payees << QStringLiteral("Payee %1").arg(i);
     const QStringList notes{QStringLiteral("Monthly"), QStringLiteral("Paid back later"),
-                            QStringLiteral("Split with friends"), QStringLiteral("Refund expected")};
-    const QStringList tagSets{QStringLiteral("family"), QStringLiteral("trip\nvacation"), QStringLiteral("work"),
-                              QStringLiteral("weekend")};
+                            QStringLiteral("Split with friends"),
+                            QStringLiteral("Refund expected")};
+    const QStringList tagSets{QStringLiteral("family"), QStringLiteral("trip\nvacation"),
+                              QStringLiteral("work"), QStringLiteral("weekend")};
 
     const qint64 endMSecs = end.toMSecsSinceEpoch();
     const qint64 spanMSecs = end.addYears(-10).msecsTo(end);
@@ -163,7 +169,9 @@ GeneratedLedger generateLedger(StoreContext& context, std::int64_t transactionCo
         m.date = timed ? day : QDateTime(day.date(), QTime(12, 0), Qt::UTC);
         m.hasTime = timed;
         const int roll = static_cast<int>(dice.between(0, 99));
-        const EntryKind kind = roll < 80 ? EntryKind::expense : roll < 92 ? EntryKind::income : EntryKind::transfer;
+        const EntryKind kind = roll < 80   ? EntryKind::expense
+                               : roll < 92 ? EntryKind::income
+                                           : EntryKind::transfer;
         m.kindRaw = rawValue(kind);
         const size_t account = dice.index(accounts.size());
         m.account = accounts[account].objectID;
@@ -172,20 +180,23 @@ GeneratedLedger generateLedger(StoreContext& context, std::int64_t transactionCo
                                                                               : tree.transferLeaves;
         if (!dice.chance(3))
             m.category = leaves[dice.index(leaves.size())];
-        m.amountMinor = kind == EntryKind::income ? dice.between(100'000, 8'000'000) : dice.between(500, 400'000);
+        m.amountMinor = kind == EntryKind::income ? dice.between(100'000, 8'000'000)
+                                                  : dice.between(500, 400'000);
         if (kind == EntryKind::transfer) {
             size_t to = dice.index(accounts.size() - 1);
             if (to >= account)
                 ++to;
             m.toAccount = accounts[to].objectID;
             if (accounts[to].currency != accounts[account].currency)
-                m.toAmountMinor = convertMinor(m.amountMinor, accounts[account].currency, accounts[to].currency);
+                m.toAmountMinor =
+                    convertMinor(m.amountMinor, accounts[account].currency, accounts[to].currency);
         }
         m.payee = payees[static_cast<qsizetype>(dice.index(static_cast<size_t>(payees.size())))];
         if (dice.chance(10))
             m.note = notes[static_cast<qsizetype>(dice.index(static_cast<size_t>(notes.size())))];
         if (dice.chance(10))
-            m.tagsText = tagSets[static_cast<qsizetype>(dice.index(static_cast<size_t>(tagSets.size())))];
+            m.tagsText =
+                tagSets[static_cast<qsizetype>(dice.index(static_cast<size_t>(tagSets.size())))];
         m.cleared = !dice.chance(5);
         context.insert(m);
     }

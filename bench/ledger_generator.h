@@ -34,6 +34,7 @@ struct GeneratedLedger
 };
 
 // Inserts the ledger and saves once. Throws StoreError.
-GeneratedLedger generateLedger(StoreContext& context, std::int64_t transactionCount, const QDateTime& end);
+GeneratedLedger generateLedger(StoreContext& context, std::int64_t transactionCount,
+                               const QDateTime& end);
 
 } // namespace tallyra::bench

@@ -43,7 +43,8 @@ int runAccounts(CommandContext& context, QStringList arguments)
             context.out << title(*section) << '\n';
         }
         context.out << "  " << account.name.leftJustified(28) << ' '
-                    << moneyText(index.currentBalance(account.id)).rightJustified(22) << "  " << title(account.kind)
+                    << moneyText(index.currentBalance(account.id)).rightJustified(22) << "  "
+                    << title(account.kind)
                     << (account.isArchived ? QStringLiteral(" (archived)") : QString()) << '\n';
     }
     return 0;

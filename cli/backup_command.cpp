@@ -19,7 +19,8 @@ int runBackup(CommandContext& context, QStringList arguments)
     const auto file = session.databaseFile();
     if (!file)
         throw StoreBackup::Failure::noStore();
-    const QString folder = StoreBackup::backup(*file, arguments.first(), SystemClock().now(), session.zone());
+    const QString folder =
+        StoreBackup::backup(*file, arguments.first(), SystemClock().now(), session.zone());
     if (context.options.json)
         printJson(context.out, QJsonObject{{QStringLiteral("path"), folder}});
     else

@@ -9,9 +9,11 @@ int runBalance(CommandContext& context, QStringList arguments)
 {
     const auto at = takeOption(arguments, QStringLiteral("--at"));
     if (arguments.size() != 1)
-        throw UsageError(QStringLiteral("balance expects one account: balance ACCOUNT [--at YYYY-MM-DD]."));
+        throw UsageError(
+            QStringLiteral("balance expects one account: balance ACCOUNT [--at YYYY-MM-DD]."));
     LedgerSession session(context.options, LedgerSession::Access::readExisting);
-    const QDateTime before = at ? session.endOfDay(parseDay(*at, QStringLiteral("--at"))) : session.now();
+    const QDateTime before =
+        at ? session.endOfDay(parseDay(*at, QStringLiteral("--at"))) : session.now();
     const Account& account = session.findAccount(arguments.first());
     const Money balance = session.index().balance(account.id, before);
     if (context.options.json)

@@ -1,9 +1,9 @@
+#include <QJsonObject>
+
 #include "money/currency.h"
 #include "write_commands.h"
 #include "write_support.h"
 #include "writing/catalog_writer.h"
-
-#include <QJsonObject>
 
 namespace tallyra::cli {
 

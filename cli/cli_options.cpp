@@ -26,7 +26,8 @@ QDate parseDay(const QString& text, const QString& optionName)
 {
     const QDate day = QDate::fromString(text, Qt::ISODate);
     if (!day.isValid() || text.size() != 10)
-        throw UsageError(QStringLiteral("%1 expects a day as YYYY-MM-DD, not “%2”.").arg(optionName, text));
+        throw UsageError(
+            QStringLiteral("%1 expects a day as YYYY-MM-DD, not “%2”.").arg(optionName, text));
     return day;
 }
 
@@ -35,20 +36,28 @@ CommandLine parseCommandLine(const QStringList& arguments)
     using Setter = std::function<void(GlobalOptions&, const QString&)>;
     const std::map<QString, Setter> valued{
         {QStringLiteral("--db"), [](GlobalOptions& o, const QString& v) { o.dbPath = v; }},
-        {QStringLiteral("--currency"), [](GlobalOptions& o, const QString& v) { o.currency = v.toUpper(); }},
+        {QStringLiteral("--currency"),
+         [](GlobalOptions& o, const QString& v) { o.currency = v.toUpper(); }},
         {QStringLiteral("--rates"), [](GlobalOptions& o, const QString& v) { o.ratesFile = v; }},
         {QStringLiteral("--today"),
-         [](GlobalOptions& o, const QString& v) { o.today = parseDay(v, QStringLiteral("--today")); }},
+         [](GlobalOptions& o, const QString& v) {
+             o.today = parseDay(v, QStringLiteral("--today"));
+         }},
         {QStringLiteral("--tz"), [](GlobalOptions& o, const QString& v) { o.timeZone = v; }},
         {QStringLiteral("--locale"), [](GlobalOptions& o, const QString& v) { o.locale = v; }},
         {QStringLiteral("--month-start"),
-         [](GlobalOptions& o, const QString& v) { o.monthStartDay = parseInt(v, QStringLiteral("--month-start"), 1, 31); }},
+         [](GlobalOptions& o, const QString& v) {
+             o.monthStartDay = parseInt(v, QStringLiteral("--month-start"), 1, 31);
+         }},
         {QStringLiteral("--first-weekday"),
-         [](GlobalOptions& o, const QString& v) { o.firstWeekday = parseInt(v, QStringLiteral("--first-weekday"), 1, 7); }},
+         [](GlobalOptions& o, const QString& v) {
+             o.firstWeekday = parseInt(v, QStringLiteral("--first-weekday"), 1, 7);
+         }},
         {QStringLiteral("--mode"),
          [](GlobalOptions& o, const QString& v) {
              if (v != u"rolling" && v != u"calendar")
-                 throw UsageError(QStringLiteral("--mode expects rolling or calendar, not “%1”.").arg(v));
+                 throw UsageError(
+                     QStringLiteral("--mode expects rolling or calendar, not “%1”.").arg(v));
              o.periodMode = v;
          }},
     };
@@ -119,6 +128,9 @@ std::optional<QString> takeOption(QStringList& arguments, const QString& name)
     return std::nullopt;
 }
 
-bool takeFlag(QStringList& arguments, const QString& name) { return arguments.removeAll(name) > 0; }
+bool takeFlag(QStringList& arguments, const QString& name)
+{
+    return arguments.removeAll(name) > 0;
+}
 
 } // namespace tallyra::cli

@@ -16,19 +16,19 @@ namespace tallyra::cli {
 
 struct GlobalOptions
 {
-    std::optional<QString> dbPath;       // --db PATH
-    bool sampleData = false;             // --sample-data
-    std::optional<QString> currency;     // --currency CODE
-    std::optional<QString> ratesFile;    // --rates FILE
-    std::optional<QDate> today;          // --today YYYY-MM-DD
-    std::optional<QString> timeZone;     // --tz ZONE
-    std::optional<QString> locale;       // --locale ID
-    std::optional<int> monthStartDay;    // --month-start D
-    std::optional<int> firstWeekday;     // --first-weekday W
-    std::optional<QString> periodMode;   // --mode rolling|calendar
-    bool json = false;                   // --json
-    bool help = false;                   // --help / -h
-    bool version = false;                // --version
+    std::optional<QString> dbPath;     // --db PATH
+    bool sampleData = false;           // --sample-data
+    std::optional<QString> currency;   // --currency CODE
+    std::optional<QString> ratesFile;  // --rates FILE
+    std::optional<QDate> today;        // --today YYYY-MM-DD
+    std::optional<QString> timeZone;   // --tz ZONE
+    std::optional<QString> locale;     // --locale ID
+    std::optional<int> monthStartDay;  // --month-start D
+    std::optional<int> firstWeekday;   // --first-weekday W
+    std::optional<QString> periodMode; // --mode rolling|calendar
+    bool json = false;                 // --json
+    bool help = false;                 // --help / -h
+    bool version = false;              // --version
 };
 
 // A command line split into the global options, the command and its own

@@ -1,7 +1,7 @@
-#include "command.h"
 #include "accounts_command.h"
 #include "backup_command.h"
 #include "balance_command.h"
+#include "command.h"
 #include "export_command.h"
 #include "import_command.h"
 #include "networth_command.h"
@@ -16,19 +16,40 @@ const QList<Command>& commandTable()
     static const QList<Command> table{
         {QStringLiteral("rates"), QStringLiteral("rates [--refresh] [--need USD,EUR]"),
          QStringLiteral("exchange rates: show the cache, or refresh it from the banks"), &runRates},
-        {QStringLiteral("import"), QStringLiteral("import DIR"), QStringLiteral("read a ledger in the sample-data format into the database"), &runImport},
-        {QStringLiteral("export"), QStringLiteral("export [FILE]"), QStringLiteral("every transaction as CSV (stdout without FILE)"), &runExport},
-        {QStringLiteral("backup"), QStringLiteral("backup DIR"), QStringLiteral("a dated backup folder of the database; prints its path"), &runBackup},
-        {QStringLiteral("accounts"), QStringLiteral("accounts"), QStringLiteral("every account with its current balance"), &runAccounts},
-        {QStringLiteral("balance"), QStringLiteral("balance ACCOUNT [--at YYYY-MM-DD]"), QStringLiteral("an account's balance at the end of a day (default: now)"), &runBalance},
-        {QStringLiteral("totals"), QStringLiteral("totals --period LENGTH [--offset K]"), QStringLiteral("income, spending and transfers of a period and the days before"), &runTotals},
-        {QStringLiteral("networth"), QStringLiteral("networth [--at YYYY-MM-DD]"), QStringLiteral("net worth in the main currency at the end of a day (default: now)"), &runNetWorth},
-        {QStringLiteral("add"), QStringLiteral("add expense|income|transfer AMOUNT --account A [...]"), QStringLiteral("add a transaction (--to B --received X --category PATH --payee P --note N --tags \"a, b\" --date D --time HH:MM --uncleared)"), &runAdd},
-        {QStringLiteral("edit"), QStringLiteral("edit ID [--kind K] [--amount X] [add's options]"), QStringLiteral("change a transaction"), &runEdit},
-        {QStringLiteral("delete"), QStringLiteral("delete ID..."), QStringLiteral("delete transactions"), &runDelete},
-        {QStringLiteral("set-balance"), QStringLiteral("set-balance ACCOUNT AMOUNT [--on YYYY-MM-DD]"), QStringLiteral("record what an account holds"), &runSetBalance},
-        {QStringLiteral("account"), QStringLiteral("account add NAME --kind KIND --currency CODE [--balance X [--on D]]"), QStringLiteral("create an account"), &runAccount},
-        {QStringLiteral("category"), QStringLiteral("category add PATH [--kind expense|income|transfer]"), QStringLiteral("create a category (\"Food/Groceries\")"), &runCategory},
+        {QStringLiteral("import"), QStringLiteral("import DIR"),
+         QStringLiteral("read a ledger in the sample-data format into the database"), &runImport},
+        {QStringLiteral("export"), QStringLiteral("export [FILE]"),
+         QStringLiteral("every transaction as CSV (stdout without FILE)"), &runExport},
+        {QStringLiteral("backup"), QStringLiteral("backup DIR"),
+         QStringLiteral("a dated backup folder of the database; prints its path"), &runBackup},
+        {QStringLiteral("accounts"), QStringLiteral("accounts"),
+         QStringLiteral("every account with its current balance"), &runAccounts},
+        {QStringLiteral("balance"), QStringLiteral("balance ACCOUNT [--at YYYY-MM-DD]"),
+         QStringLiteral("an account's balance at the end of a day (default: now)"), &runBalance},
+        {QStringLiteral("totals"), QStringLiteral("totals --period LENGTH [--offset K]"),
+         QStringLiteral("income, spending and transfers of a period and the days before"),
+         &runTotals},
+        {QStringLiteral("networth"), QStringLiteral("networth [--at YYYY-MM-DD]"),
+         QStringLiteral("net worth in the main currency at the end of a day (default: now)"),
+         &runNetWorth},
+        {QStringLiteral("add"),
+         QStringLiteral("add expense|income|transfer AMOUNT --account A [...]"),
+         QStringLiteral("add a transaction (--to B --received X --category PATH --payee P --note N "
+                        "--tags \"a, b\" --date D --time HH:MM --uncleared)"),
+         &runAdd},
+        {QStringLiteral("edit"), QStringLiteral("edit ID [--kind K] [--amount X] [add's options]"),
+         QStringLiteral("change a transaction"), &runEdit},
+        {QStringLiteral("delete"), QStringLiteral("delete ID..."),
+         QStringLiteral("delete transactions"), &runDelete},
+        {QStringLiteral("set-balance"),
+         QStringLiteral("set-balance ACCOUNT AMOUNT [--on YYYY-MM-DD]"),
+         QStringLiteral("record what an account holds"), &runSetBalance},
+        {QStringLiteral("account"),
+         QStringLiteral("account add NAME --kind KIND --currency CODE [--balance X [--on D]]"),
+         QStringLiteral("create an account"), &runAccount},
+        {QStringLiteral("category"),
+         QStringLiteral("category add PATH [--kind expense|income|transfer]"),
+         QStringLiteral("create a category (\"Food/Groceries\")"), &runCategory},
     };
     return table;
 }

@@ -1,11 +1,11 @@
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QSet>
+
 #include "store/record_builders.h"
 #include "write_commands.h"
 #include "write_support.h"
 #include "writing/ledger_writer.h"
-
-#include <QJsonArray>
-#include <QJsonObject>
-#include <QSet>
 
 namespace tallyra::cli {
 

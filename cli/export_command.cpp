@@ -20,8 +20,10 @@ int runExport(CommandContext& context, QStringList arguments)
     // A save file replaces the old export only once the new one is whole.
     QSaveFile file(arguments.first());
     if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0 || !file.commit())
-        throw Error(QStringLiteral("The export couldn’t be written to “%1”: %2").arg(arguments.first(), file.errorString()));
-    context.err << "Exported " << session.index().entries().size() << " transactions to " << arguments.first() << ".\n";
+        throw Error(QStringLiteral("The export couldn’t be written to “%1”: %2")
+                        .arg(arguments.first(), file.errorString()));
+    context.err << "Exported " << session.index().entries().size() << " transactions to "
+                << arguments.first() << ".\n";
     return 0;
 }
 

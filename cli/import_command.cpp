@@ -6,10 +6,10 @@
 #include <QJsonObject>
 
 #include "ledger_session.h"
-#include "services/store_location.h"
-#include "store/store_container.h"
 #include "services/ledger_document.h"
 #include "services/sample_importer.h"
+#include "services/store_location.h"
+#include "store/store_container.h"
 #include "value_json.h"
 
 namespace tallyra::cli {
@@ -20,7 +20,8 @@ namespace {
 // failed import leaves no trace; an existing database is never touched.
 void removeNewDatabase(const QString& path, bool removePictureFolder)
 {
-    for (const QString& suffix : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm"), QStringLiteral("-journal")})
+    for (const QString& suffix :
+         {QString(), QStringLiteral("-wal"), QStringLiteral("-shm"), QStringLiteral("-journal")})
         QFile::remove(path + suffix);
     if (removePictureFolder)
         QDir(StoreContainer::pictureFolderFor(path)).removeRecursively();
@@ -33,7 +34,8 @@ int runImport(CommandContext& context, QStringList arguments)
     if (arguments.size() != 1)
         throw UsageError(QStringLiteral("import expects one folder: import DIR."));
     if (context.options.sampleData)
-        throw UsageError(QStringLiteral("import writes to a database; it can’t be used with --sample-data."));
+        throw UsageError(
+            QStringLiteral("import writes to a database; it can’t be used with --sample-data."));
 
     // The files are read and checked before the database is even opened,
     // so a broken ledger never creates or touches one.
@@ -52,7 +54,8 @@ int runImport(CommandContext& context, QStringList arguments)
     try {
         LedgerSession session(context.options, LedgerSession::Access::createIfMissing);
         SampleImporter importer(session.context(), session.zone());
-        importer.setIdScope(QStringLiteral("import-") + QString::fromLatin1(files->fingerprint().toHex().left(16)));
+        importer.setIdScope(QStringLiteral("import-") +
+                            QString::fromLatin1(files->fingerprint().toHex().left(16)));
         summary = importer.run(*document);
         written = session.databaseFile().value_or(path);
     } catch (...) {
@@ -71,10 +74,10 @@ int runImport(CommandContext& context, QStringList arguments)
                                    {QStringLiteral("goals"), summary.goals},
                                });
     } else {
-        context.out << "Imported " << summary.accounts << " accounts, " << summary.categories << " categories, "
-                    << summary.transactions << " transactions, " << summary.balanceChanges << " balance changes, "
-                    << summary.budgets << " budgets and " << summary.goals << " goals into "
-                    << written << ".\n";
+        context.out << "Imported " << summary.accounts << " accounts, " << summary.categories
+                    << " categories, " << summary.transactions << " transactions, "
+                    << summary.balanceChanges << " balance changes, " << summary.budgets
+                    << " budgets and " << summary.goals << " goals into " << written << ".\n";
     }
     return 0;
 }

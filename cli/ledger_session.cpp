@@ -27,14 +27,18 @@ bool isCurrencyCode(const QString& text)
     return pattern.match(text).hasMatch();
 }
 
-QString quoted(const QString& text) { return u'“' + text + u'”'; }
+QString quoted(const QString& text)
+{
+    return u'“' + text + u'”';
+}
 
 // A rates snapshot written by hand or by `tallyra-cli --json rates`.
 FXRates readRatesFile(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw Error(QStringLiteral("The rates file %1 can’t be read: %2").arg(quoted(path), file.errorString()));
+        throw Error(QStringLiteral("The rates file %1 can’t be read: %2")
+                        .arg(quoted(path), file.errorString()));
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parseError);
     if (parseError.error != QJsonParseError::NoError)
@@ -42,7 +46,8 @@ FXRates readRatesFile(const QString& path)
                         .arg(quoted(path), parseError.errorString())
                         .arg(parseError.offset));
     auto bad = [&](const QString& problem) {
-        return Error(QStringLiteral("The rates file %1 can’t be used: %2").arg(quoted(path), problem));
+        return Error(
+            QStringLiteral("The rates file %1 can’t be used: %2").arg(quoted(path), problem));
     };
     if (!document.isObject())
         throw bad(QStringLiteral("it must hold one object"));
@@ -54,11 +59,15 @@ FXRates readRatesFile(const QString& path)
     const QJsonObject perUnit = root.value(QStringLiteral("perUnit")).toObject();
     for (auto it = perUnit.begin(); it != perUnit.end(); ++it) {
         if (!isCurrencyCode(it.key()))
-            throw bad(QStringLiteral("%1 in \"perUnit\" isn’t a currency code").arg(quoted(it.key())));
+            throw bad(
+                QStringLiteral("%1 in \"perUnit\" isn’t a currency code").arg(quoted(it.key())));
         // Rates are decimal texts so that they reach the conversion exactly.
-        const auto rate = it.value().isString() ? Decimal::parse(it.value().toString()) : std::nullopt;
+        const auto rate =
+            it.value().isString() ? Decimal::parse(it.value().toString()) : std::nullopt;
         if (!rate || !(*rate > Decimal(0)))
-            throw bad(QStringLiteral("the rate of %1 must be a positive decimal in a text, such as \"41.5\"").arg(it.key()));
+            throw bad(QStringLiteral(
+                          "the rate of %1 must be a positive decimal in a text, such as \"41.5\"")
+                          .arg(it.key()));
         if (it.key() != base)
             rates.perUnit[it.key()] = *rate;
     }
@@ -107,8 +116,9 @@ QTimeZone LedgerSession::zoneFrom(const GlobalOptions& options)
         return QTimeZone::systemTimeZone();
     QTimeZone zone(options.timeZone->toUtf8());
     if (!zone.isValid())
-        throw UsageError(QStringLiteral("--tz expects an IANA time zone such as Europe/Kyiv, not %1.")
-                             .arg(quoted(*options.timeZone)));
+        throw UsageError(
+            QStringLiteral("--tz expects an IANA time zone such as Europe/Kyiv, not %1.")
+                .arg(quoted(*options.timeZone)));
     return zone;
 }
 
@@ -116,8 +126,9 @@ QString LedgerSession::mainCurrencyFrom(const GlobalOptions& options, const AppS
 {
     if (options.currency) {
         if (!isCurrencyCode(*options.currency))
-            throw UsageError(QStringLiteral("--currency expects a currency code such as USD, not %1.")
-                                 .arg(quoted(*options.currency)));
+            throw UsageError(
+                QStringLiteral("--currency expects a currency code such as USD, not %1.")
+                    .arg(quoted(*options.currency)));
         return *options.currency;
     }
     if (options.sampleData)
@@ -144,11 +155,20 @@ void LedgerSession::openStore(Access access)
     m_container = std::move(opened).value();
 }
 
-StoreContext& LedgerSession::context() noexcept { return m_container->mainContext(); }
+StoreContext& LedgerSession::context() noexcept
+{
+    return m_container->mainContext();
+}
 
-std::optional<QString> LedgerSession::databaseFile() const { return m_container->fileLocation(); }
+std::optional<QString> LedgerSession::databaseFile() const
+{
+    return m_container->fileLocation();
+}
 
-QDateTime LedgerSession::endOfDay(const QDate& day) const { return day.addDays(1).startOfDay(m_zone).toUTC(); }
+QDateTime LedgerSession::endOfDay(const QDate& day) const
+{
+    return day.addDays(1).startOfDay(m_zone).toUTC();
+}
 
 FXRates LedgerSession::loadRates() const
 {
@@ -159,8 +179,9 @@ FXRates LedgerSession::loadRates() const
             return rates;
         const auto rebased = ExchangeRates::rebased(rates, main);
         if (!rebased)
-            throw Error(QStringLiteral("The rates file %1 has no rate for the main currency %2, so its rates "
-                                       "can’t be used against it.")
+            throw Error(QStringLiteral(
+                            "The rates file %1 has no rate for the main currency %2, so its rates "
+                            "can’t be used against it.")
                             .arg(quoted(*m_options.ratesFile), main));
         return *rebased;
     }
@@ -211,8 +232,9 @@ const Account& LedgerSession::findAccount(const QString& nameOrId)
         if (account.name != nameOrId)
             continue;
         if (found != nullptr)
-            throw UsageError(QStringLiteral("Several accounts are named %1; give its id instead (see accounts).")
-                                 .arg(quoted(nameOrId)));
+            throw UsageError(
+                QStringLiteral("Several accounts are named %1; give its id instead (see accounts).")
+                    .arg(quoted(nameOrId)));
         found = &account;
     }
     if (found == nullptr)

@@ -62,8 +62,9 @@ namespace tallyra::cli {
 class LedgerSession final
 {
 public:
-    enum class Access {
-        readExisting,  // the database file must exist
+    enum class Access
+    {
+        readExisting, // the database file must exist
         createIfMissing,
     };
 
@@ -103,7 +104,8 @@ public:
     // The run's main currency: --currency, else the sample ledger's home
     // currency on sample data, else the settings' currency. Throws
     // UsageError for something that isn't a currency code.
-    [[nodiscard]] static QString mainCurrencyFrom(const GlobalOptions& options, const AppSettings& settings);
+    [[nodiscard]] static QString mainCurrencyFrom(const GlobalOptions& options,
+                                                  const AppSettings& settings);
 
 private:
     void openStore(Access access);

@@ -12,7 +12,8 @@ int runNetWorth(CommandContext& context, QStringList arguments)
     if (!arguments.isEmpty())
         throw UsageError(QStringLiteral("networth: unexpected “%1”.").arg(arguments.first()));
     LedgerSession session(context.options, LedgerSession::Access::readExisting);
-    const QDateTime before = at ? session.endOfDay(parseDay(*at, QStringLiteral("--at"))) : session.now();
+    const QDateTime before =
+        at ? session.endOfDay(parseDay(*at, QStringLiteral("--at"))) : session.now();
     const LedgerIndex& index = session.index();
     const Money worth = netWorth(index, before);
     if (!index.accountsWithoutRate().empty()) {

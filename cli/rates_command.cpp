@@ -3,20 +3,19 @@
 #include <memory>
 
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QFutureWatcher>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
 #include <QTimeZone>
 
-#include <QFileInfo>
-
 #include "base/clock.h"
 #include "ledger_session.h"
-#include "services/store_location.h"
 #include "money/currency.h"
 #include "rates/exchange_rates.h"
 #include "rates/rate_endpoints.h"
+#include "services/store_location.h"
 #include "settings/app_settings.h"
 #include "settings/in_memory_settings_backend.h"
 #include "settings/user_defaults_backend.h"
@@ -33,7 +32,8 @@ CurrencySet parseCodes(const QString& text)
         const QString upper = part.trimmed().toUpper();
         if (!code.match(upper).hasMatch())
             throw UsageError(
-                QStringLiteral("--need expects currency codes such as USD,EUR, not “%1”.").arg(part));
+                QStringLiteral("--need expects currency codes such as USD,EUR, not “%1”.")
+                    .arg(part));
         codes.insert(upper);
     }
     if (codes.empty())
@@ -53,7 +53,10 @@ void waitFor(const QFuture<void>& future)
         loop.exec();
 }
 
-QString isoText(const QDateTime& instant) { return instant.toUTC().toString(Qt::ISODate); }
+QString isoText(const QDateTime& instant)
+{
+    return instant.toUTC().toString(Qt::ISODate);
+}
 
 // Currencies known to lack a rate: the ones asked for, and those the service
 // itself remembers as retrying or unlisted today.
@@ -101,8 +104,9 @@ QString causeNote(MissingRateCause cause)
 {
     switch (cause) {
     case MissingRateCause::unlisted:
-        return QStringLiteral("Not listed by the banks; amounts in these currencies aren’t counted in "
-                              "totals or net worth");
+        return QStringLiteral(
+            "Not listed by the banks; amounts in these currencies aren’t counted in "
+            "totals or net worth");
     case MissingRateCause::failed:
         return QStringLiteral("Couldn’t load — will retry; until then amounts in these currencies "
                               "aren’t counted in totals or net worth");
@@ -117,7 +121,8 @@ void printText(QTextStream& out, const ExchangeRates& service,
 {
     const FXRates& rates = service.rates();
     out << "Base: " << rates.base << '\n';
-    out << "Updated: " << (service.updated() ? isoText(*service.updated()) : QStringLiteral("Not loaded yet"))
+    out << "Updated: "
+        << (service.updated() ? isoText(*service.updated()) : QStringLiteral("Not loaded yet"))
         << '\n';
     if (service.lastError())
         out << "Couldn’t refresh rates: " << *service.lastError() << '\n';
@@ -126,7 +131,8 @@ void printText(QTextStream& out, const ExchangeRates& service,
         for (const auto& [code, rate] : rates.perUnit) {
             const auto source = rates.sources.find(code);
             out << "  " << code << "  " << rate.toString().leftJustified(18) << ' '
-                << (source == rates.sources.end() ? QString() : displayName(source->second)) << '\n';
+                << (source == rates.sources.end() ? QString() : displayName(source->second))
+                << '\n';
         }
     }
     // Grouped by cause in the order the application lists them.
@@ -152,8 +158,8 @@ int runRates(CommandContext& context, QStringList arguments)
     CurrencySet needed = needText ? parseCodes(*needText) : CurrencySet{};
     // A refresh is for the currencies of every open account, as the
     // application's own refresh is, plus whatever --need adds.
-    if (refresh && (context.options.sampleData || context.options.dbPath
-                    || QFileInfo::exists(StoreLocation::defaultDatabaseFile()))) {
+    if (refresh && (context.options.sampleData || context.options.dbPath ||
+                    QFileInfo::exists(StoreLocation::defaultDatabaseFile()))) {
         LedgerSession session(context.options, LedgerSession::Access::readExisting);
         for (const Account& account : session.index().accounts())
             if (!account.isArchived)
@@ -167,20 +173,22 @@ int runRates(CommandContext& context, QStringList arguments)
         backend = std::make_unique<InMemorySettingsBackend>();
     else
         backend = std::make_unique<UserDefaultsBackend>();
-    Currency::setMain(LedgerSession::mainCurrencyFrom(context.options, AppSettings::read(*backend)));
+    Currency::setMain(
+        LedgerSession::mainCurrencyFrom(context.options, AppSettings::read(*backend)));
     const QTimeZone zone = LedgerSession::zoneFrom(context.options);
 
     const SystemClock clock;
-    ExchangeRates service(makeBankRateProvider(std::make_shared<HttpSession>(),
-                                               RateEndpoints::fromEnvironment()),
-                          *backend, clock, zone);
+    ExchangeRates service(
+        makeBankRateProvider(std::make_shared<HttpSession>(), RateEndpoints::fromEnvironment()),
+        *backend, clock, zone);
     // As at the application's start-up, a cache kept against another base
     // is re-expressed against this run's main currency.
     service.setBase(Currency::main());
     if (refresh) {
         needed.erase(Currency::main());
         if (needed.empty())
-            throw UsageError(QStringLiteral("rates --refresh: no account needs another currency; name some with --need USD,EUR."));
+            throw UsageError(QStringLiteral("rates --refresh: no account needs another currency; "
+                                            "name some with --need USD,EUR."));
         waitFor(service.refresh(needed));
     }
 

@@ -12,13 +12,17 @@ namespace tallyra::cli {
 
 namespace {
 
-void printTotals(QTextStream& out, const QString& heading, const DateInterval& interval, const PeriodTotals& totals,
-                 const QTimeZone& zone)
+void printTotals(QTextStream& out, const QString& heading, const DateInterval& interval,
+                 const PeriodTotals& totals, const QTimeZone& zone)
 {
-    out << heading << ": " << instantText(interval.start, zone) << " … " << instantText(interval.end, zone) << '\n';
-    out << "  Income     " << moneyText(totals.received).rightJustified(22) << "  (" << totals.incomeCount << ")\n";
-    out << "  Spending   " << moneyText(totals.spent).rightJustified(22) << "  (" << totals.expenseCount << ")\n";
-    out << "  Transfers  " << moneyText(totals.moved).rightJustified(22) << "  (" << totals.transferCount << ")\n";
+    out << heading << ": " << instantText(interval.start, zone) << " … "
+        << instantText(interval.end, zone) << '\n';
+    out << "  Income     " << moneyText(totals.received).rightJustified(22) << "  ("
+        << totals.incomeCount << ")\n";
+    out << "  Spending   " << moneyText(totals.spent).rightJustified(22) << "  ("
+        << totals.expenseCount << ")\n";
+    out << "  Transfers  " << moneyText(totals.moved).rightJustified(22) << "  ("
+        << totals.transferCount << ")\n";
     if (totals.withoutRate() > 0)
         out << "  " << totals.withoutRate() << " transactions not counted: no rate\n";
 }
@@ -35,16 +39,19 @@ int runTotals(CommandContext& context, QStringList arguments)
         throw UsageError(QStringLiteral("totals needs --period LENGTH, such as R30D or 1M."));
     auto length = periodLengthFromRaw(*lengthText);
     if (!length)
-        throw UsageError(QStringLiteral("--period expects one of 1W, 1M, 3M, 6M, 1Y, MAX, R7D, R30D, R90D, R6M, "
-                                        "R1Y, not “%1”.")
-                             .arg(*lengthText));
+        throw UsageError(
+            QStringLiteral("--period expects one of 1W, 1M, 3M, 6M, 1Y, MAX, R7D, R30D, R90D, R6M, "
+                           "R1Y, not “%1”.")
+                .arg(*lengthText));
     std::int64_t offset = 0;
     if (offsetText) {
         bool ok = false;
         offset = offsetText->toLongLong(&ok);
         if (!ok || offset < 0)
-            throw UsageError(QStringLiteral("--offset expects a whole number of periods back (0 or more), not “%1”.")
-                                 .arg(*offsetText));
+            throw UsageError(
+                QStringLiteral(
+                    "--offset expects a whole number of periods back (0 or more), not “%1”.")
+                    .arg(*offsetText));
     }
 
     LedgerSession session(context.options, LedgerSession::Access::readExisting);
@@ -62,16 +69,22 @@ int runTotals(CommandContext& context, QStringList arguments)
         printJson(context.out, QJsonObject{
                                    {QStringLiteral("window"), windowJson(window, session.zone())},
                                    {QStringLiteral("totals"), totalsJson(current)},
-                                   {QStringLiteral("comparisonInterval"), intervalJson(comparisonInterval, session.zone())},
+                                   {QStringLiteral("comparisonInterval"),
+                                    intervalJson(comparisonInterval, session.zone())},
                                    {QStringLiteral("comparison"), totalsJson(comparison)},
                                });
         return 0;
     }
-    context.out << "Period " << rawValue(selection.length()) << (selection.offset() > 0 ? QStringLiteral(", %1 back").arg(selection.offset()) : QString())
-                << (window.isRolling ? " (rolling)" : " (calendar)") << ": " << instantText(window.interval.start, session.zone())
-                << " … " << instantText(window.interval.end, session.zone()) << '\n';
-    printTotals(context.out, QStringLiteral("So far"), window.elapsedInterval(), current, session.zone());
-    printTotals(context.out, QStringLiteral("Same days before"), comparisonInterval, comparison, session.zone());
+    context.out << "Period " << rawValue(selection.length())
+                << (selection.offset() > 0 ? QStringLiteral(", %1 back").arg(selection.offset())
+                                           : QString())
+                << (window.isRolling ? " (rolling)" : " (calendar)") << ": "
+                << instantText(window.interval.start, session.zone()) << " … "
+                << instantText(window.interval.end, session.zone()) << '\n';
+    printTotals(context.out, QStringLiteral("So far"), window.elapsedInterval(), current,
+                session.zone());
+    printTotals(context.out, QStringLiteral("Same days before"), comparisonInterval, comparison,
+                session.zone());
     return 0;
 }
 

@@ -21,8 +21,9 @@ QString moneyText(const Money& money)
 QString instantText(const QDateTime& instant, const QTimeZone& zone)
 {
     const QDateTime local = instant.toTimeZone(zone);
-    QString text = local.toString(local.time().msec() != 0 ? QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzz")
-                                                           : QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
+    QString text =
+        local.toString(local.time().msec() != 0 ? QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzz")
+                                                : QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
     const int offset = local.offsetFromUtc();
     const int minutes = (offset < 0 ? -offset : offset) / 60;
     text += QStringLiteral("%1%2:%3")

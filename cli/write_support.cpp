@@ -1,15 +1,15 @@
 #include "write_support.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QTextStream>
+
 #include "money/currency.h"
 #include "money/money_input.h"
 #include "services/store_location.h"
 #include "settings/app_settings.h"
 #include "settings/user_defaults_backend.h"
-
-#include <QDir>
-#include <QFileInfo>
-#include <QJsonDocument>
-#include <QTextStream>
 
 namespace tallyra::cli {
 

@@ -14,12 +14,8 @@
 // name) throws tallyra::Error with a message for the terminal; bad option
 // values throw UsageError.
 
-#include "base/clock.h"
-#include "base/error.h"
-#include "command.h"
-#include "model/entry_kind.h"
-#include "money/decimal.h"
-#include "store/store_container.h"
+#include <memory>
+#include <optional>
 
 #include <QDate>
 #include <QDateTime>
@@ -28,8 +24,13 @@
 #include <QString>
 #include <QStringList>
 #include <QTimeZone>
-#include <memory>
-#include <optional>
+
+#include "base/clock.h"
+#include "base/error.h"
+#include "command.h"
+#include "model/entry_kind.h"
+#include "money/decimal.h"
+#include "store/store_container.h"
 
 namespace tallyra::cli {
 

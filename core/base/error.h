@@ -17,9 +17,8 @@ class Error : public std::exception
 {
 public:
     explicit Error(QString userMessage, QString detail = {})
-        : m_userMessage(std::move(userMessage))
-        , m_detail(std::move(detail))
-        , m_what(m_userMessage.toStdString())
+        : m_userMessage(std::move(userMessage)), m_detail(std::move(detail)),
+          m_what(m_userMessage.toStdString())
     {
     }
 

@@ -12,20 +12,17 @@
 
 namespace tallyra {
 
-template <class E>
-struct Failure
+template <class E> struct Failure
 {
     E error;
 };
 
-template <class E>
-[[nodiscard]] Failure<std::decay_t<E>> fail(E&& error)
+template <class E> [[nodiscard]] Failure<std::decay_t<E>> fail(E&& error)
 {
     return Failure<std::decay_t<E>>{std::forward<E>(error)};
 }
 
-template <class T, class E>
-class Result
+template <class T, class E> class Result
 {
 public:
     Result(T value) : m_state(std::in_place_index<0>, std::move(value)) {}
@@ -69,8 +66,7 @@ private:
 };
 
 // Result of an operation that yields nothing on success.
-template <class E>
-class Result<void, E>
+template <class E> class Result<void, E>
 {
 public:
     Result() = default;

@@ -15,8 +15,7 @@
 
 namespace tallyra {
 
-template <class Tag>
-class TypedId
+template <class Tag> class TypedId
 {
 public:
     TypedId() = default;
@@ -41,14 +40,20 @@ public:
     [[nodiscard]] QByteArray toRfc4122() const { return m_uuid.toRfc4122(); }
     [[nodiscard]] bool isNull() const noexcept { return m_uuid.isNull(); }
 
-    friend bool operator==(const TypedId& a, const TypedId& b) noexcept { return a.m_uuid == b.m_uuid; }
+    friend bool operator==(const TypedId& a, const TypedId& b) noexcept
+    {
+        return a.m_uuid == b.m_uuid;
+    }
     friend std::strong_ordering operator<=>(const TypedId& a, const TypedId& b) noexcept
     {
         if (a.m_uuid == b.m_uuid)
             return std::strong_ordering::equal;
         return a.m_uuid < b.m_uuid ? std::strong_ordering::less : std::strong_ordering::greater;
     }
-    friend size_t qHash(const TypedId& id, size_t seed = 0) noexcept { return qHash(id.m_uuid, seed); }
+    friend size_t qHash(const TypedId& id, size_t seed = 0) noexcept
+    {
+        return qHash(id.m_uuid, seed);
+    }
 
 private:
     QUuid m_uuid;
@@ -63,8 +68,7 @@ using CheckpointId = TypedId<struct CheckpointIdTag>;
 
 } // namespace tallyra
 
-template <class Tag>
-struct std::hash<tallyra::TypedId<Tag>>
+template <class Tag> struct std::hash<tallyra::TypedId<Tag>>
 {
     size_t operator()(const tallyra::TypedId<Tag>& id) const noexcept { return qHash(id); }
 };

@@ -96,14 +96,12 @@ const QTranslator* translatorFor(const QLocale& locale)
 }
 
 StringTable::StringTable(const QLocale& locale)
-    : m_locale(locale)
-    , m_translator(translatorFor(locale))
+    : m_locale(locale), m_translator(translatorFor(locale))
 {
 }
 
 StringTable::StringTable(const QLocale& locale, const QTranslator* translator) noexcept
-    : m_locale(locale)
-    , m_translator(translator)
+    : m_locale(locale), m_translator(translator)
 {
 }
 

@@ -106,8 +106,9 @@ bool operator==(const EntryTexts& a, const EntryTexts& b)
 // Every byte of an Entry is a field: a new field must find a place that
 // keeps it so (see the layout note in the header).
 static_assert(sizeof(Entry) == sizeof(QDateTime) + sizeof(Money) + sizeof(std::optional<Money>) +
-                                   sizeof(QString) + sizeof(EntryId) + 3 * sizeof(std::optional<AccountId>) +
-                                   4 * sizeof(bool) + sizeof(EntryTexts));
+                                   sizeof(QString) + sizeof(EntryId) +
+                                   3 * sizeof(std::optional<AccountId>) + 4 * sizeof(bool) +
+                                   sizeof(EntryTexts));
 
 size_t qHash(const Entry& e, size_t seed)
 {

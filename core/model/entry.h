@@ -87,7 +87,10 @@ struct Entry
     [[nodiscard]] const QStringList& tags() const { return texts.tags(); }
     [[nodiscard]] const std::optional<QString>& contactName() const { return texts.contactName(); }
     // The address-book identifier of the contact.
-    [[nodiscard]] const std::optional<QString>& contactIdentifier() const { return texts.contactIdentifier(); }
+    [[nodiscard]] const std::optional<QString>& contactIdentifier() const
+    {
+        return texts.contactIdentifier();
+    }
 
     friend bool operator==(const Entry& a, const Entry& b) = default;
 };

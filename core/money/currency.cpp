@@ -79,7 +79,8 @@ bool isAsciiLetterCode(const QString& code)
 icu::UnicodeString withCapitalFirst(const icu::UnicodeString& text, const icu::Locale& locale)
 {
     UErrorCode status = U_ZERO_ERROR;
-    std::unique_ptr<icu::BreakIterator> characters(icu::BreakIterator::createCharacterInstance(locale, status));
+    std::unique_ptr<icu::BreakIterator> characters(
+        icu::BreakIterator::createCharacterInstance(locale, status));
     int32_t end = text.moveIndex32(0, 1);
     if (U_SUCCESS(status)) {
         characters->setText(text);
@@ -138,7 +139,8 @@ QString name(const QString& code, const QLocale& locale)
     UErrorCode status = U_ZERO_ERROR;
     UBool isChoiceFormat = false;
     int32_t length = 0;
-    const UChar* found = ucurr_getName(terminated, localeId.c_str(), UCURR_LONG_NAME, &isChoiceFormat, &length, &status);
+    const UChar* found = ucurr_getName(terminated, localeId.c_str(), UCURR_LONG_NAME,
+                                       &isChoiceFormat, &length, &status);
     if (U_FAILURE(status) || found == nullptr || length <= 0)
         return code;
     const QString result = QString::fromUtf16(found, length);
@@ -146,7 +148,8 @@ QString name(const QString& code, const QLocale& locale)
     if (result.compare(code, Qt::CaseInsensitive) == 0)
         return code;
     const icu::Locale icuLocale(localeId.c_str());
-    const icu::UnicodeString capital = withCapitalFirst(icu::UnicodeString(found, length), icuLocale);
+    const icu::UnicodeString capital =
+        withCapitalFirst(icu::UnicodeString(found, length), icuLocale);
     return QString::fromUtf16(capital.getBuffer(), capital.length());
 }
 

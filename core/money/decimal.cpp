@@ -1,8 +1,8 @@
 #include "money/decimal.h"
 
 #include <new>
-#include <string_view>
 #include <sstream>
+#include <string_view>
 
 #include <boost/multiprecision/cpp_dec_float.hpp>
 
@@ -15,7 +15,10 @@ using Number = boost::multiprecision::number<boost::multiprecision::cpp_dec_floa
 static_assert(sizeof(Number) <= 56, "Decimal storage is too small for its number type");
 static_assert(alignof(Number) <= 8, "Decimal storage is not aligned for its number type");
 
-Number& num(unsigned char* storage) { return *std::launder(reinterpret_cast<Number*>(storage)); }
+Number& num(unsigned char* storage)
+{
+    return *std::launder(reinterpret_cast<Number*>(storage));
+}
 const Number& num(const unsigned char* storage)
 {
     return *std::launder(reinterpret_cast<const Number*>(storage));
@@ -36,11 +39,20 @@ struct DecimalAccess
     }
 };
 
-Decimal::Decimal() noexcept { new (m_storage) Number(0); }
+Decimal::Decimal() noexcept
+{
+    new (m_storage) Number(0);
+}
 
-Decimal::Decimal(std::int64_t value) noexcept { new (m_storage) Number(value); }
+Decimal::Decimal(std::int64_t value) noexcept
+{
+    new (m_storage) Number(value);
+}
 
-Decimal::Decimal(const Decimal& other) noexcept { new (m_storage) Number(num(other.m_storage)); }
+Decimal::Decimal(const Decimal& other) noexcept
+{
+    new (m_storage) Number(num(other.m_storage));
+}
 
 Decimal& Decimal::operator=(const Decimal& other) noexcept
 {
@@ -48,7 +60,10 @@ Decimal& Decimal::operator=(const Decimal& other) noexcept
     return *this;
 }
 
-Decimal::~Decimal() { num(m_storage).~Number(); }
+Decimal::~Decimal()
+{
+    num(m_storage).~Number();
+}
 
 namespace {
 
@@ -111,7 +126,10 @@ Decimal Decimal::pow10(int exponent)
     return DecimalAccess::from(boost::multiprecision::pow(Number(10), exponent));
 }
 
-Decimal Decimal::nan() { return DecimalAccess::from(std::numeric_limits<Number>::quiet_NaN()); }
+Decimal Decimal::nan()
+{
+    return DecimalAccess::from(std::numeric_limits<Number>::quiet_NaN());
+}
 
 Decimal operator+(const Decimal& a, const Decimal& b)
 {
@@ -135,7 +153,10 @@ Decimal operator/(const Decimal& a, const Decimal& b)
     return DecimalAccess::from(DecimalAccess::of(a) / DecimalAccess::of(b));
 }
 
-Decimal Decimal::operator-() const { return DecimalAccess::from(-num(m_storage)); }
+Decimal Decimal::operator-() const
+{
+    return DecimalAccess::from(-num(m_storage));
+}
 
 bool operator==(const Decimal& a, const Decimal& b)
 {
@@ -157,10 +178,22 @@ std::partial_ordering operator<=>(const Decimal& a, const Decimal& b)
     return std::partial_ordering::equivalent;
 }
 
-bool Decimal::isNaN() const { return boost::multiprecision::isnan(num(m_storage)); }
-bool Decimal::isZero() const { return !isNaN() && num(m_storage).is_zero(); }
-bool Decimal::isNegative() const { return !isNaN() && num(m_storage).sign() < 0; }
-Decimal Decimal::abs() const { return DecimalAccess::from(boost::multiprecision::abs(num(m_storage))); }
+bool Decimal::isNaN() const
+{
+    return boost::multiprecision::isnan(num(m_storage));
+}
+bool Decimal::isZero() const
+{
+    return !isNaN() && num(m_storage).is_zero();
+}
+bool Decimal::isNegative() const
+{
+    return !isNaN() && num(m_storage).sign() < 0;
+}
+Decimal Decimal::abs() const
+{
+    return DecimalAccess::from(boost::multiprecision::abs(num(m_storage)));
+}
 
 Decimal Decimal::rounded(int fractionDigits, Rounding rule) const
 {
@@ -190,8 +223,8 @@ std::optional<std::int64_t> Decimal::toInt64() const
     const Number& value = num(m_storage);
     if (boost::multiprecision::trunc(value) != value)
         return std::nullopt;
-    if (value > Number(std::numeric_limits<std::int64_t>::max())
-        || value < Number(std::numeric_limits<std::int64_t>::min()))
+    if (value > Number(std::numeric_limits<std::int64_t>::max()) ||
+        value < Number(std::numeric_limits<std::int64_t>::min()))
         return std::nullopt;
     return value.convert_to<std::int64_t>();
 }
@@ -246,6 +279,9 @@ QString Decimal::toFixed(int fractionDigits) const
     return QString::fromStdString(text);
 }
 
-double Decimal::toDouble() const { return num(m_storage).convert_to<double>(); }
+double Decimal::toDouble() const
+{
+    return num(m_storage).convert_to<double>();
+}
 
 } // namespace tallyra

@@ -22,7 +22,8 @@
 
 namespace tallyra {
 
-enum class Rounding {
+enum class Rounding
+{
     halfEven,         // banker's rounding: 2.5 → 2, 3.5 → 4, −2.5 → −2
     halfAwayFromZero, // 2.5 → 3, −2.5 → −3
 };

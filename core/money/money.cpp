@@ -29,7 +29,10 @@ std::int64_t saturatingSub(std::int64_t a, std::int64_t b) noexcept
     return result;
 }
 
-std::int64_t saturatingNegate(std::int64_t a) noexcept { return a == kMin ? kMax : -a; }
+std::int64_t saturatingNegate(std::int64_t a) noexcept
+{
+    return a == kMin ? kMax : -a;
+}
 
 Money Money::fromDecimal(const Decimal& value, const CurrencyCode& currency)
 {
@@ -50,9 +53,15 @@ std::int64_t Money::dividedRounded(std::int64_t value, std::int64_t count) noexc
     return saturatingAdd(value, half) / count;
 }
 
-Decimal Money::decimal() const { return Decimal::fromMinor(minor, Currency::minorDigits(currency)); }
+Decimal Money::decimal() const
+{
+    return Decimal::fromMinor(minor, Currency::minorDigits(currency));
+}
 
-Money Money::magnitude() const noexcept { return Money{minor < 0 ? saturatingNegate(minor) : minor, currency}; }
+Money Money::magnitude() const noexcept
+{
+    return Money{minor < 0 ? saturatingNegate(minor) : minor, currency};
+}
 
 Money& Money::operator+=(const Money& other) noexcept
 {
@@ -66,10 +75,19 @@ Money& Money::operator-=(const Money& other) noexcept
     return *this;
 }
 
-Money Money::operator-() const noexcept { return Money{saturatingNegate(minor), currency}; }
+Money Money::operator-() const noexcept
+{
+    return Money{saturatingNegate(minor), currency};
+}
 
-Money operator+(Money a, const Money& b) noexcept { return a += b; }
-Money operator-(Money a, const Money& b) noexcept { return a -= b; }
+Money operator+(Money a, const Money& b) noexcept
+{
+    return a += b;
+}
+Money operator-(Money a, const Money& b) noexcept
+{
+    return a -= b;
+}
 
 size_t qHash(const Money& money, size_t seed) noexcept
 {

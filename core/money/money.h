@@ -34,7 +34,8 @@ struct Money
     [[nodiscard]] static Money fromDecimal(const Decimal& value, const CurrencyCode& currency);
     [[nodiscard]] static std::int64_t clamped(std::int64_t minor) noexcept;
     // value ÷ count with halves away from zero; 0 when count < 1.
-    [[nodiscard]] static std::int64_t dividedRounded(std::int64_t value, std::int64_t count) noexcept;
+    [[nodiscard]] static std::int64_t dividedRounded(std::int64_t value,
+                                                     std::int64_t count) noexcept;
 
     [[nodiscard]] Decimal decimal() const;
     [[nodiscard]] Money magnitude() const noexcept;

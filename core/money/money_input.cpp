@@ -26,7 +26,13 @@ constexpr char32_t kMinusSign = U'\u2212';
 constexpr char16_t kNoBreakSpace = u'\u00A0';
 constexpr char16_t kNarrowNoBreakSpace = u'\u202F';
 
-enum class Operator { plus, minus, times, dividedBy };
+enum class Operator
+{
+    plus,
+    minus,
+    times,
+    dividedBy
+};
 
 struct Tokens
 {
@@ -80,8 +86,10 @@ LocaleMarks marksFor(const QLocale& locale)
     const icu::DecimalFormatSymbols symbols(inputIcuLocale(locale), status);
     LocaleMarks marks;
     if (U_SUCCESS(status)) {
-        marks.decimal = toQString(symbols.getConstSymbol(icu::DecimalFormatSymbols::kDecimalSeparatorSymbol));
-        marks.grouping = toQString(symbols.getConstSymbol(icu::DecimalFormatSymbols::kGroupingSeparatorSymbol));
+        marks.decimal =
+            toQString(symbols.getConstSymbol(icu::DecimalFormatSymbols::kDecimalSeparatorSymbol));
+        marks.grouping =
+            toQString(symbols.getConstSymbol(icu::DecimalFormatSymbols::kGroupingSeparatorSymbol));
     } else {
         qWarning("Amount input: no number symbols for %s (%s)", id.c_str(), u_errorName(status));
     }
@@ -139,7 +147,8 @@ std::optional<Decimal> readNumber(std::u32string_view text, const LocaleMarks& m
     }
     if (normalised.empty() || normalised == ".")
         return std::nullopt;
-    auto value = Decimal::parse(QString::fromLatin1(normalised.data(), static_cast<qsizetype>(normalised.size())));
+    auto value = Decimal::parse(
+        QString::fromLatin1(normalised.data(), static_cast<qsizetype>(normalised.size())));
     if (!value)
         return std::nullopt;
     return negative ? -*value : *value;
@@ -174,9 +183,10 @@ std::optional<Tokens> tokenize(std::u32string_view text)
             operandHasNumeric = operandHasNumeric || isNumeric(c);
         }
     }
-    const bool complete = std::all_of(tokens.operands.begin(), tokens.operands.end(), [](const std::u32string& operand) {
-        return std::any_of(operand.begin(), operand.end(), isNumeric);
-    });
+    const bool complete = std::all_of(
+        tokens.operands.begin(), tokens.operands.end(), [](const std::u32string& operand) {
+            return std::any_of(operand.begin(), operand.end(), isNumeric);
+        });
     if (!complete)
         return std::nullopt;
     return tokens;
@@ -201,8 +211,8 @@ bool isOperatorCharacter(QChar c)
 bool isKeptBySanitize(QChar c)
 {
     const char16_t u = c.unicode();
-    return (u >= u'0' && u <= u'9') || u == u'.' || u == u',' || u == u' ' || u == kNoBreakSpace
-        || u == kNarrowNoBreakSpace || isOperatorCharacter(c);
+    return (u >= u'0' && u <= u'9') || u == u'.' || u == u',' || u == u' ' || u == kNoBreakSpace ||
+           u == kNarrowNoBreakSpace || isOperatorCharacter(c);
 }
 
 QString limitFraction(QString segment, bool dotSeparates, bool commaSeparates, int digits)
@@ -228,15 +238,17 @@ QString limitFraction(QString segment, bool dotSeparates, bool commaSeparates, i
     return segment;
 }
 
-QString formatPlain(const QString& posixText, const QLocale& locale, const icu::number::Precision& precision)
+QString formatPlain(const QString& posixText, const QLocale& locale,
+                    const icu::number::Precision& precision)
 {
     const std::string digits = posixText.toStdString();
     UErrorCode status = U_ZERO_ERROR;
-    const icu::number::FormattedNumber formatted = icu::number::NumberFormatter::withLocale(inputIcuLocale(locale))
-                                                       .grouping(UNUM_GROUPING_OFF)
-                                                       .precision(precision)
-                                                       .roundingMode(UNUM_ROUND_HALFEVEN)
-                                                       .formatDecimal(icu::StringPiece(digits), status);
+    const icu::number::FormattedNumber formatted =
+        icu::number::NumberFormatter::withLocale(inputIcuLocale(locale))
+            .grouping(UNUM_GROUPING_OFF)
+            .precision(precision)
+            .roundingMode(UNUM_ROUND_HALFEVEN)
+            .formatDecimal(icu::StringPiece(digits), status);
     const icu::UnicodeString text = formatted.toString(status);
     if (U_FAILURE(status)) {
         // The POSIX text still reads back correctly in every locale.
@@ -326,7 +338,8 @@ QString sanitize(QStringView text, const CurrencyCode& currency, const QLocale& 
         if (!isKeptBySanitize(c))
             continue;
         if (isOperatorCharacter(c)) {
-            result += limitFraction(std::exchange(segment, QString()), dotSeparates, commaSeparates, digits);
+            result += limitFraction(std::exchange(segment, QString()), dotSeparates, commaSeparates,
+                                    digits);
             result += c;
         } else {
             segment += c;

@@ -58,12 +58,14 @@ namespace tallyra::MoneyInput {
 // (all but ASCII digits, "." and ",", the three spaces U+0020, U+00A0 and
 // U+202F, and + - − × * ÷ /), and each operand cut to the currency's
 // number of fraction digits. Grouping marks and spaces stay as typed.
-[[nodiscard]] QString sanitize(QStringView text, const CurrencyCode& currency, const QLocale& locale);
+[[nodiscard]] QString sanitize(QStringView text, const CurrencyCode& currency,
+                               const QLocale& locale);
 
 // The value as the field shows it when editing starts: no grouping, and
 // 0 up to minorDigits(currency) fraction digits ("12.5", "12"). A NaN gives
 // the empty text.
-[[nodiscard]] QString editingText(const Decimal& value, const CurrencyCode& currency, const QLocale& locale);
+[[nodiscard]] QString editingText(const Decimal& value, const CurrencyCode& currency,
+                                  const QLocale& locale);
 
 // Zero with exactly minorDigits(currency) fraction digits ("0.00", "0,00",
 // "0" for yen).

@@ -16,7 +16,8 @@ namespace {
 
 // All six are in the Basic Multilingual Plane, so comparing UTF-16 units
 // finds them without decoding (surrogates never equal any of them).
-constexpr std::array<char16_t, 6> kApostrophes = {u'\u0027', u'\u2019', u'\u02BC', u'\u2018', u'\u0060', u'\u00B4'};
+constexpr std::array<char16_t, 6> kApostrophes = {u'\u0027', u'\u2019', u'\u02BC',
+                                                  u'\u2018', u'\u0060', u'\u00B4'};
 
 bool isApostrophe(char16_t c) noexcept
 {
@@ -89,7 +90,8 @@ std::unique_ptr<FoldTable> buildFoldTable()
         bool mayReorder = false;
         for (int32_t i = 0; i < parts.length(); i = parts.moveIndex32(i, 1)) {
             const UChar32 part = parts.char32At(i);
-            mayReorder = mayReorder || (u_getCombiningClass(part) != 0 && u_charType(part) != U_NON_SPACING_MARK);
+            mayReorder = mayReorder ||
+                         (u_getCombiningClass(part) != 0 && u_charType(part) != U_NON_SPACING_MARK);
         }
         if (mayReorder)
             continue;
@@ -100,8 +102,8 @@ std::unique_ptr<FoldTable> buildFoldTable()
         // Marks are gone by the time the text recomposes, so a unit can only
         // compose as the second half of a pair (Hangul vowels, some Indic
         // vowel signs); NFC quick check "yes" rules that out.
-        else if (bare.length() == 1 && bare[0] < kDropped && u_getCombiningClass(bare[0]) == 0
-                 && u_getIntPropertyValue(bare[0], UCHAR_NFC_QUICK_CHECK) == UNORM_YES)
+        else if (bare.length() == 1 && bare[0] < kDropped && u_getCombiningClass(bare[0]) == 0 &&
+                 u_getIntPropertyValue(bare[0], UCHAR_NFC_QUICK_CHECK) == UNORM_YES)
             (*table)[static_cast<size_t>(c)] = bare[0];
     }
     return table;
@@ -161,8 +163,7 @@ QString foldForSearchWithoutTable(QStringView text)
 
 } // namespace detail
 
-Query::Query(const QString& word)
-    : text(word)
+Query::Query(const QString& word) : text(word)
 {
     if (hasApostrophe(word))
         unified = unify(word);

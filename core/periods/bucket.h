@@ -12,7 +12,8 @@
 
 namespace tallyra {
 
-enum class BucketGranularity {
+enum class BucketGranularity
+{
     day,
     week,
     month,

@@ -16,8 +16,8 @@ std::optional<int> wholeNumber(const QJsonValue& value)
     if (!value.isDouble())
         return std::nullopt;
     const double number = value.toDouble();
-    if (!std::isfinite(number) || std::trunc(number) != number || number < -2147483648.0
-        || number > 2147483647.0)
+    if (!std::isfinite(number) || std::trunc(number) != number || number < -2147483648.0 ||
+        number > 2147483647.0)
         return std::nullopt;
     return static_cast<int>(number);
 }

@@ -26,10 +26,7 @@ struct DateInterval
         return start <= instant && instant < end;
     }
     // Whole milliseconds from start to end; 0 when the interval is empty.
-    [[nodiscard]] qint64 durationMSecs() const
-    {
-        return isEmpty() ? 0 : start.msecsTo(end);
-    }
+    [[nodiscard]] qint64 durationMSecs() const { return isEmpty() ? 0 : start.msecsTo(end); }
 
     friend bool operator==(const DateInterval& a, const DateInterval& b) = default;
     friend size_t qHash(const DateInterval& interval, size_t seed = 0)

@@ -51,7 +51,8 @@ std::shared_ptr<const icu::Calendar> makeCalendar(icu::TimeZone* zoneToAdopt, co
                                                   int firstWeekday)
 {
     UErrorCode status = U_ZERO_ERROR;
-    auto calendar = std::make_shared<icu::GregorianCalendar>(zoneToAdopt, icuLocale(locale), status);
+    auto calendar =
+        std::make_shared<icu::GregorianCalendar>(zoneToAdopt, icuLocale(locale), status);
     if (!succeeded(status, "creation")) {
         status = U_ZERO_ERROR;
         calendar = std::make_shared<icu::GregorianCalendar>(icu::TimeZone::getGMT()->clone(),
@@ -82,9 +83,8 @@ icu::TimeZone* knownZone(const QString& zoneId)
 
 } // namespace
 
-std::shared_ptr<const icu::Calendar> IcuCalendar::makePrototype(const QString& zoneId,
-                                                                const QLocale& locale,
-                                                                int firstWeekday)
+std::shared_ptr<const icu::Calendar>
+IcuCalendar::makePrototype(const QString& zoneId, const QLocale& locale, int firstWeekday)
 {
     icu::TimeZone* zone = knownZone(zoneId);
     if (!zone) {
@@ -94,9 +94,8 @@ std::shared_ptr<const icu::Calendar> IcuCalendar::makePrototype(const QString& z
     return makeCalendar(zone, locale, firstWeekday);
 }
 
-std::shared_ptr<const icu::Calendar> IcuCalendar::makePrototype(const QTimeZone& zone,
-                                                                const QLocale& locale,
-                                                                int firstWeekday)
+std::shared_ptr<const icu::Calendar>
+IcuCalendar::makePrototype(const QTimeZone& zone, const QLocale& locale, int firstWeekday)
 {
     if (!zone.isValid())
         return makePrototype(QStringLiteral("UTC"), locale, firstWeekday);
@@ -104,8 +103,9 @@ std::shared_ptr<const icu::Calendar> IcuCalendar::makePrototype(const QTimeZone&
     if (icu::TimeZone* known = knownZone(id))
         return makeCalendar(known, locale, firstWeekday);
     const int offsetMSecs = zone.offsetFromUtc(QDateTime::fromMSecsSinceEpoch(0, Qt::UTC)) * 1000;
-    return makeCalendar(new icu::SimpleTimeZone(offsetMSecs, icu::UnicodeString::fromUTF8(zone.id().toStdString())),
-                        locale, firstWeekday);
+    return makeCalendar(
+        new icu::SimpleTimeZone(offsetMSecs, icu::UnicodeString::fromUTF8(zone.id().toStdString())),
+        locale, firstWeekday);
 }
 
 QString IcuCalendar::zoneId(const icu::Calendar& prototype)

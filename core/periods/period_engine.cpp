@@ -79,8 +79,7 @@ class PeriodEngine::Computation
 {
 public:
     explicit Computation(const PeriodEngine& engine)
-        : m_engine(engine)
-        , m_calendar(*engine.m_calendar)
+        : m_engine(engine), m_calendar(*engine.m_calendar)
     {
     }
 
@@ -236,7 +235,8 @@ public:
             // Month arithmetic pins days to month ends, so the window that holds
             // the date is found by a short search from just below the estimate.
             const int months = monthsIn(length);
-            const int wholeMonths = std::max(0, m_calendar.monthDifference(day, m_engine.m_tomorrow));
+            const int wholeMonths =
+                std::max(0, m_calendar.monthDifference(day, m_engine.m_tomorrow));
             std::int64_t offset = std::max(wholeMonths / months, 1) - 1;
             while (offset < kMaxComputedOffset && day < window(length, offset).interval.start)
                 ++offset;
@@ -273,18 +273,17 @@ PeriodEngine::PeriodEngine(const QDateTime& now, CalendarSettings settings, cons
 
 PeriodEngine::PeriodEngine(const QDateTime& now, CalendarSettings settings, const QString& zoneId,
                            const QLocale& locale, std::optional<QDateTime> dataStart)
-    : PeriodEngine(IcuCalendar::makePrototype(zoneId, locale, clampedSettings(settings).firstWeekday),
-                   now, settings, locale, std::move(dataStart))
+    : PeriodEngine(
+          IcuCalendar::makePrototype(zoneId, locale, clampedSettings(settings).firstWeekday), now,
+          settings, locale, std::move(dataStart))
 {
 }
 
 PeriodEngine::PeriodEngine(std::shared_ptr<const icu::Calendar> calendar, const QDateTime& now,
                            CalendarSettings settings, const QLocale& locale,
                            std::optional<QDateTime> dataStart)
-    : m_calendar(std::move(calendar))
-    , m_settings(clampedSettings(settings))
-    , m_locale(locale)
-    , m_dataStart(validOrNothing(std::move(dataStart)))
+    : m_calendar(std::move(calendar)), m_settings(clampedSettings(settings)), m_locale(locale),
+      m_dataStart(validOrNothing(std::move(dataStart)))
 {
     IcuCalendar calendarCopy(*m_calendar);
     m_today = calendarCopy.startOfDay(now);
@@ -308,8 +307,8 @@ QDateTime PeriodEngine::startOfDay(const QDateTime& instant) const
 
 QDateTime PeriodEngine::startOfDay(const QDate& day) const
 {
-    return IcuCalendar(*m_calendar).startOfDay(day.year() < 0 ? day.year() + 1 : day.year(),
-                                               day.month(), day.day());
+    return IcuCalendar(*m_calendar)
+        .startOfDay(day.year() < 0 ? day.year() + 1 : day.year(), day.month(), day.day());
 }
 
 QDate PeriodEngine::dayOf(const QDateTime& instant) const

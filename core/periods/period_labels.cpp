@@ -17,8 +17,14 @@ const QString& calendarId()
     return id;
 }
 
-QString rangeSeparator() { return QStringLiteral(" – "); }
-QString dashWithinMonth() { return QStringLiteral("–"); }
+QString rangeSeparator()
+{
+    return QStringLiteral(" – ");
+}
+QString dashWithinMonth()
+{
+    return QStringLiteral("–");
+}
 
 // Offsets beyond the engine's largest are computed as that one, so the
 // title counts the same periods back as the dates it stands for.
@@ -56,10 +62,9 @@ int daysIn(PeriodLength length)
 } // namespace
 
 PeriodLabels::PeriodLabels(const PeriodEngine& engine)
-    : m_engine(engine)
-    , m_localeId(QString::fromStdString(icuLocaleId(engine.locale())))
-    , m_timeZoneId(engine.timeZoneId())
-    , m_strings(engine.locale(), FormatterCache::shared().bundle(engine.locale()))
+    : m_engine(engine), m_localeId(QString::fromStdString(icuLocaleId(engine.locale()))),
+      m_timeZoneId(engine.timeZoneId()),
+      m_strings(engine.locale(), FormatterCache::shared().bundle(engine.locale()))
 {
 }
 
@@ -147,10 +152,10 @@ QString PeriodLabels::dayRange(const DateInterval& window, Year year) const
     if (firstDay.year() == lastDate.year() && firstDay.month() == lastDate.month()) {
         const FormatterCache::Key key{monthAndDay, m_localeId, calendarId(), m_timeZoneId, false};
         if (FormatterCache::shared().formatter(key).putsDayFirst())
-            return format(first, QStringLiteral("d")) + dashWithinMonth() + format(last, monthAndDay)
-                   + suffix;
-        return format(first, monthAndDay) + dashWithinMonth() + format(last, QStringLiteral("d"))
-               + suffix;
+            return format(first, QStringLiteral("d")) + dashWithinMonth() +
+                   format(last, monthAndDay) + suffix;
+        return format(first, monthAndDay) + dashWithinMonth() + format(last, QStringLiteral("d")) +
+               suffix;
     }
     return format(first, monthAndDay) + rangeSeparator() + format(last, monthAndDay) + suffix;
 }

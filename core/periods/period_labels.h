@@ -44,7 +44,8 @@ namespace tallyra {
 class PeriodLabels final
 {
 public:
-    enum class Year {
+    enum class Year
+    {
         omitted,
         shown, // " 2026" after the range
     };
@@ -59,15 +60,15 @@ public:
     [[nodiscard]] QString format(const QDateTime& date, const QString& dateTemplate,
                                  bool standalone = false) const;
 
-    [[nodiscard]] QString shortMonth(const QDateTime& date) const;        // "MMM": Dec
-    [[nodiscard]] QString shortMonthYear(const QDateTime& date) const;    // "MMM yyyy": Dec 2026
-    [[nodiscard]] QString monthName(const QDateTime& date) const;         // "MMMM": December
-    [[nodiscard]] QString longDate(const QDateTime& date) const;          // December 11, 2026
-    [[nodiscard]] QString shortWeekday(const QDateTime& date) const;      // "EEE", standalone: Fri
-    [[nodiscard]] QString dayOfMonth(const QDateTime& date) const;        // "d": 11
-    [[nodiscard]] QString weekdayAndDate(const QDateTime& date) const;    // standalone: Friday, Dec 11
-    [[nodiscard]] QString timeOfDay(const QDateTime& date) const;         // "jmm": 2:05 PM
-    [[nodiscard]] QString dateAndTime(const QDateTime& date) const;       // Dec 11, 2026, 2:05 PM
+    [[nodiscard]] QString shortMonth(const QDateTime& date) const;     // "MMM": Dec
+    [[nodiscard]] QString shortMonthYear(const QDateTime& date) const; // "MMM yyyy": Dec 2026
+    [[nodiscard]] QString monthName(const QDateTime& date) const;      // "MMMM": December
+    [[nodiscard]] QString longDate(const QDateTime& date) const;       // December 11, 2026
+    [[nodiscard]] QString shortWeekday(const QDateTime& date) const;   // "EEE", standalone: Fri
+    [[nodiscard]] QString dayOfMonth(const QDateTime& date) const;     // "d": 11
+    [[nodiscard]] QString weekdayAndDate(const QDateTime& date) const; // standalone: Friday, Dec 11
+    [[nodiscard]] QString timeOfDay(const QDateTime& date) const;      // "jmm": 2:05 PM
+    [[nodiscard]] QString dateAndTime(const QDateTime& date) const;    // Dec 11, 2026, 2:05 PM
 
     // "MMM d" in today's year, else "MMM d, yyyy".
     [[nodiscard]] QString shortDate(const QDateTime& date) const;

@@ -78,8 +78,8 @@ bool isRolling(PeriodLength length) noexcept
 
 bool isShownByDay(PeriodLength length) noexcept
 {
-    return length == PeriodLength::week || length == PeriodLength::month
-           || length == PeriodLength::last7Days || length == PeriodLength::last30Days;
+    return length == PeriodLength::week || length == PeriodLength::month ||
+           length == PeriodLength::last7Days || length == PeriodLength::last30Days;
 }
 
 PeriodLength calendarCounterpart(PeriodLength length) noexcept

@@ -21,7 +21,8 @@
 
 namespace tallyra {
 
-enum class PeriodLength {
+enum class PeriodLength
+{
     week,
     month,
     threeMonths,
@@ -35,7 +36,8 @@ enum class PeriodLength {
     lastYear,
 };
 
-enum class PeriodFamily {
+enum class PeriodFamily
+{
     calendar,
     rolling,
     both, // max: all time is in both families

@@ -13,7 +13,8 @@
 
 namespace tallyra {
 
-enum class PeriodMode {
+enum class PeriodMode
+{
     rolling,
     calendar,
 };

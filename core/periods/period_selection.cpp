@@ -15,8 +15,7 @@ const QString kOffsetKey = QStringLiteral("offset");
 } // namespace
 
 PeriodSelection::PeriodSelection(PeriodLength length, std::int64_t offset) noexcept
-    : m_length(length)
-    , m_offset(length == PeriodLength::max || offset < 0 ? 0 : offset)
+    : m_length(length), m_offset(length == PeriodLength::max || offset < 0 ? 0 : offset)
 {
 }
 
@@ -55,8 +54,8 @@ std::optional<PeriodSelection> PeriodSelection::fromJson(const QJsonObject& obje
         offset = offsetVariant.toLongLong();
     } else {
         const double number = offsetValue.toDouble();
-        if (!std::isfinite(number) || std::trunc(number) != number || number < -9.2e18
-            || number > 9.2e18)
+        if (!std::isfinite(number) || std::trunc(number) != number || number < -9.2e18 ||
+            number > 9.2e18)
             return std::nullopt;
         offset = static_cast<std::int64_t>(number);
     }

@@ -25,7 +25,8 @@ namespace tallyra {
 class PeriodSelection
 {
 public:
-    enum class Direction {
+    enum class Direction
+    {
         older, // one period further back
         newer, // one period closer to today
     };

@@ -120,18 +120,16 @@ QVariant codesValue(const CurrencySet& codes)
 
 ExchangeRates::ExchangeRates(std::shared_ptr<const RateProvider> provider, SettingsBackend& cache,
                              const Clock& clock, QTimeZone zone, QObject* parent)
-    : QObject(parent)
-    , m_provider(std::move(provider))
-    , m_cache(cache)
-    , m_clock(clock)
-    , m_zone(std::move(zone))
+    : QObject(parent), m_provider(std::move(provider)), m_cache(cache), m_clock(clock),
+      m_zone(std::move(zone))
 {
     loadCache();
 }
 
 void ExchangeRates::loadCache()
 {
-    FXRates rates = FXRates::empty(textFrom(m_cache.value(kBaseKey)).value_or(QStringLiteral("USD")));
+    FXRates rates =
+        FXRates::empty(textFrom(m_cache.value(kBaseKey)).value_or(QStringLiteral("USD")));
     if (const auto perUnit = mapFrom(m_cache.value(kRatesKey))) {
         for (auto it = perUnit->begin(); it != perUnit->end(); ++it) {
             const auto number = numberFrom(it.value());
@@ -372,18 +370,22 @@ void ExchangeRates::writeSnapshot()
 
 void ExchangeRates::writeUnlisted()
 {
-    m_cache.setValue(kUnlistedKey, m_unlisted.empty() ? std::nullopt
-                                                      : std::optional<QVariant>(codesValue(m_unlisted)));
-    m_cache.setValue(kUnlistedDayKey, m_unlistedDay ? std::optional<QVariant>(secondsValue(*m_unlistedDay))
-                                                    : std::nullopt);
-    m_cache.setValue(kUnlistedBaseKey, m_unlistedBase ? std::optional<QVariant>(QVariant(*m_unlistedBase))
-                                                      : std::nullopt);
+    m_cache.setValue(kUnlistedKey, m_unlisted.empty()
+                                       ? std::nullopt
+                                       : std::optional<QVariant>(codesValue(m_unlisted)));
+    m_cache.setValue(kUnlistedDayKey, m_unlistedDay
+                                          ? std::optional<QVariant>(secondsValue(*m_unlistedDay))
+                                          : std::nullopt);
+    m_cache.setValue(kUnlistedBaseKey, m_unlistedBase
+                                           ? std::optional<QVariant>(QVariant(*m_unlistedBase))
+                                           : std::nullopt);
 }
 
 void ExchangeRates::writeRetrying()
 {
-    m_cache.setValue(kRetryingKey, m_retrying.empty() ? std::nullopt
-                                                      : std::optional<QVariant>(codesValue(m_retrying)));
+    m_cache.setValue(kRetryingKey, m_retrying.empty()
+                                       ? std::nullopt
+                                       : std::optional<QVariant>(codesValue(m_retrying)));
 }
 
 } // namespace tallyra

@@ -62,8 +62,7 @@ void start(QNetworkAccessManager& manager, const QUrl& url, std::chrono::millise
 } // namespace
 
 HttpSession::HttpSession(std::chrono::milliseconds defaultTimeout)
-    : m_defaultTimeout(defaultTimeout)
-    , m_manager(std::make_unique<QNetworkAccessManager>())
+    : m_defaultTimeout(defaultTimeout), m_manager(std::make_unique<QNetworkAccessManager>())
 {
 }
 
@@ -96,7 +95,8 @@ void HttpSession::get(const QUrl& url, std::optional<std::chrono::milliseconds> 
     }
     pending->moveToThread(manager->thread());
     QMetaObject::invokeMethod(
-        manager, [manager, url, limit, pending, outcome] { start(*manager, url, limit, pending, outcome); },
+        manager,
+        [manager, url, limit, pending, outcome] { start(*manager, url, limit, pending, outcome); },
         Qt::QueuedConnection);
 }
 

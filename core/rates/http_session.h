@@ -56,7 +56,10 @@ public:
     HttpSession(const HttpSession&) = delete;
     HttpSession& operator=(const HttpSession&) = delete;
 
-    [[nodiscard]] std::chrono::milliseconds defaultTimeout() const noexcept { return m_defaultTimeout; }
+    [[nodiscard]] std::chrono::milliseconds defaultTimeout() const noexcept
+    {
+        return m_defaultTimeout;
+    }
 
     // Sends a GET for url. Without a timeout the session's default applies.
     void get(const QUrl& url, std::optional<std::chrono::milliseconds> timeout, QObject* context,

@@ -45,7 +45,8 @@ Result<QJsonObject, QString> objectAt(const QJsonArray& array, qsizetype index)
 {
     const QJsonValue value = array.at(index);
     if (!value.isObject())
-        return fail(QCoreApplication::translate("RateError", "item %1 isn’t an object.").arg(index + 1));
+        return fail(
+            QCoreApplication::translate("RateError", "item %1 isn’t an object.").arg(index + 1));
     return value.toObject();
 }
 

@@ -14,7 +14,8 @@
 
 namespace tallyra {
 
-enum class MissingRateCause {
+enum class MissingRateCause
+{
     unlisted,
     failed,
     loading,

@@ -31,9 +31,10 @@ Result<int, QString> currencyNumber(const QJsonObject& item, qsizetype index, co
     if (!number)
         return fail(number.error());
     if (*number < 0 || *number > std::numeric_limits<int>::max())
-        return fail(QCoreApplication::translate("RateError", "“%2” in item %1 isn’t a currency number.")
-                        .arg(index + 1)
-                        .arg(key));
+        return fail(
+            QCoreApplication::translate("RateError", "“%2” in item %1 isn’t a currency number.")
+                .arg(index + 1)
+                .arg(key));
     return static_cast<int>(*number);
 }
 

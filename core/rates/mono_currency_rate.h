@@ -37,7 +37,8 @@ struct MonoCurrencyRate
     // Reads the whole list. A missing "currencyCodeA", "currencyCodeB" or
     // "date" fails it, as does any value of the wrong type; the failure is
     // the reason, for RateError::decodingFailed.
-    [[nodiscard]] static Result<QList<MonoCurrencyRate>, QString> decodeList(const QByteArray& body);
+    [[nodiscard]] static Result<QList<MonoCurrencyRate>, QString>
+    decodeList(const QByteArray& body);
 
     friend bool operator==(const MonoCurrencyRate& a, const MonoCurrencyRate& b) = default;
 };

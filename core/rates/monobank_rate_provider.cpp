@@ -21,12 +21,12 @@ MonobankRateProvider::MonobankRateProvider(std::shared_ptr<const MonobankRatesAP
 void MonobankRateProvider::rates(const CurrencyCode& base, const CurrencySet& /*needing*/,
                                  QObject* context, RatesHandler done) const
 {
-    m_api->currencyList(context, [base, done = std::move(done)](
-                                     Result<QList<MonoCurrencyRate>, RateError> list) {
-        if (!list)
-            return done(fail(list.error()));
-        done(ratesFromList(*list, base));
-    });
+    m_api->currencyList(
+        context, [base, done = std::move(done)](Result<QList<MonoCurrencyRate>, RateError> list) {
+            if (!list)
+                return done(fail(list.error()));
+            done(ratesFromList(*list, base));
+        });
 }
 
 FXRates MonobankRateProvider::ratesFromList(const QList<MonoCurrencyRate>& list,

@@ -8,28 +8,28 @@
 namespace tallyra {
 
 NBURateProvider::NBURateProvider(std::shared_ptr<HttpSession> session, QUrl url)
-    : m_session(std::move(session))
-    , m_url(std::move(url))
+    : m_session(std::move(session)), m_url(std::move(url))
 {
 }
 
 void NBURateProvider::rates(const CurrencyCode& base, const CurrencySet& /*needing*/,
                             QObject* context, RatesHandler done) const
 {
-    m_session->get(m_url, std::nullopt, context,
-                   [url = m_url, base, done = std::move(done)](Result<HttpResponse, RateError> response) {
-                       if (!response)
-                           return done(fail(response.error()));
-                       if (response->status != 200)
-                           return done(fail(RateError::badServerResponse(url, response->status)));
-                       const auto rows = decodeRows(response->body);
-                       if (!rows)
-                           return done(fail(RateError::decodingFailed(url, rows.error())));
-                       auto result = ratesFromRows(*rows, base);
-                       if (!result)
-                           return done(fail(RateError::cannotParseResponse(url, base)));
-                       done(std::move(*result));
-                   });
+    m_session->get(
+        m_url, std::nullopt, context,
+        [url = m_url, base, done = std::move(done)](Result<HttpResponse, RateError> response) {
+            if (!response)
+                return done(fail(response.error()));
+            if (response->status != 200)
+                return done(fail(RateError::badServerResponse(url, response->status)));
+            const auto rows = decodeRows(response->body);
+            if (!rows)
+                return done(fail(RateError::decodingFailed(url, rows.error())));
+            auto result = ratesFromRows(*rows, base);
+            if (!result)
+                return done(fail(RateError::cannotParseResponse(url, base)));
+            done(std::move(*result));
+        });
 }
 
 Result<QList<NBURateProvider::Row>, QString> NBURateProvider::decodeRows(const QByteArray& body)
@@ -54,7 +54,8 @@ Result<QList<NBURateProvider::Row>, QString> NBURateProvider::decodeRows(const Q
     return rows;
 }
 
-std::optional<FXRates> NBURateProvider::ratesFromRows(const QList<Row>& rows, const CurrencyCode& base)
+std::optional<FXRates> NBURateProvider::ratesFromRows(const QList<Row>& rows,
+                                                      const CurrencyCode& base)
 {
     std::map<CurrencyCode, Decimal> hryvniasPerUnit{{QStringLiteral("UAH"), Decimal(1)}};
     for (const Row& row : rows) {

@@ -20,8 +20,8 @@ QUrl endpointFrom(const char* variable, const QUrl& fallback)
     const QString text = qEnvironmentVariable(variable).trimmed();
     const QUrl url(text, QUrl::StrictMode);
     const QString scheme = url.scheme().toLower();
-    if (!url.isValid() || url.isRelative() || url.host().isEmpty()
-        || (scheme != u"http" && scheme != u"https")) {
+    if (!url.isValid() || url.isRelative() || url.host().isEmpty() ||
+        (scheme != u"http" && scheme != u"https")) {
         qCWarning(logRates, "%s is not an http(s) URL (“%s”); using %s", variable,
                   qUtf8Printable(text), qUtf8Printable(fallback.toDisplayString()));
         return fallback;

@@ -19,7 +19,8 @@ namespace tallyra {
 class RateError final : public Error
 {
 public:
-    enum class Code {
+    enum class Code
+    {
         badServerResponse,   // not an HTTP answer, or a status other than 200
         cannotParseResponse, // a well-formed answer without the base currency
         unknown,             // no source to ask

@@ -15,14 +15,12 @@ ContinuousClock::time_point ContinuousClock::now() noexcept
         return time_point(std::chrono::seconds(ts.tv_sec) + std::chrono::nanoseconds(ts.tv_nsec));
 #endif
     // Without a suspend-aware clock the steady clock is the closest thing.
-    return time_point(std::chrono::duration_cast<duration>(
-        std::chrono::steady_clock::now().time_since_epoch()));
+    return time_point(
+        std::chrono::duration_cast<duration>(std::chrono::steady_clock::now().time_since_epoch()));
 }
 
 RateLimiter::RateLimiter(Duration interval, Now now, Sleep sleep)
-    : m_interval(interval)
-    , m_now(std::move(now))
-    , m_sleep(std::move(sleep))
+    : m_interval(interval), m_now(std::move(now)), m_sleep(std::move(sleep))
 {
 }
 

@@ -30,7 +30,8 @@ double rateToDouble(const Decimal& value)
     // correctly rounded nearest double.
     const QByteArray text = value.toString().toLatin1();
     double result = 0;
-    const auto [end, error] = std::from_chars(text.constData(), text.constData() + text.size(), result);
+    const auto [end, error] =
+        std::from_chars(text.constData(), text.constData() + text.size(), result);
     if (error != std::errc{} || end != text.constData() + text.size())
         return value.toDouble();
     return result;

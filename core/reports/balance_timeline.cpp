@@ -21,7 +21,8 @@ std::int64_t effect(const Entry& entry, const AccountId& account)
     case EntryKind::transfer: {
         std::int64_t moved = fromHere ? saturatingNegate(entry.amount.minor) : 0;
         if (entry.toAccountID && *entry.toAccountID == account)
-            moved = saturatingAdd(moved, entry.toAmount ? entry.toAmount->minor : entry.amount.minor);
+            moved =
+                saturatingAdd(moved, entry.toAmount ? entry.toAmount->minor : entry.amount.minor);
         return moved;
     }
     }

@@ -4,7 +4,10 @@
 
 namespace tallyra {
 
-FXRates FXRates::empty(const CurrencyCode& base) { return FXRates{base, {}, {}}; }
+FXRates FXRates::empty(const CurrencyCode& base)
+{
+    return FXRates{base, {}, {}};
+}
 
 bool FXRates::hasRate(const CurrencyCode& currency) const
 {
@@ -38,7 +41,8 @@ std::optional<Decimal> FXRates::convert(const Decimal& amount, const CurrencyCod
     const auto toRate = rateOf(to);
     if (!fromRate || !toRate || toRate->isZero())
         return std::nullopt;
-    return (amount * *fromRate / *toRate).rounded(Currency::minorDigits(to), Rounding::halfAwayFromZero);
+    return (amount * *fromRate / *toRate)
+        .rounded(Currency::minorDigits(to), Rounding::halfAwayFromZero);
 }
 
 } // namespace tallyra

@@ -13,7 +13,10 @@ namespace {
 
 constexpr size_t kMaxAncestorChain = 8;
 
-int groupRank(AccountGroup group) { return static_cast<int>(group); }
+int groupRank(AccountGroup group)
+{
+    return static_cast<int>(group);
+}
 
 // The entries in date order, stable, with their dates. The store hands them
 // over sorted already, which one pass confirms; otherwise only a list of
@@ -30,7 +33,8 @@ void sortEntries(std::vector<Entry>& entries, std::vector<qint64>& dates)
     std::vector<size_t> order(entries.size());
     for (size_t i = 0; i < order.size(); ++i)
         order[i] = i;
-    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return dates[a] < dates[b]; });
+    std::stable_sort(order.begin(), order.end(),
+                     [&](size_t a, size_t b) { return dates[a] < dates[b]; });
     std::vector<Entry> sorted;
     sorted.reserve(entries.size());
     std::vector<qint64> sortedDates;
@@ -90,7 +94,8 @@ void applyCheckpoints(BalanceTimeline& timeline, const std::vector<BalanceCheckp
         return;
     const BalanceTimeline points = std::move(timeline);
     const qint64 firstDate = changes.front().date.toMSecsSinceEpoch();
-    const std::int64_t opening = saturatingSub(changes.front().balance.minor, points.sumBefore(firstDate));
+    const std::int64_t opening =
+        saturatingSub(changes.front().balance.minor, points.sumBefore(firstDate));
 
     BalanceTimeline rebuilt;
     rebuilt.opening = opening;
@@ -141,15 +146,16 @@ LedgerIndex LedgerIndex::build(LedgerRecords records, FXRates rates)
     LedgerIndex index(std::move(rates));
 
     index.m_accounts = std::move(records.accounts);
-    std::stable_sort(index.m_accounts.begin(), index.m_accounts.end(), [](const Account& a, const Account& b) {
-        const int ga = groupRank(listGroup(a));
-        const int gb = groupRank(listGroup(b));
-        if (ga != gb)
-            return ga < gb;
-        if (a.order != b.order)
-            return a.order < b.order;
-        return a.name < b.name;
-    });
+    std::stable_sort(index.m_accounts.begin(), index.m_accounts.end(),
+                     [](const Account& a, const Account& b) {
+                         const int ga = groupRank(listGroup(a));
+                         const int gb = groupRank(listGroup(b));
+                         if (ga != gb)
+                             return ga < gb;
+                         if (a.order != b.order)
+                             return a.order < b.order;
+                         return a.name < b.name;
+                     });
     index.m_categories = std::move(records.categories);
     std::stable_sort(index.m_categories.begin(), index.m_categories.end(),
                      [](const CategoryItem& a, const CategoryItem& b) {
@@ -188,8 +194,9 @@ LedgerIndex LedgerIndex::build(LedgerRecords records, FXRates rates)
         index.m_ancestorsByID.emplace(category.id, std::move(chain));
     }
 
-    std::stable_sort(records.checkpoints.begin(), records.checkpoints.end(),
-                     [](const BalanceCheckpoint& a, const BalanceCheckpoint& b) { return a.date < b.date; });
+    std::stable_sort(
+        records.checkpoints.begin(), records.checkpoints.end(),
+        [](const BalanceCheckpoint& a, const BalanceCheckpoint& b) { return a.date < b.date; });
     for (BalanceCheckpoint& checkpoint : records.checkpoints)
         index.m_checkpointsByAccount[checkpoint.accountID].push_back(std::move(checkpoint));
 
@@ -202,8 +209,8 @@ LedgerIndex LedgerIndex::build(LedgerRecords records, FXRates rates)
 
     std::set<CurrencyCode> missing;
     for (const Account& account : index.m_accounts) {
-        if (account.isArchived || account.currency == index.m_rates.base
-            || index.m_rates.perUnit.contains(account.currency))
+        if (account.isArchived || account.currency == index.m_rates.base ||
+            index.m_rates.perUnit.contains(account.currency))
             continue;
         index.m_accountsWithoutRate.push_back(account);
         missing.insert(account.currency);
@@ -326,7 +333,8 @@ bool LedgerIndex::hasActivity(const AccountId& accountId) const
     if (!found->openingBalance.isZero() || !checkpoints(accountId).empty())
         return true;
     const BalanceTimeline* line = timeline(accountId);
-    return line && std::find(line->isEntry.begin(), line->isEntry.end(), true) != line->isEntry.end();
+    return line &&
+           std::find(line->isEntry.begin(), line->isEntry.end(), true) != line->isEntry.end();
 }
 
 LedgerIndex::EntryRange LedgerIndex::entries(const DateInterval& interval) const

@@ -32,7 +32,12 @@
 
 namespace tallyra {
 
-enum class LedgerStage { noAccounts, noTransactions, active };
+enum class LedgerStage
+{
+    noAccounts,
+    noTransactions,
+    active
+};
 
 // The section an account is listed under: a bank-synchronised account is
 // always "bank"; any other follows its kind.
@@ -47,14 +52,20 @@ public:
     [[nodiscard]] static LedgerIndex build(LedgerRecords records, FXRates rates);
 
     [[nodiscard]] const std::vector<Account>& accounts() const noexcept { return m_accounts; }
-    [[nodiscard]] const std::vector<CategoryItem>& categories() const noexcept { return m_categories; }
+    [[nodiscard]] const std::vector<CategoryItem>& categories() const noexcept
+    {
+        return m_categories;
+    }
     [[nodiscard]] const std::vector<Entry>& entries() const noexcept { return m_entries; }
     [[nodiscard]] const std::vector<Budget>& budgets() const noexcept { return m_budgets; }
     [[nodiscard]] const std::vector<Goal>& goals() const noexcept { return m_goals; }
     [[nodiscard]] const FXRates& rates() const noexcept { return m_rates; }
     // Milliseconds since the Unix epoch of entries(), in the same order.
     [[nodiscard]] const std::vector<qint64>& entryDates() const noexcept { return m_entryDates; }
-    [[nodiscard]] const std::vector<Account>& accountsWithoutRate() const noexcept { return m_accountsWithoutRate; }
+    [[nodiscard]] const std::vector<Account>& accountsWithoutRate() const noexcept
+    {
+        return m_accountsWithoutRate;
+    }
     [[nodiscard]] const std::vector<CurrencyCode>& currenciesWithoutRate() const noexcept
     {
         return m_currenciesWithoutRate;
@@ -63,7 +74,8 @@ public:
     [[nodiscard]] const Account* account(const AccountId& id) const;
     [[nodiscard]] const CategoryItem* category(const CategoryId& id) const;
     // The children of a category in category order; of the top level for nothing.
-    [[nodiscard]] const std::vector<CategoryId>& children(const std::optional<CategoryId>& parent) const;
+    [[nodiscard]] const std::vector<CategoryId>&
+    children(const std::optional<CategoryId>& parent) const;
     // [the category, its parent, …]: at most eight ids, cut at a missing
     // parent or a cycle. Empty for an unknown category.
     [[nodiscard]] const std::vector<CategoryId>& ancestors(const CategoryId& id) const;
@@ -102,8 +114,8 @@ private:
     std::vector<Budget> m_budgets;
     std::vector<Goal> m_goals;
     FXRates m_rates;
-    std::unordered_map<AccountId, size_t> m_accountsByID;     // position in m_accounts
-    std::unordered_map<CategoryId, size_t> m_categoriesByID;  // position in m_categories
+    std::unordered_map<AccountId, size_t> m_accountsByID;    // position in m_accounts
+    std::unordered_map<CategoryId, size_t> m_categoriesByID; // position in m_categories
     std::map<std::optional<CategoryId>, std::vector<CategoryId>> m_childrenByID;
     std::unordered_map<CategoryId, std::vector<CategoryId>> m_ancestorsByID;
     std::vector<qint64> m_entryDates;

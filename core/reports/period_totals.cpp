@@ -43,7 +43,8 @@ void addConverted(PeriodTotals& totals, EntryKind kind, std::int64_t converted, 
 
 void PeriodTotals::add(const Entry& entry, const FXRates& rates)
 {
-    addConverted(*this, entry.kind, rates.toBase(entry.amount).minor, rates.hasRate(entry.amount.currency));
+    addConverted(*this, entry.kind, rates.toBase(entry.amount).minor,
+                 rates.hasRate(entry.amount.currency));
 }
 
 void PeriodTotals::add(const Entry& entry, const BaseConverter& converter)
@@ -61,8 +62,8 @@ PeriodTotals totals(const LedgerIndex& index, const DateInterval& interval)
     return result;
 }
 
-std::unordered_map<CategoryId, CategoryTotal> categoryTotals(const LedgerIndex& index, const DateInterval& interval,
-                                                             EntryKind kind)
+std::unordered_map<CategoryId, CategoryTotal>
+categoryTotals(const LedgerIndex& index, const DateInterval& interval, EntryKind kind)
 {
     const CurrencyCode base = index.rates().base;
     const BaseConverter converter(index.rates());
@@ -80,7 +81,8 @@ std::unordered_map<CategoryId, CategoryTotal> categoryTotals(const LedgerIndex& 
         auto [it, inserted] = own.try_emplace(*entry.categoryID, CategoryTotal{Money{0, base}, 0});
         it->second.amount.minor = saturatingAdd(it->second.amount.minor, converted);
         ++it->second.count;
-        magnitude = saturatingAdd(magnitude, converted < 0 ? saturatingNegate(converted) : converted);
+        magnitude =
+            saturatingAdd(magnitude, converted < 0 ? saturatingNegate(converted) : converted);
     }
 
     std::unordered_map<CategoryId, CategoryTotal> result;
@@ -115,7 +117,8 @@ Money netWorth(const LedgerIndex& index, const QDateTime& before)
     for (const Account& account : index.accounts()) {
         if (account.isArchived)
             continue;
-        total.minor = saturatingAdd(total.minor, converter.convert(index.balance(account.id, before)).minor);
+        total.minor =
+            saturatingAdd(total.minor, converter.convert(index.balance(account.id, before)).minor);
     }
     return total;
 }

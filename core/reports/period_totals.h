@@ -32,7 +32,10 @@ struct PeriodTotals
     void add(const Entry& entry, const FXRates& rates);
     // The same with a converter made from the rates, for long runs of entries.
     void add(const Entry& entry, const BaseConverter& converter);
-    [[nodiscard]] int withoutRate() const { return incomeWithoutRate + expensesWithoutRate + transfersWithoutRate; }
+    [[nodiscard]] int withoutRate() const
+    {
+        return incomeWithoutRate + expensesWithoutRate + transfersWithoutRate;
+    }
 
     friend bool operator==(const PeriodTotals&, const PeriodTotals&) = default;
 };
@@ -52,9 +55,8 @@ struct CategoryTotal
 // For each category, the converted sum and count of the interval's
 // transactions of that kind in it or any category below it. Transactions
 // without a known category are in no entry.
-[[nodiscard]] std::unordered_map<CategoryId, CategoryTotal> categoryTotals(const LedgerIndex& index,
-                                                                          const DateInterval& interval,
-                                                                          EntryKind kind);
+[[nodiscard]] std::unordered_map<CategoryId, CategoryTotal>
+categoryTotals(const LedgerIndex& index, const DateInterval& interval, EntryKind kind);
 
 // The converted balances strictly before the instant of every account that
 // is not archived; debts are negative balances and lower it.

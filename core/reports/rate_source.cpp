@@ -33,7 +33,8 @@ QString displayName(RateSource source)
 {
     switch (source) {
     case RateSource::nationalBank:
-        return QCoreApplication::translate("RateSource", "National Bank of Ukraine (official rate)");
+        return QCoreApplication::translate("RateSource",
+                                           "National Bank of Ukraine (official rate)");
     case RateSource::monobank:
         return QCoreApplication::translate("RateSource", "Monobank (public rate)");
     }

@@ -10,7 +10,8 @@
 
 namespace tallyra {
 
-enum class RateSource {
+enum class RateSource
+{
     nationalBank, // "nbu"
     monobank,     // "monobank"
 };

@@ -12,7 +12,11 @@
 
 namespace tallyra {
 
-enum class CloudEnvironment { development, production };
+enum class CloudEnvironment
+{
+    development,
+    production
+};
 
 // "Development" / "Production", as stored under "cloud.environment".
 [[nodiscard]] QString rawValue(CloudEnvironment environment);
@@ -26,7 +30,8 @@ public:
 
     [[nodiscard]] CloudEnvironment data() const noexcept { return m_data; }
     [[nodiscard]] CloudEnvironment build() const noexcept { return m_build; }
-    friend bool operator==(const CloudEnvironmentMismatch& a, const CloudEnvironmentMismatch& b) noexcept
+    friend bool operator==(const CloudEnvironmentMismatch& a,
+                           const CloudEnvironmentMismatch& b) noexcept
     {
         return a.m_data == b.m_data && a.m_build == b.m_build;
     }

@@ -13,7 +13,12 @@ namespace tallyra {
 
 struct CloudSyncEvent
 {
-    enum class Kind { setup, incoming, outgoing };
+    enum class Kind
+    {
+        setup,
+        incoming,
+        outgoing
+    };
 
     QUuid id;
     Kind kind = Kind::setup;

@@ -3,9 +3,9 @@
 namespace tallyra {
 
 CloudSyncMonitor::CloudSyncMonitor(StoreFacts store, std::optional<QString> startFailure,
-                                   std::optional<CloudEnvironmentMismatch> mismatch, QObject* parent)
-    : QObject(parent)
-    , m_containerIdentifier(std::move(store.containerIdentifier))
+                                   std::optional<CloudEnvironmentMismatch> mismatch,
+                                   QObject* parent)
+    : QObject(parent), m_containerIdentifier(std::move(store.containerIdentifier))
 {
     if (mismatch) {
         m_state = CloudSyncOff{CloudSyncOff::OtherEnvironment{mismatch->data(), mismatch->build()}};
@@ -50,7 +50,8 @@ void CloudSyncMonitor::refresh()
 {
     if (!m_watching)
         return;
-    CloudSyncState next = m_hasAccount ? m_log.derivedState() : CloudSyncState{CloudSyncOff{CloudSyncOff::NoAccount{}}};
+    CloudSyncState next = m_hasAccount ? m_log.derivedState()
+                                       : CloudSyncState{CloudSyncOff{CloudSyncOff::NoAccount{}}};
     if (next == m_state)
         return;
     m_state = std::move(next);

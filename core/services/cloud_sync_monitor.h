@@ -26,7 +26,7 @@ public:
     struct StoreFacts
     {
         std::optional<QString> containerIdentifier; // the cloud container of the opened store
-        bool isOnDisk = false;                       // false for an in-memory store
+        bool isOnDisk = false;                      // false for an in-memory store
     };
 
     CloudSyncMonitor(StoreFacts store, std::optional<QString> startFailure,
@@ -38,7 +38,10 @@ public:
 
     [[nodiscard]] const CloudSyncState& state() const noexcept { return m_state; }
     [[nodiscard]] const CloudSyncLog& log() const noexcept { return m_log; }
-    [[nodiscard]] const std::optional<QString>& containerIdentifier() const noexcept { return m_containerIdentifier; }
+    [[nodiscard]] const std::optional<QString>& containerIdentifier() const noexcept
+    {
+        return m_containerIdentifier;
+    }
     [[nodiscard]] int imports() const noexcept { return m_log.imports; }
     [[nodiscard]] bool hasAccount() const noexcept { return m_hasAccount; }
     [[nodiscard]] bool isSyncEnabled() const { return !isOff(m_state); }

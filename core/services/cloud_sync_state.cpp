@@ -6,8 +6,7 @@ namespace tallyra {
 
 namespace {
 
-template <class... Ts>
-struct Overloaded : Ts...
+template <class... Ts> struct Overloaded : Ts...
 {
     using Ts::operator()...;
 };
@@ -19,32 +18,51 @@ QString statusText(const CloudSyncState& state)
     return std::visit(
         Overloaded{
             [](const CloudSyncOff& off) {
-                return std::visit(Overloaded{
-                                      [](const CloudSyncOff::FailedToStart&) {
-                                          return QCoreApplication::translate("CloudSync", "Saved on this Mac — iCloud couldn’t start");
-                                      },
-                                      [](const CloudSyncOff::OtherEnvironment&) {
-                                          return QCoreApplication::translate("CloudSync", "Saved on this Mac — iCloud is off in this copy");
-                                      },
-                                      [](const CloudSyncOff::NotStored&) { return QCoreApplication::translate("CloudSync", "Sample data — nothing is saved"); },
-                                      [](const CloudSyncOff::NotAvailable&) {
-                                          return QCoreApplication::translate("CloudSync", "Saved on this Mac — iCloud sync is off");
-                                      },
-                                      [](const CloudSyncOff::NoAccount&) {
-                                          return QCoreApplication::translate("CloudSync", "Saved on this Mac — sign in to iCloud to sync");
-                                      },
-                                  },
-                                  off.reason);
+                return std::visit(
+                    Overloaded{
+                        [](const CloudSyncOff::FailedToStart&) {
+                            return QCoreApplication::translate(
+                                "CloudSync", "Saved on this Mac — iCloud couldn’t start");
+                        },
+                        [](const CloudSyncOff::OtherEnvironment&) {
+                            return QCoreApplication::translate(
+                                "CloudSync", "Saved on this Mac — iCloud is off in this copy");
+                        },
+                        [](const CloudSyncOff::NotStored&) {
+                            return QCoreApplication::translate("CloudSync",
+                                                               "Sample data — nothing is saved");
+                        },
+                        [](const CloudSyncOff::NotAvailable&) {
+                            return QCoreApplication::translate(
+                                "CloudSync", "Saved on this Mac — iCloud sync is off");
+                        },
+                        [](const CloudSyncOff::NoAccount&) {
+                            return QCoreApplication::translate(
+                                "CloudSync", "Saved on this Mac — sign in to iCloud to sync");
+                        },
+                    },
+                    off.reason);
             },
-            [](const CloudSyncUpToDate&) { return QCoreApplication::translate("CloudSync", "Synced with iCloud"); },
-            [](const CloudSyncFailed&) { return QCoreApplication::translate("CloudSync", "Couldn’t sync with iCloud"); },
-            [](const CloudSyncWaiting&) { return QCoreApplication::translate("CloudSync", "iCloud sync is on"); },
-            [](const CloudSyncSyncing&) { return QCoreApplication::translate("CloudSync", "Syncing with iCloud…"); },
+            [](const CloudSyncUpToDate&) {
+                return QCoreApplication::translate("CloudSync", "Synced with iCloud");
+            },
+            [](const CloudSyncFailed&) {
+                return QCoreApplication::translate("CloudSync", "Couldn’t sync with iCloud");
+            },
+            [](const CloudSyncWaiting&) {
+                return QCoreApplication::translate("CloudSync", "iCloud sync is on");
+            },
+            [](const CloudSyncSyncing&) {
+                return QCoreApplication::translate("CloudSync", "Syncing with iCloud…");
+            },
         },
         state);
 }
 
-bool isOff(const CloudSyncState& state) { return std::holds_alternative<CloudSyncOff>(state); }
+bool isOff(const CloudSyncState& state)
+{
+    return std::holds_alternative<CloudSyncOff>(state);
+}
 
 void CloudSyncLog::record(const CloudSyncEvent& event)
 {

@@ -41,7 +41,8 @@ struct CloudSyncOff
     {
         friend bool operator==(const NoAccount&, const NoAccount&) = default;
     };
-    using Reason = std::variant<FailedToStart, OtherEnvironment, NotStored, NotAvailable, NoAccount>;
+    using Reason =
+        std::variant<FailedToStart, OtherEnvironment, NotStored, NotAvailable, NoAccount>;
 
     Reason reason;
     friend bool operator==(const CloudSyncOff&, const CloudSyncOff&) = default;
@@ -70,7 +71,8 @@ struct CloudSyncSyncing
     friend bool operator==(const CloudSyncSyncing&, const CloudSyncSyncing&) = default;
 };
 
-using CloudSyncState = std::variant<CloudSyncOff, CloudSyncUpToDate, CloudSyncFailed, CloudSyncWaiting, CloudSyncSyncing>;
+using CloudSyncState = std::variant<CloudSyncOff, CloudSyncUpToDate, CloudSyncFailed,
+                                    CloudSyncWaiting, CloudSyncSyncing>;
 
 // "Synced with iCloud", "Saved on this Mac — iCloud sync is off", …
 [[nodiscard]] QString statusText(const CloudSyncState& state);

@@ -28,7 +28,8 @@ QString guarded(const QString& cell)
 
 QString quoted(const QString& cell)
 {
-    const bool needsQuotes = cell.contains(u',') || cell.contains(u'"') || cell.contains(u'\n') || cell.contains(u'\r');
+    const bool needsQuotes =
+        cell.contains(u',') || cell.contains(u'"') || cell.contains(u'\n') || cell.contains(u'\r');
     if (!needsQuotes)
         return cell;
     QString copy = cell;

@@ -15,7 +15,8 @@
 namespace tallyra::CSVExport {
 
 inline constexpr char16_t kHeader[] =
-    u"Date,Time,Type,Amount,Currency,To Amount,To Currency,Payee,Category,Account,To Account,Note,Tags,Cleared";
+    u"Date,Time,Type,Amount,Currency,To Amount,To Currency,Payee,Category,Account,To "
+    u"Account,Note,Tags,Cleared";
 
 [[nodiscard]] QString text(const LedgerIndex& index, const QTimeZone& zone);
 

@@ -38,7 +38,15 @@ struct JsonSyntaxError
 class JsonNode
 {
 public:
-    enum class Type { null, boolean, number, string, array, object };
+    enum class Type
+    {
+        null,
+        boolean,
+        number,
+        string,
+        array,
+        object
+    };
     using Member = std::pair<QString, JsonNode>;
 
     static constexpr int kMaxDepth = 64;

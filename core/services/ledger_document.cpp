@@ -12,8 +12,14 @@ namespace tallyra {
 
 namespace {
 
-QString quoted(const QString& text) { return u'“' + text + u'”'; }
-QString key(QStringView name) { return u'"' + name.toString() + u'"'; }
+QString quoted(const QString& text)
+{
+    return u'“' + text + u'”';
+}
+QString key(QStringView name)
+{
+    return u'"' + name.toString() + u'"';
+}
 
 const QRegularExpression& colorPattern()
 {
@@ -63,12 +69,11 @@ class Fields
 {
 public:
     Fields(const JsonNode& node, QString file, QString record)
-        : m_node(node)
-        , m_file(std::move(file))
-        , m_record(std::move(record))
+        : m_node(node), m_file(std::move(file)), m_record(std::move(record))
     {
         if (!node.isObject())
-            fail(QStringLiteral("a record must be an object, not %1").arg(JsonNode::typeName(node.type())));
+            fail(QStringLiteral("a record must be an object, not %1")
+                     .arg(JsonNode::typeName(node.type())));
     }
 
     [[noreturn]] void fail(const QString& problem) const
@@ -126,14 +131,18 @@ public:
     [[nodiscard]] Decimal decimalOf(QStringView name, const JsonNode& node) const
     {
         if (!node.isNumber() && !node.isString())
-            fail(key(name) + QStringLiteral(" must be a number, not %1").arg(JsonNode::typeName(node.type())));
+            fail(key(name) +
+                 QStringLiteral(" must be a number, not %1").arg(JsonNode::typeName(node.type())));
         const auto value = Decimal::parse(node.text().trimmed());
         if (!value)
             fail(key(name) + QStringLiteral(" is not a number: %1").arg(quoted(node.text())));
         return *value;
     }
 
-    [[nodiscard]] Decimal decimal(QStringView name) const { return decimalOf(name, required(name)); }
+    [[nodiscard]] Decimal decimal(QStringView name) const
+    {
+        return decimalOf(name, required(name));
+    }
 
     [[nodiscard]] std::optional<Decimal> optionalDecimal(QStringView name) const
     {
@@ -156,7 +165,8 @@ public:
     {
         const QDate day = QDate::fromString(text, Qt::ISODate);
         if (!dayPattern().match(text).hasMatch() || !day.isValid())
-            fail(key(name) + QStringLiteral(" must be a day as YYYY-MM-DD, not %1").arg(quoted(text)));
+            fail(key(name) +
+                 QStringLiteral(" must be a day as YYYY-MM-DD, not %1").arg(quoted(text)));
         return day;
     }
 
@@ -188,7 +198,8 @@ public:
         QStringList list;
         for (const JsonNode& item : node->items()) {
             if (!item.isString())
-                fail(key(name) + QStringLiteral(" must hold only texts, not %1").arg(JsonNode::typeName(item.type())));
+                fail(key(name) + QStringLiteral(" must hold only texts, not %1")
+                                     .arg(JsonNode::typeName(item.type())));
             list.append(item.text());
         }
         return list;
@@ -198,7 +209,8 @@ public:
     {
         auto value = optionalText(name);
         if (value && !colorPattern().match(*value).hasMatch())
-            fail(key(name) + QStringLiteral(" must be a colour as #RRGGBB, not %1").arg(quoted(*value)));
+            fail(key(name) +
+                 QStringLiteral(" must be a colour as #RRGGBB, not %1").arg(quoted(*value)));
         return value;
     }
 
@@ -223,7 +235,8 @@ JsonNode parseFile(const QString& file, const QByteArray& bytes)
 {
     auto parsed = JsonNode::parse(bytes);
     if (!parsed)
-        throw LedgerImportError::inFile(file, QStringLiteral("not readable as JSON (%1)").arg(parsed.error().describe()));
+        throw LedgerImportError::inFile(
+            file, QStringLiteral("not readable as JSON (%1)").arg(parsed.error().describe()));
     return std::move(parsed).value();
 }
 
@@ -231,7 +244,8 @@ const std::vector<JsonNode>& recordsOf(const QString& file, const JsonNode& root
 {
     if (!root.isArray())
         throw LedgerImportError::inFile(
-            file, QStringLiteral("the file must hold an array of records, not %1").arg(JsonNode::typeName(root.type())));
+            file, QStringLiteral("the file must hold an array of records, not %1")
+                      .arg(JsonNode::typeName(root.type())));
     return root.items();
 }
 
@@ -250,8 +264,9 @@ std::vector<AccountDTO> decodeAccounts(const QByteArray& bytes)
             f.fail(QStringLiteral("another account already has the name %1").arg(quoted(a.name)));
         a.group = f.text(u"group");
         if (!accountGroupFromRaw(a.group))
-            f.fail(key(u"group") + QStringLiteral(" must be bank, cash, savings, credit or investments, not %1")
-                                       .arg(quoted(a.group)));
+            f.fail(key(u"group") +
+                   QStringLiteral(" must be bank, cash, savings, credit or investments, not %1")
+                       .arg(quoted(a.group)));
         a.detail = f.optionalText(u"detail").value_or(QString());
         a.color = f.color(u"color");
         a.sfSymbol = f.optionalText(u"sfSymbol");
@@ -260,13 +275,15 @@ std::vector<AccountDTO> decodeAccounts(const QByteArray& bytes)
         a.balance = f.decimal(u"balance");
         a.currency = f.optionalText(u"currency");
         if (a.currency && !currencyPattern().match(*a.currency).hasMatch())
-            f.fail(key(u"currency") + QStringLiteral(" must be a currency code such as UAH, not %1").arg(quoted(*a.currency)));
+            f.fail(key(u"currency") + QStringLiteral(" must be a currency code such as UAH, not %1")
+                                          .arg(quoted(*a.currency)));
         if (const JsonNode* checkpoints = f.find(u"checkpoints")) {
             f.expectType(u"checkpoints", *checkpoints, JsonNode::Type::array);
             std::set<QDate> days;
             for (size_t c = 0; c < checkpoints->items().size(); ++c) {
                 const JsonNode& item = checkpoints->items()[c];
-                const Fields cf(item, file, f.record() + QStringLiteral(", checkpoint %1").arg(c + 1));
+                const Fields cf(item, file,
+                                f.record() + QStringLiteral(", checkpoint %1").arg(c + 1));
                 AccountDTO::Checkpoint checkpoint{cf.day(u"date"), cf.decimal(u"balance")};
                 if (!days.insert(checkpoint.date).second)
                     cf.fail(QStringLiteral("another checkpoint is on the same day"));
@@ -291,28 +308,33 @@ std::vector<CategoryDTO> decodeCategories(const QByteArray& bytes)
         c.path = f.name(u"path");
         c.name = f.name(u"name");
         if (c.name.contains(u'/'))
-            f.fail(key(u"name") + QStringLiteral(" may not contain “/”, which separates the names of a path"));
+            f.fail(key(u"name") +
+                   QStringLiteral(" may not contain “/”, which separates the names of a path"));
         c.color = f.color(u"color");
         c.parent = f.optionalText(u"parent");
         if (c.parent && c.parent->isEmpty())
             c.parent.reset();
         const std::int64_t level = f.integer(u"level");
         if (level < 1 || level > 4)
-            f.fail(key(u"level") + QStringLiteral(" must be 1 to 4 (categories are at most four levels deep)"));
+            f.fail(key(u"level") +
+                   QStringLiteral(" must be 1 to 4 (categories are at most four levels deep)"));
         c.level = static_cast<int>(level);
         const QString expectedPath = c.parent ? *c.parent + u'/' + c.name : c.name;
         if (c.path != expectedPath)
-            f.fail(key(u"path") + QStringLiteral(" must be %1: the parent’s path and the name joined by “/”")
-                                      .arg(quoted(expectedPath)));
+            f.fail(key(u"path") +
+                   QStringLiteral(" must be %1: the parent’s path and the name joined by “/”")
+                       .arg(quoted(expectedPath)));
         if (const auto kind = f.optionalText(u"kind")) {
             c.kind = categoryKindFromRaw(*kind);
             if (!c.kind)
-                f.fail(key(u"kind") + QStringLiteral(" must be expense, income or transfer, not %1").arg(quoted(*kind)));
+                f.fail(key(u"kind") + QStringLiteral(" must be expense, income or transfer, not %1")
+                                          .arg(quoted(*kind)));
         }
         if (const JsonNode* icon = f.find(u"icon")) {
             const Fields iconFields(*icon, file, f.record() + QStringLiteral(", icon"));
             c.icon = CategoryDTO::Icon{iconFields.optionalText(u"kind").value_or(QString()),
-                                       iconFields.optionalText(u"sfSymbol"), iconFields.optionalText(u"emoji")};
+                                       iconFields.optionalText(u"sfSymbol"),
+                                       iconFields.optionalText(u"emoji")};
         }
         if (!byPath.emplace(c.path, i).second)
             f.fail(QStringLiteral("another category already has the path %1").arg(quoted(c.path)));
@@ -327,13 +349,17 @@ std::vector<CategoryDTO> decodeCategories(const QByteArray& bytes)
                 return 0;
             const auto parent = byPath.find(*c.parent);
             if (parent == byPath.end())
-                throw LedgerImportError::inRecord(file, recordName(i),
-                                                  key(u"parent") + QStringLiteral(" names no category: %1").arg(quoted(*c.parent)));
+                throw LedgerImportError::inRecord(
+                    file, recordName(i),
+                    key(u"parent") +
+                        QStringLiteral(" names no category: %1").arg(quoted(*c.parent)));
             return categories[parent->second].level;
         }();
         if (c.level != parentLevel + 1)
-            throw LedgerImportError::inRecord(file, recordName(i),
-                                              key(u"level") + QStringLiteral(" must be %1, one below its parent").arg(parentLevel + 1));
+            throw LedgerImportError::inRecord(
+                file, recordName(i),
+                key(u"level") +
+                    QStringLiteral(" must be %1, one below its parent").arg(parentLevel + 1));
     }
     return categories;
 }
@@ -361,18 +387,23 @@ std::vector<TransactionDTO> decodeTransactions(const QByteArray& bytes)
         if (const auto time = f.optionalText(u"time"); time && !time->isEmpty()) {
             t.time = parseTime(*time);
             if (!t.time)
-                f.fail(key(u"time") + QStringLiteral(" must be a time as HH:mm or h:mm AM, not %1").arg(quoted(*time)));
+                f.fail(key(u"time") + QStringLiteral(" must be a time as HH:mm or h:mm AM, not %1")
+                                          .arg(quoted(*time)));
         }
         const QString kind = f.text(u"kind");
         const auto entryKind = entryKindFromRaw(kind);
         if (!entryKind)
-            f.fail(key(u"kind") + QStringLiteral(" must be expense, income or transfer, not %1").arg(quoted(kind)));
+            f.fail(
+                key(u"kind") +
+                QStringLiteral(" must be expense, income or transfer, not %1").arg(quoted(kind)));
         t.kind = *entryKind;
         t.payee = f.optionalText(u"payee").value_or(QString());
         t.account = f.name(u"account");
         t.amount = f.decimal(u"amount");
         if (!(t.amount > Decimal(0)))
-            f.fail(key(u"amount") + QStringLiteral(" must be greater than 0 (the kind says which way the money went)"));
+            f.fail(
+                key(u"amount") +
+                QStringLiteral(" must be greater than 0 (the kind says which way the money went)"));
         t.category = f.optionalText(u"category");
         if (t.category && t.category->isEmpty())
             t.category.reset();
@@ -383,7 +414,8 @@ std::vector<TransactionDTO> decodeTransactions(const QByteArray& bytes)
         if (t.kind == EntryKind::transfer && !t.toAccount)
             f.fail(QStringLiteral("a transfer needs %1").arg(key(u"toAccount")));
         if (t.kind != EntryKind::transfer && (t.toAccount || t.toAmount))
-            f.fail(QStringLiteral("%1 and %2 belong to transfers only").arg(key(u"toAccount"), key(u"toAmount")));
+            f.fail(QStringLiteral("%1 and %2 belong to transfers only")
+                       .arg(key(u"toAccount"), key(u"toAmount")));
         if (t.toAmount && !(*t.toAmount > Decimal(0)))
             f.fail(key(u"toAmount") + QStringLiteral(" must be greater than 0"));
         t.note = f.optionalText(u"note").value_or(QString());
@@ -407,17 +439,20 @@ PlansDTO decodePlans(const QByteArray& bytes)
     const QString file = QString::fromUtf16(LedgerFiles::kPlansFile);
     const JsonNode root = parseFile(file, bytes);
     if (!root.isObject())
-        throw LedgerImportError::inFile(file, QStringLiteral("the file must hold one object, not %1")
-                                                  .arg(JsonNode::typeName(root.type())));
+        throw LedgerImportError::inFile(file,
+                                        QStringLiteral("the file must hold one object, not %1")
+                                            .arg(JsonNode::typeName(root.type())));
     auto each = [&](QStringView list, auto&& read) {
         const JsonNode* node = root.member(list);
         if (node == nullptr || node->isNull())
             return;
         if (!node->isArray())
-            throw LedgerImportError::inFile(file, key(list) + QStringLiteral(" must be an array, not %1")
-                                                                  .arg(JsonNode::typeName(node->type())));
+            throw LedgerImportError::inFile(file,
+                                            key(list) + QStringLiteral(" must be an array, not %1")
+                                                            .arg(JsonNode::typeName(node->type())));
         for (size_t i = 0; i < node->items().size(); ++i)
-            read(Fields(node->items()[i], file, list.toString() + QStringLiteral(", ") + recordName(i)));
+            read(Fields(node->items()[i], file,
+                        list.toString() + QStringLiteral(", ") + recordName(i)));
     };
     each(u"budgets", [&](const Fields& f) {
         BudgetDTO b;
@@ -436,7 +471,8 @@ PlansDTO decodePlans(const QByteArray& bytes)
         s.saved = f.decimal(u"saved");
         s.target = f.decimal(u"target");
         s.monthly = f.decimal(u"monthly");
-        for (const auto& [name, value] : {std::pair{u"saved", s.saved}, {u"target", s.target}, {u"monthly", s.monthly}})
+        for (const auto& [name, value] :
+             {std::pair{u"saved", s.saved}, {u"target", s.target}, {u"monthly", s.monthly}})
             if (value.isNegative())
                 f.fail(key(name) + QStringLiteral(" may not be negative"));
         s.deadline = f.optionalDay(u"deadline");
@@ -448,15 +484,17 @@ PlansDTO decodePlans(const QByteArray& bytes)
         const QString mode = f.text(u"mode");
         const auto balanceMode = balanceModeFromRaw(mode);
         if (!balanceMode)
-            f.fail(key(u"mode") + QStringLiteral(" must be reachBy or stayAbove, not %1").arg(quoted(mode)));
+            f.fail(key(u"mode") +
+                   QStringLiteral(" must be reachBy or stayAbove, not %1").arg(quoted(mode)));
         b.mode = *balanceMode;
         b.emoji = f.emoji();
         b.deadline = f.optionalDay(u"deadline");
         const JsonNode& accounts = f.required(u"accounts");
         if (accounts.isString()) {
             if (accounts.text() != u"all")
-                f.fail(key(u"accounts") + QStringLiteral(" must be a list of account names or \"all\", not %1")
-                                              .arg(quoted(accounts.text())));
+                f.fail(key(u"accounts") +
+                       QStringLiteral(" must be a list of account names or \"all\", not %1")
+                           .arg(quoted(accounts.text())));
             b.allAccounts = true;
         } else {
             b.accounts = f.textList(u"accounts");
@@ -482,7 +520,10 @@ PlansDTO decodePlans(const QByteArray& bytes)
 
 } // namespace
 
-QString recordName(size_t i) { return QStringLiteral("record %1").arg(i + 1); }
+QString recordName(size_t i)
+{
+    return QStringLiteral("record %1").arg(i + 1);
+}
 
 Result<LedgerDocument, LedgerImportError> LedgerDocument::decode(const LedgerFiles& files)
 {

@@ -19,7 +19,8 @@ class LedgerImportError final : public Error
 public:
     // A problem with the file as a whole; the detail (for the log) may
     // hold the path.
-    [[nodiscard]] static LedgerImportError inFile(QString file, QString problem, QString detail = {});
+    [[nodiscard]] static LedgerImportError inFile(QString file, QString problem,
+                                                  QString detail = {});
     // A problem with one record of the file; `record` is how the message
     // names it ("record 12 (id 12)", "budgets, record 2").
     [[nodiscard]] static LedgerImportError inRecord(QString file, QString record, QString problem);
@@ -30,7 +31,8 @@ public:
     [[nodiscard]] const QString& problem() const noexcept { return m_problem; }
 
 private:
-    LedgerImportError(QString message, QString detail, QString file, QString record, QString problem);
+    LedgerImportError(QString message, QString detail, QString file, QString record,
+                      QString problem);
 
     QString m_file;
     QString m_record;

@@ -13,7 +13,8 @@ QByteArray resource(const char16_t* name)
     const QString file = QString::fromUtf16(name);
     QFile resourceFile(QStringLiteral(":/tallyra/sample/") + file);
     if (!resourceFile.open(QIODevice::ReadOnly))
-        throw LedgerImportError::inFile(file, QStringLiteral("the sample data isn’t part of this build"));
+        throw LedgerImportError::inFile(file,
+                                        QStringLiteral("the sample data isn’t part of this build"));
     return resourceFile.readAll();
 }
 

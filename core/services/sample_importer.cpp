@@ -19,7 +19,10 @@ namespace tallyra {
 
 namespace {
 
-QString quoted(const QString& text) { return u'“' + text + u'”'; }
+QString quoted(const QString& text)
+{
+    return u'“' + text + u'”';
+}
 
 // Where a record came from, for messages.
 struct Where
@@ -27,18 +30,24 @@ struct Where
     QString file;
     QString record;
 
-    [[noreturn]] void fail(const QString& problem) const { throw LedgerImportError::inRecord(file, record, problem); }
+    [[noreturn]] void fail(const QString& problem) const
+    {
+        throw LedgerImportError::inRecord(file, record, problem);
+    }
 };
 
 // The decimal in minor units of the currency, exactly: a value with more
 // decimal places than the currency has is refused rather than rounded.
-std::int64_t minorUnits(const Decimal& value, const CurrencyCode& currency, const Where& where, QStringView field)
+std::int64_t minorUnits(const Decimal& value, const CurrencyCode& currency, const Where& where,
+                        QStringView field)
 {
     const int digits = Currency::minorDigits(currency);
     const Decimal scaled = value * Decimal::pow10(digits);
     const QString named = u'"' + field.toString() + QStringLiteral("\" ") + value.toString();
     if (scaled.rounded(0, Rounding::halfEven) != scaled)
-        where.fail(named + QStringLiteral(" has more decimal places than %1 has (%2)").arg(currency).arg(digits));
+        where.fail(
+            named +
+            QStringLiteral(" has more decimal places than %1 has (%2)").arg(currency).arg(digits));
     const auto minor = scaled.toInt64();
     if (!minor || *minor > kMoneyLimitMinor || *minor < -kMoneyLimitMinor)
         where.fail(named + QStringLiteral(" is larger than any amount the ledger can hold"));
@@ -94,12 +103,10 @@ struct Movement
 class Importer
 {
 public:
-    Importer(StoreContext& context, const QTimeZone& zone, const QString& scope, std::int64_t dayShift)
-        : m_context(context)
-        , m_zone(zone)
-        , m_scope(scope)
-        , m_dayShift(dayShift)
-        , m_main(Currency::main())
+    Importer(StoreContext& context, const QTimeZone& zone, const QString& scope,
+             std::int64_t dayShift)
+        : m_context(context), m_zone(zone), m_scope(scope), m_dayShift(dayShift),
+          m_main(Currency::main())
     {
     }
 
@@ -112,16 +119,23 @@ public:
         planPlans(document);
         refuseKnownIds();
         write();
-        return ImportSummary{static_cast<int>(m_accounts.size()),     static_cast<int>(m_categories.size()),
-                             static_cast<int>(m_transactions.size()), static_cast<int>(m_checkpoints.size()),
-                             static_cast<int>(m_budgets.size()),      static_cast<int>(m_goals.size())};
+        return ImportSummary{
+            static_cast<int>(m_accounts.size()),     static_cast<int>(m_categories.size()),
+            static_cast<int>(m_transactions.size()), static_cast<int>(m_checkpoints.size()),
+            static_cast<int>(m_budgets.size()),      static_cast<int>(m_goals.size())};
     }
 
 private:
-    [[nodiscard]] QString nameSpace(QStringView kind) const { return m_scope + u'.' + kind.toString(); }
+    [[nodiscard]] QString nameSpace(QStringView kind) const
+    {
+        return m_scope + u'.' + kind.toString();
+    }
 
     [[nodiscard]] QDate shifted(const QDate& day) const { return day.addDays(m_dayShift); }
-    [[nodiscard]] QDateTime startOf(const QDate& day) const { return shifted(day).startOfDay(m_zone).toUTC(); }
+    [[nodiscard]] QDateTime startOf(const QDate& day) const
+    {
+        return shifted(day).startOfDay(m_zone).toUTC();
+    }
     // A day's balance holds from the start of the next day.
     [[nodiscard]] QDateTime endOf(const QDate& day) const { return startOf(day.addDays(1)); }
     [[nodiscard]] QDateTime instantOf(const TransactionDTO& t) const
@@ -141,7 +155,8 @@ private:
             m.detail = dto.detail;
             if (dto.color)
                 m.colorHex = dto.color->toUpper();
-            m.sfSymbol = dto.sfSymbol.value_or(symbol(accountKindFromStored(QString(), m.groupRaw, m.name)));
+            m.sfSymbol =
+                dto.sfSymbol.value_or(symbol(accountKindFromStored(QString(), m.groupRaw, m.name)));
             m.currency = dto.currency.value_or(m_main);
             m.order = static_cast<std::int64_t>(i);
             m_accountByName.emplace(dto.name, i);
@@ -195,7 +210,8 @@ private:
     {
         const auto found = m_accountByName.find(name);
         if (found == m_accountByName.end())
-            where.fail(u'"' + field.toString() + QStringLiteral("\" names no account: ") + quoted(name));
+            where.fail(u'"' + field.toString() + QStringLiteral("\" names no account: ") +
+                       quoted(name));
         return found->second;
     }
 
@@ -208,7 +224,8 @@ private:
             const Where where{file, document.transactionRecordName(i)};
             PlannedTransaction planned;
             TransactionModel& m = planned.model;
-            const QString key = dto.id ? QStringLiteral("id:%1").arg(*dto.id) : QStringLiteral("record:%1").arg(i + 1);
+            const QString key = dto.id ? QStringLiteral("id:%1").arg(*dto.id)
+                                       : QStringLiteral("record:%1").arg(i + 1);
             m.id = EntryId(StableID::make(nameSpace(u"transaction"), key));
             m.date = instantOf(dto);
             m.hasTime = dto.time.has_value();
@@ -226,13 +243,16 @@ private:
                 if (dto.toAmount)
                     m.toAmountMinor = minorUnits(*dto.toAmount, toCurrency, where, u"toAmount");
                 else if (toCurrency != currency)
-                    where.fail(QStringLiteral("a transfer from %1 to %2 needs \"toAmount\", what arrived in %2")
-                                   .arg(currency, toCurrency));
+                    where.fail(
+                        QStringLiteral(
+                            "a transfer from %1 to %2 needs \"toAmount\", what arrived in %2")
+                            .arg(currency, toCurrency));
             }
             if (dto.category) {
                 const auto found = m_categoryByPath.find(*dto.category);
                 if (found == m_categoryByPath.end())
-                    where.fail(QStringLiteral("\"category\" names no category path: ") + quoted(*dto.category));
+                    where.fail(QStringLiteral("\"category\" names no category path: ") +
+                               quoted(*dto.category));
                 planned.category = found->second;
             }
             recordMovements(planned);
@@ -257,7 +277,8 @@ private:
         const qint64 at = m.date.toMSecsSinceEpoch();
         m_movements[planned.account].push_back(Movement{at, effect(entry, *entry.accountID)});
         if (planned.toAccount && *planned.toAccount != planned.account)
-            m_movements[*planned.toAccount].push_back(Movement{at, effect(entry, *entry.toAccountID)});
+            m_movements[*planned.toAccount].push_back(
+                Movement{at, effect(entry, *entry.toAccountID)});
     }
 
     void planOpeningBalances(const LedgerDocument& document)
@@ -266,7 +287,8 @@ private:
             const AccountDTO& dto = document.accounts[a];
             AccountModel& account = m_accounts[a];
             const Where& where = m_accountWhere[a];
-            const std::int64_t balance = minorUnits(dto.balance, account.currency, where, u"balance");
+            const std::int64_t balance =
+                minorUnits(dto.balance, account.currency, where, u"balance");
             const std::vector<Movement>& movements = m_movements[a];
             auto sumWhere = [&](auto&& keep) {
                 std::int64_t sum = 0;
@@ -276,34 +298,44 @@ private:
                 return sum;
             };
             if (dto.checkpoints.empty()) {
-                account.openingBalanceMinor = saturatingSub(balance, sumWhere([](qint64) { return true; }));
+                account.openingBalanceMinor =
+                    saturatingSub(balance, sumWhere([](qint64) { return true; }));
                 continue;
             }
             std::vector<PlannedCheckpoint> checkpoints;
             for (size_t c = 0; c < dto.checkpoints.size(); ++c) {
                 const AccountDTO::Checkpoint& checkpoint = dto.checkpoints[c];
-                const Where at{where.file, where.record + QStringLiteral(", checkpoint %1").arg(c + 1)};
+                const Where at{where.file,
+                               where.record + QStringLiteral(", checkpoint %1").arg(c + 1)};
                 PlannedCheckpoint planned;
                 planned.account = a;
                 planned.model.id = CheckpointId(StableID::make(
-                    nameSpace(u"checkpoint"), QString(account.name + u'@' + checkpoint.date.toString(Qt::ISODate))));
+                    nameSpace(u"checkpoint"),
+                    QString(account.name + u'@' + checkpoint.date.toString(Qt::ISODate))));
                 planned.model.date = endOf(checkpoint.date);
-                planned.model.balanceMinor = minorUnits(checkpoint.balance, account.currency, at, u"balance");
+                planned.model.balanceMinor =
+                    minorUnits(checkpoint.balance, account.currency, at, u"balance");
                 checkpoints.push_back(std::move(planned));
             }
             std::stable_sort(checkpoints.begin(), checkpoints.end(),
-                             [](const PlannedCheckpoint& x, const PlannedCheckpoint& y) { return x.model.date < y.model.date; });
+                             [](const PlannedCheckpoint& x, const PlannedCheckpoint& y) {
+                                 return x.model.date < y.model.date;
+                             });
             const qint64 first = checkpoints.front().model.date.toMSecsSinceEpoch();
             const qint64 last = checkpoints.back().model.date.toMSecsSinceEpoch();
-            account.openingBalanceMinor = saturatingSub(checkpoints.front().model.balanceMinor,
-                                                        sumWhere([&](qint64 at) { return at < first; }));
+            account.openingBalanceMinor =
+                saturatingSub(checkpoints.front().model.balanceMinor,
+                              sumWhere([&](qint64 at) { return at < first; }));
             const std::int64_t end = saturatingAdd(checkpoints.back().model.balanceMinor,
                                                    sumWhere([&](qint64 at) { return at >= last; }));
             if (end != balance)
-                where.fail(QStringLiteral("\"balance\" %1 doesn’t match the last checkpoint plus the transactions "
-                                          "after it, which give %2")
-                               .arg(dto.balance.toString(),
-                                    Decimal::fromMinor(end, Currency::minorDigits(account.currency)).toString()));
+                where.fail(
+                    QStringLiteral(
+                        "\"balance\" %1 doesn’t match the last checkpoint plus the transactions "
+                        "after it, which give %2")
+                        .arg(dto.balance.toString(),
+                             Decimal::fromMinor(end, Currency::minorDigits(account.currency))
+                                 .toString()));
             for (PlannedCheckpoint& checkpoint : checkpoints)
                 m_checkpoints.push_back(std::move(checkpoint));
         }
@@ -331,22 +363,26 @@ private:
             const BudgetDTO& dto = plans.budgets[i];
             const Where at = where("budgets", i);
             PlannedBudget planned;
-            planned.model.id = BudgetId(StableID::make(nameSpace(u"budget"), QString(QStringLiteral("%1/").arg(i + 1) + dto.name)));
+            planned.model.id = BudgetId(StableID::make(
+                nameSpace(u"budget"), QString(QStringLiteral("%1/").arg(i + 1) + dto.name)));
             planned.model.name = dto.name;
             planned.model.emoji = dto.emoji;
             planned.model.limitMinor = inMain(dto.limit, at, u"limit");
             planned.model.order = static_cast<std::int64_t>(i);
             for (const QString& name : dto.categories) {
                 const size_t category = categoryNamed(name, at);
-                if (std::find(planned.categories.begin(), planned.categories.end(), category) == planned.categories.end())
+                if (std::find(planned.categories.begin(), planned.categories.end(), category) ==
+                    planned.categories.end())
                     planned.categories.push_back(category);
             }
             m_budgets.push_back(std::move(planned));
         }
-        auto newGoal = [&](GoalKind kind, size_t i, const QString& name, const std::optional<QString>& emoji) {
+        auto newGoal = [&](GoalKind kind, size_t i, const QString& name,
+                           const std::optional<QString>& emoji) {
             PlannedGoal planned;
-            planned.model.id = GoalId(StableID::make(
-                nameSpace(u"goal"), QString(rawValue(kind) + QStringLiteral("/%1/").arg(i + 1) + name)));
+            planned.model.id = GoalId(
+                StableID::make(nameSpace(u"goal"),
+                               QString(rawValue(kind) + QStringLiteral("/%1/").arg(i + 1) + name)));
             planned.model.kindRaw = rawValue(kind);
             planned.model.name = name;
             planned.model.emoji = emoji;
@@ -375,7 +411,8 @@ private:
                 planned.model.deadline = startOf(*dto.deadline);
             for (const QString& name : dto.accounts) {
                 const size_t account = accountNamed(name, at, u"accounts");
-                if (std::find(planned.accounts.begin(), planned.accounts.end(), account) == planned.accounts.end())
+                if (std::find(planned.accounts.begin(), planned.accounts.end(), account) ==
+                    planned.accounts.end())
                     planned.accounts.push_back(account);
             }
             m_goals.push_back(std::move(planned));
@@ -406,25 +443,29 @@ private:
             known.insert(m.id.uuid());
         for (size_t i = 0; i < m_accounts.size(); ++i)
             if (known.contains(m_accounts[i].id.uuid()))
-                m_accountWhere[i].fail(QStringLiteral("the account %1 is in the database already; this ledger "
-                                                      "was imported before")
-                                           .arg(quoted(m_accounts[i].name)));
+                m_accountWhere[i].fail(
+                    QStringLiteral("the account %1 is in the database already; this ledger "
+                                   "was imported before")
+                        .arg(quoted(m_accounts[i].name)));
         for (size_t i = 0; i < m_categories.size(); ++i)
             if (known.contains(m_categories[i].id.uuid()))
                 Where{QString::fromUtf16(LedgerFiles::kCategoriesFile), recordName(i)}.fail(
-                    QStringLiteral("the category %1 is in the database already; this ledger was imported before")
+                    QStringLiteral("the category %1 is in the database already; this ledger was "
+                                   "imported before")
                         .arg(quoted(m_categories[i].name)));
         // Plans are checked too, for a ledger that holds nothing else.
         const QString plansFile = QString::fromUtf16(LedgerFiles::kPlansFile);
         for (const PlannedBudget& b : m_budgets)
             if (known.contains(b.model.id.uuid()))
                 Where{plansFile, QStringLiteral("budgets")}.fail(
-                    QStringLiteral("the budget %1 is in the database already; this ledger was imported before")
+                    QStringLiteral(
+                        "the budget %1 is in the database already; this ledger was imported before")
                         .arg(quoted(b.model.name)));
         for (const PlannedGoal& g : m_goals)
             if (known.contains(g.model.id.uuid()))
                 Where{plansFile, QStringLiteral("goals")}.fail(
-                    QStringLiteral("the goal %1 is in the database already; this ledger was imported before")
+                    QStringLiteral(
+                        "the goal %1 is in the database already; this ledger was imported before")
                         .arg(quoted(g.model.name)));
     }
 
@@ -495,8 +536,7 @@ private:
 } // namespace
 
 SampleImporter::SampleImporter(StoreContext& context, QTimeZone zone)
-    : m_context(context)
-    , m_zone(std::move(zone))
+    : m_context(context), m_zone(std::move(zone))
 {
 }
 
@@ -506,7 +546,10 @@ void SampleImporter::setIdScope(QString scope)
     m_scope = std::move(scope);
 }
 
-void SampleImporter::setDayShift(std::int64_t days) { m_dayShift = days; }
+void SampleImporter::setDayShift(std::int64_t days)
+{
+    m_dayShift = days;
+}
 
 ImportSummary SampleImporter::run(const LedgerDocument& document)
 {

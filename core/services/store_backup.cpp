@@ -17,7 +17,9 @@ namespace {
 void copyFolder(const QString& from, const QString& to)
 {
     if (!QDir().mkpath(to))
-        throw FileError(QCoreApplication::translate("StoreBackup", "The pictures couldn’t be copied into the backup."), to);
+        throw FileError(QCoreApplication::translate(
+                            "StoreBackup", "The pictures couldn’t be copied into the backup."),
+                        to);
     QDirIterator it(from, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                     QDirIterator::Subdirectories);
     const QDir source(from);
@@ -27,7 +29,9 @@ void copyFolder(const QString& from, const QString& to)
         const QString target = to + u'/' + source.relativeFilePath(path);
         const bool ok = info.isDir() ? QDir().mkpath(target) : QFile::copy(path, target);
         if (!ok)
-            throw FileError(QCoreApplication::translate("StoreBackup", "The pictures couldn’t be copied into the backup."), path);
+            throw FileError(QCoreApplication::translate(
+                                "StoreBackup", "The pictures couldn’t be copied into the backup."),
+                            path);
     }
 }
 
@@ -35,12 +39,17 @@ void copyFolder(const QString& from, const QString& to)
 
 Failure Failure::database(const QString& engineMessage)
 {
-    return Failure(Kind::database, QCoreApplication::translate("StoreBackup", "The database couldn’t be copied: ") + engineMessage);
+    return Failure(Kind::database,
+                   QCoreApplication::translate("StoreBackup", "The database couldn’t be copied: ") +
+                       engineMessage);
 }
 
 Failure Failure::noStore()
 {
-    return Failure(Kind::noStore, QCoreApplication::translate("StoreBackup", "This data isn’t kept in a file, so there is nothing to back up."));
+    return Failure(
+        Kind::noStore,
+        QCoreApplication::translate(
+            "StoreBackup", "This data isn’t kept in a file, so there is nothing to back up."));
 }
 
 QString folderName(const QDateTime& at, const QTimeZone& zone)
@@ -67,7 +76,8 @@ void copyDatabase(const QString& source, const QString& destination)
         throw Failure::database(*message);
 }
 
-QString backup(const QString& storeFile, const QString& folder, const QDateTime& at, const QTimeZone& zone)
+QString backup(const QString& storeFile, const QString& folder, const QDateTime& at,
+               const QTimeZone& zone)
 {
     const QFileInfo store(storeFile);
     if (!store.isFile())
@@ -79,7 +89,9 @@ QString backup(const QString& storeFile, const QString& folder, const QDateTime&
         name = base + u' ' + QString::number(counter);
     const QString target = folder + u'/' + name;
     if (!QDir().mkpath(target))
-        throw FileError(QCoreApplication::translate("StoreBackup", "The backup folder couldn’t be made there."), target);
+        throw FileError(
+            QCoreApplication::translate("StoreBackup", "The backup folder couldn’t be made there."),
+            target);
 
     try {
         copyDatabase(storeFile, target + u'/' + store.fileName());

@@ -18,7 +18,11 @@ namespace tallyra::StoreBackup {
 class Failure final : public Error
 {
 public:
-    enum class Kind { database, noStore };
+    enum class Kind
+    {
+        database,
+        noStore
+    };
 
     [[nodiscard]] static Failure database(const QString& engineMessage);
     [[nodiscard]] static Failure noStore();
@@ -41,7 +45,8 @@ private:
 // folder named after `at` inside `folder` (" 2", " 3", … when the name is
 // taken) and returns the new folder's path. Throws Failure (noStore when no
 // file exists at storeFile; database when the copy fails) or FileError.
-[[nodiscard]] QString backup(const QString& storeFile, const QString& folder, const QDateTime& at, const QTimeZone& zone);
+[[nodiscard]] QString backup(const QString& storeFile, const QString& folder, const QDateTime& at,
+                             const QTimeZone& zone);
 
 // Throws Failure::database with the engine's message when the copy fails.
 void copyDatabase(const QString& source, const QString& destination);

@@ -14,7 +14,10 @@ QString dataFolder()
         .filePath(QStringLiteral("Tallyra"));
 }
 
-QString defaultDatabaseFile() { return QDir(dataFolder()).filePath(QString::fromUtf16(kDatabaseFileName)); }
+QString defaultDatabaseFile()
+{
+    return QDir(dataFolder()).filePath(QString::fromUtf16(kDatabaseFileName));
+}
 
 QString backupsFolderFor(const QString& databaseFile)
 {

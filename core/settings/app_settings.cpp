@@ -60,9 +60,9 @@ int clamped(qint64 value, int low, int high)
 const QList<QString>& AppSettings::keys()
 {
     static const QList<QString> all{
-        kCurrencyKey,        kFirstWeekdayKey,  kMonthStartDayKey, kPeriodModeKey,
+        kCurrencyKey,        kFirstWeekdayKey,  kMonthStartDayKey,  kPeriodModeKey,
         kDefaultPeriodKey,   kAppearanceKey,    kDefaultAccountKey, kShowTimeKey,
-        kSuggestCategoryKey, kOverviewChartKey, kTrackClearedKey,  kHideCentsKey,
+        kSuggestCategoryKey, kOverviewChartKey, kTrackClearedKey,   kHideCentsKey,
     };
     return all;
 }
@@ -112,8 +112,8 @@ void AppSettings::write(SettingsBackend& backend) const
     write(kPeriodModeKey, QVariant(rawValue(periodMode)));
     write(kDefaultPeriodKey, QVariant(rawValue(defaultPeriod)));
     write(kAppearanceKey, QVariant(rawValue(appearance)));
-    write(kDefaultAccountKey, defaultAccountID ? std::optional<QVariant>(defaultAccountID->toString())
-                                               : std::nullopt);
+    write(kDefaultAccountKey,
+          defaultAccountID ? std::optional<QVariant>(defaultAccountID->toString()) : std::nullopt);
     write(kShowTimeKey, QVariant(showTimeInLists));
     write(kSuggestCategoryKey, QVariant(suggestCategoryFromContact));
     write(kOverviewChartKey, QVariant(rawValue(overviewChart)));
@@ -162,8 +162,9 @@ std::optional<AppSettings::Appearance> appearanceFromRaw(QStringView raw)
 
 const QList<AppSettings::Appearance>& allAppearances()
 {
-    static const QList<AppSettings::Appearance> all{
-        AppSettings::Appearance::system, AppSettings::Appearance::light, AppSettings::Appearance::dark};
+    static const QList<AppSettings::Appearance> all{AppSettings::Appearance::system,
+                                                    AppSettings::Appearance::light,
+                                                    AppSettings::Appearance::dark};
     return all;
 }
 

@@ -7,11 +7,11 @@
 //   currency                   "settings.currency"        text      "USD"
 //   firstWeekday               "settings.firstWeekday"    integer   2 (Monday), clamped to 1…7
 //   monthStartDay              "settings.monthStartDay"   integer   1, clamped to 1…31
-//   periodMode                 "settings.periodMode"      text      rolling ("calendar" or anything else)
-//   defaultPeriod              "settings.defaultPeriod"   raw value last30Days, normalised to the mode
-//   appearance                 "settings.appearance"      text      system
-//   defaultAccountID           "settings.defaultAccount"  UUID text absent (key removed when absent)
-//   showTimeInLists            "settings.showTime"        boolean   false
+//   periodMode                 "settings.periodMode"      text      rolling ("calendar" or anything
+//   else) defaultPeriod              "settings.defaultPeriod"   raw value last30Days, normalised to
+//   the mode appearance                 "settings.appearance"      text      system
+//   defaultAccountID           "settings.defaultAccount"  UUID text absent (key removed when
+//   absent) showTimeInLists            "settings.showTime"        boolean   false
 //   suggestCategoryFromContact "settings.suggestCategory" boolean   true
 //   overviewChart              "settings.overviewChart"   raw value spending
 //   trackCleared               "settings.trackCleared"    boolean   false
@@ -45,7 +45,8 @@ namespace tallyra {
 
 struct AppSettings
 {
-    enum class Appearance {
+    enum class Appearance
+    {
         system,
         light,
         dark,

@@ -11,7 +11,8 @@
 
 namespace tallyra {
 
-enum class OverviewChart {
+enum class OverviewChart
+{
     spending,
     incomeAndSpending,
     cashFlow,

@@ -7,8 +7,7 @@
 namespace tallyra {
 
 SettingsStore::SettingsStore(std::shared_ptr<SettingsBackend> backend, QObject* parent)
-    : QObject(parent)
-    , m_backend(std::move(backend))
+    : QObject(parent), m_backend(std::move(backend))
 {
     assert(m_backend);
     m_settings = AppSettings::read(*m_backend);

@@ -36,7 +36,10 @@ public:
     ~SettingsStore() override;
 
     [[nodiscard]] const AppSettings& settings() const noexcept { return m_settings; }
-    [[nodiscard]] const std::shared_ptr<SettingsBackend>& backend() const noexcept { return m_backend; }
+    [[nodiscard]] const std::shared_ptr<SettingsBackend>& backend() const noexcept
+    {
+        return m_backend;
+    }
 
     // Replaces the record (see above). A record whose periodMode differs
     // from the current one has its defaultPeriod carried over to the new

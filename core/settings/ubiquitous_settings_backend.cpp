@@ -6,8 +6,7 @@ namespace tallyra {
 
 UbiquitousSettingsBackend::UbiquitousSettingsBackend(std::shared_ptr<CloudKeyValueStore> cloud,
                                                      std::shared_ptr<SettingsBackend> local)
-    : m_cloud(std::move(cloud))
-    , m_local(std::move(local))
+    : m_cloud(std::move(cloud)), m_local(std::move(local))
 {
     assert(m_cloud && m_local);
     m_cloud->synchronize();

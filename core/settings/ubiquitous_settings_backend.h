@@ -27,7 +27,10 @@ public:
     [[nodiscard]] std::optional<QVariant> value(const QString& key) const override;
     void setValue(const QString& key, const std::optional<QVariant>& value) override;
 
-    [[nodiscard]] const std::shared_ptr<CloudKeyValueStore>& cloud() const noexcept { return m_cloud; }
+    [[nodiscard]] const std::shared_ptr<CloudKeyValueStore>& cloud() const noexcept
+    {
+        return m_cloud;
+    }
     [[nodiscard]] const std::shared_ptr<SettingsBackend>& local() const noexcept { return m_local; }
 
 private:

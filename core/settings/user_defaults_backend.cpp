@@ -16,7 +16,8 @@ constexpr QDataStream::Version kStreamVersion = QDataStream::Qt_6_0;
 } // namespace
 
 UserDefaultsBackend::UserDefaultsBackend()
-    : UserDefaultsBackend(std::make_unique<QSettings>(QStringLiteral("Tallyra"), QStringLiteral("Tallyra")))
+    : UserDefaultsBackend(
+          std::make_unique<QSettings>(QStringLiteral("Tallyra"), QStringLiteral("Tallyra")))
 {
 }
 

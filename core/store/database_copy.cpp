@@ -22,14 +22,15 @@ QString messageOf(sqlite3* db)
 std::optional<QString> copyDatabase(const QString& source, const QString& destination)
 {
     sqlite3* from = nullptr;
-    if (sqlite3_open_v2(source.toUtf8().constData(), &from, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+    if (sqlite3_open_v2(source.toUtf8().constData(), &from, SQLITE_OPEN_READONLY, nullptr) !=
+        SQLITE_OK) {
         const QString message = messageOf(from);
         sqlite3_close(from);
         return message;
     }
     sqlite3* to = nullptr;
-    if (sqlite3_open_v2(destination.toUtf8().constData(), &to, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr)
-        != SQLITE_OK) {
+    if (sqlite3_open_v2(destination.toUtf8().constData(), &to,
+                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
         const QString message = messageOf(to);
         sqlite3_close(to);
         sqlite3_close(from);
@@ -40,7 +41,8 @@ std::optional<QString> copyDatabase(const QString& source, const QString& destin
     int finishResult = SQLITE_ERROR;
     if (sqlite3_backup* backup = sqlite3_backup_init(to, "main", from, "main")) {
         stepResult = sqlite3_backup_step(backup, -1);
-        for (int retry = 0; retry < 50 && (stepResult == SQLITE_BUSY || stepResult == SQLITE_LOCKED); ++retry) {
+        for (int retry = 0;
+             retry < 50 && (stepResult == SQLITE_BUSY || stepResult == SQLITE_LOCKED); ++retry) {
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
             stepResult = sqlite3_backup_step(backup, -1);
         }

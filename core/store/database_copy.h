@@ -14,6 +14,7 @@ namespace tallyra {
 // present). On failure returns the database engine's message ("unknown"
 // when it gives none). Waits for a busy or locked source 20 ms at a time,
 // at most 50 more times (about one second), then gives up.
-[[nodiscard]] std::optional<QString> copyDatabase(const QString& source, const QString& destination);
+[[nodiscard]] std::optional<QString> copyDatabase(const QString& source,
+                                                  const QString& destination);
 
 } // namespace tallyra

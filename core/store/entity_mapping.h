@@ -26,8 +26,8 @@
 #include "store/budget_model.h"
 #include "store/category_model.h"
 #include "store/goal_model.h"
-#include "store/transaction_model.h"
 #include "store/store_value.h"
+#include "store/transaction_model.h"
 
 namespace tallyra::store_detail {
 

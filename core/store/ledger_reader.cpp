@@ -9,9 +9,9 @@
 #include <sys/mman.h>
 #endif
 
-#include <sqlite3.h>
-
 #include <QHash>
+
+#include <sqlite3.h>
 
 #include "model/stored_values.h"
 #include "money/currency.h"

@@ -8,6 +8,15 @@
 //
 // Thread safety: plain values; any thread.
 
+#include <cstdint>
+#include <optional>
+
+#include <QByteArray>
+#include <QDate>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
 #include "base/typed_id.h"
 #include "model/account_kind.h"
 #include "model/balance_mode.h"
@@ -16,14 +25,6 @@
 #include "model/goal_kind.h"
 #include "money/decimal.h"
 #include "money/money.h"
-
-#include <QByteArray>
-#include <QDate>
-#include <QDateTime>
-#include <QList>
-#include <QString>
-#include <cstdint>
-#include <optional>
 
 namespace tallyra {
 

@@ -1,16 +1,17 @@
 #include "writing/catalog_writer.h"
 
+#include <algorithm>
+#include <limits>
+
+#include <QCoreApplication>
+#include <QSet>
+
 #include "model/account_group.h"
 #include "money/currency.h"
 #include "money/money.h"
 #include "store/store_context.h"
 #include "writing/main_thread.h"
 #include "writing/store_objects.h"
-
-#include <QCoreApplication>
-#include <QSet>
-#include <algorithm>
-#include <limits>
 
 namespace tallyra {
 
@@ -252,8 +253,7 @@ QString CatalogWriter::WriteError::message(Code code)
         return QCoreApplication::translate("CatalogWriter", "Give it a name.");
     case Code::notFound:
         return QCoreApplication::translate(
-            "CatalogWriter",
-            "It no longer exists — it may have been deleted on another device.");
+            "CatalogWriter", "It no longer exists — it may have been deleted on another device.");
     case Code::tooDeep:
         return QCoreApplication::translate("CatalogWriter",
                                            "Categories can go at most four levels deep.");
@@ -261,8 +261,7 @@ QString CatalogWriter::WriteError::message(Code code)
         return QCoreApplication::translate("CatalogWriter",
                                            "A category can’t be moved inside itself.");
     case Code::invalid:
-        return QCoreApplication::translate("CatalogWriter",
-                                           "That change isn’t possible here.");
+        return QCoreApplication::translate("CatalogWriter", "That change isn’t possible here.");
     case Code::currencyMismatch:
         return QCoreApplication::translate(
             "CatalogWriter", "Transactions can only move to an account in the same currency.");

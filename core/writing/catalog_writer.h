@@ -36,13 +36,10 @@
 // store, after which the context is rolled back and nothing changed.
 // Threading: main thread only; not re-entrant.
 
-#include "base/error.h"
-#include "base/typed_id.h"
-#include "money/decimal.h"
-#include "writing/catalog_drafts.h"
-#include "writing/write_calendar.h"
-#include "writing/write_frame.h"
-#include "writing/write_undo.h"
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <utility>
 
 #include <QDate>
 #include <QDateTime>
@@ -50,10 +47,14 @@
 #include <QList>
 #include <QString>
 #include <QTimeZone>
-#include <cstdint>
-#include <functional>
-#include <optional>
-#include <utility>
+
+#include "base/error.h"
+#include "base/typed_id.h"
+#include "money/decimal.h"
+#include "writing/catalog_drafts.h"
+#include "writing/write_calendar.h"
+#include "writing/write_frame.h"
+#include "writing/write_undo.h"
 
 namespace tallyra {
 
@@ -195,7 +196,8 @@ private:
     void apply(GoalModel& goal, const GoalDraft& draft);
     template <class Body> auto savePlan(Body&& body);
     template <class Model, class Draft> auto newPlan(const Draft& draft);
-    template <class Model, class Draft> void editPlan(const typename Model::Id& id, const Draft& draft);
+    template <class Model, class Draft>
+    void editPlan(const typename Model::Id& id, const Draft& draft);
     template <class Model> void deletePlan(const typename Model::Id& id);
 
     StoreContext& m_context;

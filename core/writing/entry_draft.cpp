@@ -1,8 +1,8 @@
 #include "writing/entry_draft.h"
 
-#include "reports/ledger_index.h"
-
 #include <QCoreApplication>
+
+#include "reports/ledger_index.h"
 
 namespace tallyra {
 

@@ -20,17 +20,18 @@
 //
 // Thread safety: plain values and pure functions; any thread.
 
-#include "base/typed_id.h"
-#include "model/entry.h"
-#include "model/entry_kind.h"
-#include "money/decimal.h"
+#include <cstdint>
+#include <optional>
+#include <vector>
 
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
-#include <cstdint>
-#include <optional>
-#include <vector>
+
+#include "base/typed_id.h"
+#include "model/entry.h"
+#include "model/entry_kind.h"
+#include "money/decimal.h"
 
 namespace tallyra {
 

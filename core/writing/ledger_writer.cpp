@@ -1,13 +1,13 @@
 #include "writing/ledger_writer.h"
 
+#include <QCoreApplication>
+
 #include "model/category_kind.h"
 #include "money/currency.h"
 #include "money/money.h"
 #include "store/store_context.h"
 #include "writing/main_thread.h"
 #include "writing/store_objects.h"
-
-#include <QCoreApplication>
 
 namespace tallyra {
 

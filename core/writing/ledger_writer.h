@@ -30,19 +30,20 @@
 // the context is rolled back and the store is as before the call.
 // Threading: main thread only; not re-entrant.
 
+#include <cstdint>
+#include <optional>
+
+#include <QByteArray>
+#include <QSet>
+#include <QString>
+#include <QTimeZone>
+
 #include "base/error.h"
 #include "base/typed_id.h"
 #include "writing/entry_draft.h"
 #include "writing/write_calendar.h"
 #include "writing/write_frame.h"
 #include "writing/write_undo.h"
-
-#include <QByteArray>
-#include <QSet>
-#include <QString>
-#include <QTimeZone>
-#include <cstdint>
-#include <optional>
 
 namespace tallyra {
 

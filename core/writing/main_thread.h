@@ -3,9 +3,10 @@
 // Internal to the writers: the check that a main-thread-only call runs on
 // the application's main thread (no check before an application exists).
 
+#include <cassert>
+
 #include <QCoreApplication>
 #include <QThread>
-#include <cassert>
 
 namespace tallyra::writing_detail {
 

@@ -12,13 +12,14 @@
 // Errors: every call may throw StoreError.
 // Threading: the context's thread.
 
+#include <cstdint>
+#include <optional>
+
+#include <QHash>
+
 #include "base/typed_id.h"
 #include "store/store_context.h"
 #include "writing/write_records.h"
-
-#include <QHash>
-#include <cstdint>
-#include <optional>
 
 namespace tallyra {
 

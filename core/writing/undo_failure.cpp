@@ -1,12 +1,12 @@
 #include "writing/undo_failure.h"
 
+#include <QCoreApplication>
+#include <QVariant>
+
 #include "store/store_error.h"
 #include "writing/catalog_writer.h"
 #include "writing/ledger_writer.h"
 #include "writing/notification_center.h"
-
-#include <QCoreApplication>
-#include <QVariant>
 
 namespace tallyra {
 

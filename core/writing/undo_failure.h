@@ -13,12 +13,13 @@
 //
 // Thread safety: a plain value; any thread.
 
-#include "base/error.h"
-
-#include <QMetaType>
 #include <exception>
 #include <memory>
 #include <optional>
+
+#include <QMetaType>
+
+#include "base/error.h"
 
 namespace tallyra {
 

@@ -1,9 +1,10 @@
 #include "writing/undo_manager.h"
 
-#include "writing/main_thread.h"
+#include <exception>
 
 #include <QLoggingCategory>
-#include <exception>
+
+#include "writing/main_thread.h"
 
 namespace tallyra {
 

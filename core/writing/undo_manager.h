@@ -37,12 +37,13 @@
 // Threading: main thread only; not re-entrant (undo() while undoing does
 // nothing).
 
+#include <functional>
+#include <optional>
+
 #include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QString>
-#include <functional>
-#include <optional>
 
 namespace tallyra {
 

@@ -24,19 +24,20 @@
 // Errors: whatever the body or the save throws, unchanged.
 // Threading: main thread only; not re-entrant.
 
-#include "store/store_context.h"
-#include "writing/write_records.h"
-#include "writing/write_undo.h"
-
-#include <QList>
-#include <QString>
-#include <QUuid>
 #include <cassert>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <type_traits>
 #include <utility>
+
+#include <QList>
+#include <QString>
+#include <QUuid>
+
+#include "store/store_context.h"
+#include "writing/write_records.h"
+#include "writing/write_undo.h"
 
 namespace tallyra {
 

@@ -22,14 +22,15 @@
 //
 // Thread safety: plain values; any thread.
 
-#include "base/typed_id.h"
+#include <cstdint>
+#include <optional>
 
 #include <QByteArray>
 #include <QDateTime>
 #include <QList>
 #include <QString>
-#include <cstdint>
-#include <optional>
+
+#include "base/typed_id.h"
 
 namespace tallyra {
 

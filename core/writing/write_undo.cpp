@@ -1,15 +1,16 @@
 #include "writing/write_undo.h"
 
+#include <algorithm>
+
+#include <QHash>
+#include <QLoggingCategory>
+#include <QVariant>
+
 #include "store/store_context.h"
 #include "writing/main_thread.h"
 #include "writing/notification_center.h"
 #include "writing/store_objects.h"
 #include "writing/undo_manager.h"
-
-#include <QHash>
-#include <QLoggingCategory>
-#include <QVariant>
-#include <algorithm>
 
 namespace tallyra {
 

@@ -26,13 +26,14 @@
 //
 // Threading: main thread only.
 
-#include "writing/undo_failure.h"
-#include "writing/write_records.h"
+#include <functional>
+#include <memory>
 
 #include <QObject>
 #include <QString>
-#include <functional>
-#include <memory>
+
+#include "writing/undo_failure.h"
+#include "writing/write_records.h"
 
 namespace tallyra {
 

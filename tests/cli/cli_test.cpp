@@ -24,7 +24,10 @@ inline void PrintTo(const QJsonObject& object, std::ostream* os)
 
 namespace {
 
-QString q(const char* text) { return QString::fromUtf8(text); }
+QString q(const char* text)
+{
+    return QString::fromUtf8(text);
+}
 
 struct CliRun
 {
@@ -63,15 +66,17 @@ protected:
         m_db = m_dir.filePath(q("ledger.sqlite"));
         QFile rates(m_dir.filePath(q("rates.json")));
         ASSERT_TRUE(rates.open(QIODevice::WriteOnly));
-        rates.write(R"({"base": "UAH", "perUnit": {"USD": "40", "EUR": "45"}, "sources": {"USD": "nbu", "EUR": "nbu"}})");
+        rates.write(
+            R"({"base": "UAH", "perUnit": {"USD": "40", "EUR": "45"}, "sources": {"USD": "nbu", "EUR": "nbu"}})");
     }
 
     // Runs tallyra-cli with the test's database, zone, day, rates and main
     // currency (the sample's UAH) in front of the given arguments.
     CliRun cli(const QStringList& arguments, bool withDatabase = true)
     {
-        QStringList all{q("--tz"),    q("Europe/Kyiv"), q("--today"), q("2026-11-30"),
-                        q("--rates"), m_dir.filePath(q("rates.json")), q("--currency"), q("UAH")};
+        QStringList all{q("--tz"),       q("Europe/Kyiv"), q("--today"),
+                        q("2026-11-30"), q("--rates"),     m_dir.filePath(q("rates.json")),
+                        q("--currency"), q("UAH")};
         if (withDatabase)
             all << q("--db") << m_db;
         return run(all << arguments);
@@ -99,9 +104,12 @@ protected:
     {
         const CliRun run = cli({q("--json"), q("import"), q(TALLYRA_SAMPLE_DIR)});
         ASSERT_EQ(run.exitCode, 0) << qPrintable(run.err);
-        EXPECT_EQ(run.json().toObject(),
-                  (QJsonObject{{q("accounts"), 7}, {q("categories"), 50}, {q("transactions"), 756},
-                               {q("balanceChanges"), 2}, {q("budgets"), 4}, {q("goals"), 6}}));
+        EXPECT_EQ(run.json().toObject(), (QJsonObject{{q("accounts"), 7},
+                                                      {q("categories"), 50},
+                                                      {q("transactions"), 756},
+                                                      {q("balanceChanges"), 2},
+                                                      {q("budgets"), 4},
+                                                      {q("goals"), 6}}));
     }
 
     // A copy of the sample folder whose file `name` is replaced by `bytes`.
@@ -109,7 +117,8 @@ protected:
     {
         const QString folder = m_dir.filePath(q("broken"));
         QDir().mkpath(folder);
-        for (const char* file : {"accounts.json", "categories.json", "transactions.json", "plans.json"}) {
+        for (const char* file :
+             {"accounts.json", "categories.json", "transactions.json", "plans.json"}) {
             QFile::remove(folder + u'/' + q(file));
             QFile::copy(q(TALLYRA_SAMPLE_DIR) + u'/' + q(file), folder + u'/' + q(file));
         }
@@ -140,8 +149,10 @@ TEST_F(TallyraCli, accountsListsTheSampleBalancesInAccountOrder)
     };
     // Bank, cash, savings, credit, investments; inside a section by order.
     const Expected expected[] = {
-        {"Monobank Black", "checking", "bank", 5190248, "UAH"}, {"Wise USD", "checking", "bank", 465000, "USD"},
-        {"Cash", "cash", "cash", 512100, "UAH"},                {"Euro Cash", "cash", "cash", 12770, "EUR"},
+        {"Monobank Black", "checking", "bank", 5190248, "UAH"},
+        {"Wise USD", "checking", "bank", 465000, "USD"},
+        {"Cash", "cash", "cash", 512100, "UAH"},
+        {"Euro Cash", "cash", "cash", 12770, "EUR"},
         {"Savings Deposit", "savings", "savings", 19295033, "UAH"},
         {"Credit Card", "creditCard", "credit", -2869250, "UAH"},
         {"Brokerage", "investment", "investments", 730555, "USD"},
@@ -182,7 +193,8 @@ TEST_F(TallyraCli, balanceAtTheEndOfADayByNameOrId)
         ASSERT_EQ(run.exitCode, 0) << qPrintable(run.err);
         EXPECT_EQ(run.json().toObject(), money(c.minor, c.currency)) << c.account << ' ' << c.day;
     }
-    const QString id = cli({q("--json"), q("accounts")}).json().toArray()[5].toObject().value(q("id")).toString();
+    const QString id =
+        cli({q("--json"), q("accounts")}).json().toArray()[5].toObject().value(q("id")).toString();
     const CliRun byId = cli({q("balance"), id});
     EXPECT_EQ(byId.exitCode, 0) << qPrintable(byId.err);
     EXPECT_EQ(byId.out, QByteArray("-28692.50 UAH\n"));
@@ -195,7 +207,8 @@ TEST_F(TallyraCli, balanceAtTheEndOfADayByNameOrId)
 TEST_F(TallyraCli, totalsOfAPastMonthAndTheMonthBefore)
 {
     importSample();
-    const CliRun run = cli({q("--json"), q("totals"), q("--period"), q("1M"), q("--offset"), q("1")});
+    const CliRun run =
+        cli({q("--json"), q("totals"), q("--period"), q("1M"), q("--offset"), q("1")});
     ASSERT_EQ(run.exitCode, 0) << qPrintable(run.err);
     const QJsonObject result = run.json().toObject();
     // October 2026 in Kyiv: summer time until the 25th.
@@ -204,7 +217,8 @@ TEST_F(TallyraCli, totalsOfAPastMonthAndTheMonthBefore)
                            {q("end"), q("2026-11-01T00:00:00+02:00")},
                            {q("elapsedEnd"), q("2026-11-01T00:00:00+02:00")},
                            {q("isRolling"), false}}));
-    auto totals = [](qint64 received, qint64 spent, qint64 moved, int incomes, int expenses, int transfers) {
+    auto totals = [](qint64 received, qint64 spent, qint64 moved, int incomes, int expenses,
+                     int transfers) {
         return QJsonObject{{q("received"), money(received, "UAH")},
                            {q("spent"), money(spent, "UAH")},
                            {q("moved"), money(moved, "UAH")},
@@ -217,8 +231,10 @@ TEST_F(TallyraCli, totalsOfAPastMonthAndTheMonthBefore)
     };
     EXPECT_EQ(result.value(q("totals")).toObject(), totals(10813566, 5183716, 4293716, 4, 53, 3));
     EXPECT_EQ(result.value(q("comparisonInterval")).toObject(),
-              (QJsonObject{{q("start"), q("2026-09-01T00:00:00+03:00")}, {q("end"), q("2026-10-01T00:00:00+03:00")}}));
-    EXPECT_EQ(result.value(q("comparison")).toObject(), totals(6956528, 4787166, 2736216, 2, 46, 3));
+              (QJsonObject{{q("start"), q("2026-09-01T00:00:00+03:00")},
+                           {q("end"), q("2026-10-01T00:00:00+03:00")}}));
+    EXPECT_EQ(result.value(q("comparison")).toObject(),
+              totals(6956528, 4787166, 2736216, 2, 46, 3));
 
     // Without rates the foreign amounts are counted, not guessed.
     QFile::remove(m_dir.filePath(q("rates.json")));
@@ -226,11 +242,12 @@ TEST_F(TallyraCli, totalsOfAPastMonthAndTheMonthBefore)
     ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
     empty.write(R"({"base": "UAH", "perUnit": {}})");
     empty.close();
-    const QJsonObject noRates = cli({q("--json"), q("totals"), q("--period"), q("1M"), q("--offset"), q("1")})
-                                    .json()
-                                    .toObject()
-                                    .value(q("totals"))
-                                    .toObject();
+    const QJsonObject noRates =
+        cli({q("--json"), q("totals"), q("--period"), q("1M"), q("--offset"), q("1")})
+            .json()
+            .toObject()
+            .value(q("totals"))
+            .toObject();
     EXPECT_EQ(noRates.value(q("incomeWithoutRate")).toInt(), 2); // freelance and dividends in USD
     EXPECT_EQ(noRates.value(q("transfersWithoutRate")).toInt(), 1);
 }
@@ -238,7 +255,8 @@ TEST_F(TallyraCli, totalsOfAPastMonthAndTheMonthBefore)
 TEST_F(TallyraCli, netWorthConvertsEveryAccount)
 {
     importSample();
-    for (const auto& [day, minor] : {std::pair{"2026-06-30", 59368409LL}, {"2026-11-30", 70524981LL}}) {
+    for (const auto& [day, minor] :
+         {std::pair{"2026-06-30", 59368409LL}, {"2026-11-30", 70524981LL}}) {
         const CliRun run = cli({q("--json"), q("networth"), q("--at"), q(day)});
         ASSERT_EQ(run.exitCode, 0) << qPrintable(run.err);
         EXPECT_EQ(run.json().toObject(), money(minor, "UAH")) << day;
@@ -253,16 +271,23 @@ TEST_F(TallyraCli, exportWritesEveryTransactionAsCsv)
     const CliRun run = cli({q("export")});
     ASSERT_EQ(run.exitCode, 0) << qPrintable(run.err);
     const QList<QByteArray> lines = run.out.split('\n');
-    ASSERT_EQ(lines.size(), 758); // header, 756 lines, and the empty piece after the final line feed
-    EXPECT_EQ(lines.front(), QByteArray("Date,Time,Type,Amount,Currency,To Amount,To Currency,Payee,Category,Account,"
-                                        "To Account,Note,Tags,Cleared"));
-    EXPECT_TRUE(lines.contains(QByteArray("2026-07-01,09:00,transfer,700,USD,598.4,EUR,Wise conversion,,Wise USD,"
-                                          "Euro Cash,,,yes")));
+    ASSERT_EQ(lines.size(),
+              758); // header, 756 lines, and the empty piece after the final line feed
+    EXPECT_EQ(
+        lines.front(),
+        QByteArray("Date,Time,Type,Amount,Currency,To Amount,To Currency,Payee,Category,Account,"
+                   "To Account,Note,Tags,Cleared"));
     EXPECT_TRUE(lines.contains(
-        QByteArray("2026-07-13,16:20,expense,96,EUR,,,Wombat's City Hostel,Fun / Travel / Hotels / Hostels,Euro Cash,,,"
-                   "trip,yes")));
-    EXPECT_EQ(lines[756], QByteArray("2026-11-30,,income,968.31,UAH,,,PrivatBank,Interest & Dividends,Savings Deposit,,"
-                                     "Deposit interest,,yes"));
+        QByteArray("2026-07-01,09:00,transfer,700,USD,598.4,EUR,Wise conversion,,Wise USD,"
+                   "Euro Cash,,,yes")));
+    EXPECT_TRUE(lines.contains(QByteArray("2026-07-13,16:20,expense,96,EUR,,,Wombat's City "
+                                          "Hostel,Fun / Travel / Hotels / Hostels,Euro Cash,,,"
+                                          "trip,yes")));
+    EXPECT_EQ(
+        lines[756],
+        QByteArray(
+            "2026-11-30,,income,968.31,UAH,,,PrivatBank,Interest & Dividends,Savings Deposit,,"
+            "Deposit interest,,yes"));
 
     const QString file = m_dir.filePath(q("transactions.csv"));
     const CliRun toFile = cli({q("export"), file});
@@ -287,18 +312,22 @@ TEST_F(TallyraCli, aBrokenLedgerFailsNamingTheRecordAndLeavesTheDatabaseAlone)
     const CliRun unknownAccount =
         cli({q("import"), brokenSample("transactions.json", QJsonDocument(transactions).toJson())});
     EXPECT_EQ(unknownAccount.exitCode, 1);
-    EXPECT_EQ(unknownAccount.err, q("transactions.json, record 3 (id 3): \"account\" names no account: “Nowhere”\n"));
+    EXPECT_EQ(unknownAccount.err,
+              q("transactions.json, record 3 (id 3): \"account\" names no account: “Nowhere”\n"));
     EXPECT_EQ(fileHash(m_db), before);
 
-    const CliRun notJson = cli({q("import"), brokenSample("accounts.json", "[\n {\"name\": \"Cash\"\n]")});
+    const CliRun notJson =
+        cli({q("import"), brokenSample("accounts.json", "[\n {\"name\": \"Cash\"\n]")});
     EXPECT_EQ(notJson.exitCode, 1);
-    EXPECT_EQ(notJson.err, q("accounts.json: not readable as JSON (line 3, column 1: expected “,” or “}”)\n"));
+    EXPECT_EQ(notJson.err,
+              q("accounts.json: not readable as JSON (line 3, column 1: expected “,” or “}”)\n"));
     EXPECT_EQ(fileHash(m_db), before);
 
     // The same ledger a second time would double every transaction.
     const CliRun again = cli({q("import"), q(TALLYRA_SAMPLE_DIR)});
     EXPECT_EQ(again.exitCode, 1);
-    EXPECT_TRUE(again.err.startsWith(q("accounts.json, record 1: the account “Monobank Black” is in the database already")))
+    EXPECT_TRUE(again.err.startsWith(
+        q("accounts.json, record 1: the account “Monobank Black” is in the database already")))
         << qPrintable(again.err);
     EXPECT_EQ(fileHash(m_db), before);
 }
@@ -307,7 +336,9 @@ TEST_F(TallyraCli, aMissingFileOrDatabaseIsReported)
 {
     const CliRun missing = cli({q("import"), brokenSample("accounts.json", "[]")});
     ASSERT_EQ(missing.exitCode, 1) << "the sample's transactions name accounts";
-    EXPECT_EQ(missing.err, q("transactions.json, record 1 (id 1): \"account\" names no account: “Monobank Black”\n"));
+    EXPECT_EQ(
+        missing.err,
+        q("transactions.json, record 1 (id 1): \"account\" names no account: “Monobank Black”\n"));
     EXPECT_FALSE(QFile::exists(m_db)) << "a failed import leaves no new database behind";
     QFile::remove(m_dir.filePath(q("broken/categories.json")));
     const CliRun noFile = cli({q("import"), m_dir.filePath(q("broken"))});
@@ -328,12 +359,14 @@ TEST_F(TallyraCli, backupMakesADatedFolderWithTheDatabase)
     const CliRun first = cli({q("backup"), target});
     ASSERT_EQ(first.exitCode, 0) << qPrintable(first.err);
     const QString folder = QString::fromUtf8(first.out).trimmed();
-    EXPECT_TRUE(QFileInfo(folder).fileName().startsWith(q("Tallyra Backup "))) << qPrintable(folder);
+    EXPECT_TRUE(QFileInfo(folder).fileName().startsWith(q("Tallyra Backup ")))
+        << qPrintable(folder);
     EXPECT_EQ(QFileInfo(folder).absolutePath(), QFileInfo(target).absoluteFilePath());
     EXPECT_TRUE(QFile::exists(folder + q("/ledger.sqlite")));
 
     // The copy is a whole ledger of its own.
-    const CliRun fromCopy = cli({q("--json"), q("--db"), folder + q("/ledger.sqlite"), q("networth")}, false);
+    const CliRun fromCopy =
+        cli({q("--json"), q("--db"), folder + q("/ledger.sqlite"), q("networth")}, false);
     ASSERT_EQ(fromCopy.exitCode, 0) << qPrintable(fromCopy.err);
     EXPECT_EQ(fromCopy.json().toObject(), money(70524981, "UAH"));
 
@@ -344,10 +377,13 @@ TEST_F(TallyraCli, backupMakesADatedFolderWithTheDatabase)
 
 TEST_F(TallyraCli, sampleDataEndsTodayInItsHomeCurrency)
 {
-    const CliRun accounts = cli({q("--sample-data"), q("--today"), q("2030-05-01"), q("--json"), q("accounts")}, false);
+    const CliRun accounts =
+        cli({q("--sample-data"), q("--today"), q("2030-05-01"), q("--json"), q("accounts")}, false);
     ASSERT_EQ(accounts.exitCode, 0) << qPrintable(accounts.err);
-    EXPECT_EQ(accounts.json().toArray()[0].toObject().value(q("balance")).toObject(), money(5190248, "UAH"));
-    const CliRun worth = cli({q("--sample-data"), q("--today"), q("2030-05-01"), q("--json"), q("networth")}, false);
+    EXPECT_EQ(accounts.json().toArray()[0].toObject().value(q("balance")).toObject(),
+              money(5190248, "UAH"));
+    const CliRun worth =
+        cli({q("--sample-data"), q("--today"), q("2030-05-01"), q("--json"), q("networth")}, false);
     EXPECT_EQ(worth.json().toObject(), money(70524981, "UAH"));
     const CliRun csv = cli({q("--sample-data"), q("--today"), q("2030-05-01"), q("export")}, false);
     const QList<QByteArray> lines = csv.out.trimmed().split('\n');

@@ -1,16 +1,17 @@
 // Drives the built tallyra-cli through its write commands and checks the
 // database it leaves behind.
 
-#include "store/record_builders.h"
-#include "store/store_container.h"
-
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimeZone>
+
 #include <gtest/gtest.h>
+
+#include "store/record_builders.h"
+#include "store/store_container.h"
 
 using namespace tallyra;
 

@@ -18,8 +18,14 @@ inline QDateTime utc(int y, int m, int d, int h = 12, int min = 0)
     return QDateTime(QDate(y, m, d), QTime(h, min), Qt::UTC);
 }
 
-inline AccountId accountId(int n) { return AccountId(QUuid(0xa0000000u + static_cast<uint>(n), 0, 0, 0, 0, 0, 0, 0, 0, 0, 0)); }
-inline CategoryId categoryId(int n) { return CategoryId(QUuid(0xc0000000u + static_cast<uint>(n), 0, 0, 0, 0, 0, 0, 0, 0, 0, 0)); }
+inline AccountId accountId(int n)
+{
+    return AccountId(QUuid(0xa0000000u + static_cast<uint>(n), 0, 0, 0, 0, 0, 0, 0, 0, 0, 0));
+}
+inline CategoryId categoryId(int n)
+{
+    return CategoryId(QUuid(0xc0000000u + static_cast<uint>(n), 0, 0, 0, 0, 0, 0, 0, 0, 0, 0));
+}
 
 class LedgerBuilder
 {
@@ -51,7 +57,8 @@ public:
         return c.id;
     }
 
-    Entry& entry(EntryKind kind, const AccountId& account, std::int64_t minor, const QDateTime& date)
+    Entry& entry(EntryKind kind, const AccountId& account, std::int64_t minor,
+                 const QDateTime& date)
     {
         Entry e;
         e.id = EntryId(QUuid::createUuid());
@@ -62,10 +69,16 @@ public:
         m_records.entries.push_back(e);
         return m_records.entries.back();
     }
-    Entry& expense(const AccountId& a, std::int64_t minor, const QDateTime& d) { return entry(EntryKind::expense, a, minor, d); }
-    Entry& income(const AccountId& a, std::int64_t minor, const QDateTime& d) { return entry(EntryKind::income, a, minor, d); }
-    Entry& transfer(const AccountId& from, const AccountId& to, std::int64_t minor, const QDateTime& d,
-                    std::optional<std::int64_t> received = std::nullopt)
+    Entry& expense(const AccountId& a, std::int64_t minor, const QDateTime& d)
+    {
+        return entry(EntryKind::expense, a, minor, d);
+    }
+    Entry& income(const AccountId& a, std::int64_t minor, const QDateTime& d)
+    {
+        return entry(EntryKind::income, a, minor, d);
+    }
+    Entry& transfer(const AccountId& from, const AccountId& to, std::int64_t minor,
+                    const QDateTime& d, std::optional<std::int64_t> received = std::nullopt)
     {
         Entry& e = entry(EntryKind::transfer, from, minor, d);
         e.toAccountID = to;
@@ -86,7 +99,10 @@ public:
     }
 
     LedgerRecords& records() { return m_records; }
-    [[nodiscard]] LedgerIndex build(FXRates rates) const { return LedgerIndex::build(m_records, std::move(rates)); }
+    [[nodiscard]] LedgerIndex build(FXRates rates) const
+    {
+        return LedgerIndex::build(m_records, std::move(rates));
+    }
 
 private:
     QString currencyOf(const AccountId& id) const

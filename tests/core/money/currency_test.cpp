@@ -14,7 +14,8 @@ TEST(Currency, allIsSortedWithoutDuplicates)
 {
     const QList<QString>& codes = Currency::all();
     ASSERT_GT(codes.size(), 100);
-    EXPECT_TRUE(std::adjacent_find(codes.begin(), codes.end(), std::greater_equal<>()) == codes.end());
+    EXPECT_TRUE(std::adjacent_find(codes.begin(), codes.end(), std::greater_equal<>()) ==
+                codes.end());
     for (const QString& code : codes)
         EXPECT_EQ(code.size(), 3) << code.toStdString();
 }
@@ -45,7 +46,9 @@ TEST(Currency, nameIsLocalizedWithACapitalFirstLetter)
         {"UAH", "fr_FR", u"Hryvnia ukrainienne"},
         {"USD", "fr_FR", u"Dollar des \u00C9tats-Unis"},
         {"EUR", "uk_UA", u"\u0404\u0432\u0440\u043E"},
-        {"UAH", "uk_UA", u"\u0423\u043A\u0440\u0430\u0457\u043D\u0441\u044C\u043A\u0430 \u0433\u0440\u0438\u0432\u043D\u044F"},
+        {"UAH", "uk_UA",
+         u"\u0423\u043A\u0440\u0430\u0457\u043D\u0441\u044C\u043A\u0430 "
+         u"\u0433\u0440\u0438\u0432\u043D\u044F"},
         {"USD", "en_US", u"US Dollar"},
         {"EUR", "de_DE", u"Euro"},
         {"USD", "C", u"US Dollar"},
@@ -61,17 +64,18 @@ TEST(Currency, nameIsLocalizedWithACapitalFirstLetter)
         {"E1R", "fr_FR", u"E1R"},
     };
     for (const auto& c : cases) {
-        const QString actual = Currency::name(QString::fromLatin1(c.code), QLocale(QString::fromLatin1(c.locale)));
-        EXPECT_EQ(actual, QString::fromUtf16(c.expected)) << c.code << ' ' << c.locale << " gave " << actual.toStdString();
+        const QString actual =
+            Currency::name(QString::fromLatin1(c.code), QLocale(QString::fromLatin1(c.locale)));
+        EXPECT_EQ(actual, QString::fromUtf16(c.expected))
+            << c.code << ' ' << c.locale << " gave " << actual.toStdString();
     }
 }
 
 TEST(Currency, icuLocaleIdKeepsScriptOnlyWhenItMatters)
 {
     const std::pair<const char*, const char*> cases[] = {
-        {"de_DE", "de_DE"}, {"uk_UA", "uk_UA"},           {"sr_RS", "sr_RS"},
-        {"sr_Latn_RS", "sr_Latn_RS"}, {"zh_TW", "zh_TW"}, {"C", "en_US_POSIX"},
-        {"en", "en_US"},
+        {"de_DE", "de_DE"}, {"uk_UA", "uk_UA"},   {"sr_RS", "sr_RS"}, {"sr_Latn_RS", "sr_Latn_RS"},
+        {"zh_TW", "zh_TW"}, {"C", "en_US_POSIX"}, {"en", "en_US"},
     };
     for (const auto& [qt, icu] : cases)
         EXPECT_EQ(icuLocaleId(QLocale(QString::fromLatin1(qt))), icu) << qt;

@@ -7,7 +7,10 @@ using tallyra::Rounding;
 
 namespace {
 
-Decimal dec(const char* text) { return *Decimal::parse(QString::fromUtf8(text)); }
+Decimal dec(const char* text)
+{
+    return *Decimal::parse(QString::fromUtf8(text));
+}
 
 struct RoundCase
 {
@@ -24,25 +27,28 @@ class DecimalRounding : public ::testing::TestWithParam<RoundCase>
 TEST_P(DecimalRounding, roundsWithBothRules)
 {
     const RoundCase& c = GetParam();
-    EXPECT_EQ(dec(c.value).rounded(c.digits, Rounding::halfEven).toString(), QString::fromUtf8(c.halfEven));
+    EXPECT_EQ(dec(c.value).rounded(c.digits, Rounding::halfEven).toString(),
+              QString::fromUtf8(c.halfEven));
     EXPECT_EQ(dec(c.value).rounded(c.digits, Rounding::halfAwayFromZero).toString(),
               QString::fromUtf8(c.halfAway));
 }
 
-INSTANTIATE_TEST_SUITE_P(Ties, DecimalRounding,
-                         ::testing::Values(RoundCase{"2.5", 0, "2", "3"}, RoundCase{"3.5", 0, "4", "4"},
-                                           RoundCase{"-2.5", 0, "-2", "-3"}, RoundCase{"-3.5", 0, "-4", "-4"},
-                                           RoundCase{"12.345", 2, "12.34", "12.35"},
-                                           RoundCase{"0.125", 2, "0.12", "0.13"},
-                                           RoundCase{"2.51", 0, "3", "3"}, RoundCase{"-0.4", 0, "0", "0"},
-                                           RoundCase{"1.00000000005", 10, "1", "1.0000000001"}));
+INSTANTIATE_TEST_SUITE_P(
+    Ties, DecimalRounding,
+    ::testing::Values(RoundCase{"2.5", 0, "2", "3"}, RoundCase{"3.5", 0, "4", "4"},
+                      RoundCase{"-2.5", 0, "-2", "-3"}, RoundCase{"-3.5", 0, "-4", "-4"},
+                      RoundCase{"12.345", 2, "12.34", "12.35"},
+                      RoundCase{"0.125", 2, "0.12", "0.13"}, RoundCase{"2.51", 0, "3", "3"},
+                      RoundCase{"-0.4", 0, "0", "0"},
+                      RoundCase{"1.00000000005", 10, "1", "1.0000000001"}));
 
 TEST(Decimal, parseAcceptsOnlyWholePosixNumbers)
 {
-    for (const char* good : {"0", "12", "-12.50", "+3", ".5", "5.", "1e3", "1.5E-2", "-.5", "1e+0004"})
+    for (const char* good :
+         {"0", "12", "-12.50", "+3", ".5", "5.", "1e3", "1.5E-2", "-.5", "1e+0004"})
         EXPECT_TRUE(Decimal::parse(QString::fromUtf8(good)).has_value()) << good;
-    for (const char* bad : {"", ".", "-", "1,5", "1.2.3", "12a", " 1", "nan", "inf", "1e", "+", "e5",
-                            "1e12345", "1e+", ".e1", "1.5.", "1 ", "\xD9\xA1"})
+    for (const char* bad : {"", ".", "-", "1,5", "1.2.3", "12a", " 1", "nan", "inf", "1e", "+",
+                            "e5", "1e12345", "1e+", ".e1", "1.5.", "1 ", "\xD9\xA1"})
         EXPECT_FALSE(Decimal::parse(QString::fromUtf8(bad)).has_value()) << bad;
 }
 
@@ -56,7 +62,8 @@ TEST(Decimal, parseTakesVeryLongNumbers)
 TEST(Decimal, keepsThirtyEightSignificantDigitsExactly)
 {
     const Decimal big = dec("12345678901234567890123456789012345678");
-    EXPECT_EQ((big + Decimal(1)).toString(), QStringLiteral("12345678901234567890123456789012345679"));
+    EXPECT_EQ((big + Decimal(1)).toString(),
+              QStringLiteral("12345678901234567890123456789012345679"));
     EXPECT_EQ((dec("0.1") + dec("0.2")).toString(), QStringLiteral("0.3"));
 }
 

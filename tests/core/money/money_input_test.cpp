@@ -9,9 +9,15 @@ using namespace tallyra;
 
 namespace {
 
-QLocale locale(const char* name) { return QLocale(QString::fromLatin1(name)); }
+QLocale locale(const char* name)
+{
+    return QLocale(QString::fromLatin1(name));
+}
 
-std::string utf8(QStringView text) { return text.toString().toStdString(); }
+std::string utf8(QStringView text)
+{
+    return text.toString().toStdString();
+}
 
 // expected == nullptr means "no value".
 struct ReadCase
@@ -55,11 +61,13 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"fr_FR", u"1,234", "1.234"}, ReadCase{"uk_UA", u"1,234", "1.234"},
         ReadCase{"C", u"1,234", "1234"}, ReadCase{"ar_EG", u"1,234", "1234"},
         // Any other lone comma is a decimal separator everywhere.
-        ReadCase{"en_US", u"1,5", "1.5"}, ReadCase{"de_DE", u"1,5", "1.5"}, ReadCase{"en_US", u"1,2345", "1.2345"},
-        ReadCase{"en_US", u"12,", "12"}, ReadCase{"en_US", u",5", "0.5"},
+        ReadCase{"en_US", u"1,5", "1.5"}, ReadCase{"de_DE", u"1,5", "1.5"},
+        ReadCase{"en_US", u"1,2345", "1.2345"}, ReadCase{"en_US", u"12,", "12"},
+        ReadCase{"en_US", u",5", "0.5"},
         // Both separators: the later one is the decimal separator.
-        ReadCase{"en_US", u"1.234.567,89", "1234567.89"}, ReadCase{"de_DE", u"1.234.567,89", "1234567.89"},
-        ReadCase{"de_DE", u"1,234.56", "1234.56"}, ReadCase{"uk_UA", u"1,234.56", "1234.56"},
+        ReadCase{"en_US", u"1.234.567,89", "1234567.89"},
+        ReadCase{"de_DE", u"1.234.567,89", "1234567.89"}, ReadCase{"de_DE", u"1,234.56", "1234.56"},
+        ReadCase{"uk_UA", u"1,234.56", "1234.56"},
         // Repeated separators are grouping marks.
         ReadCase{"en_US", u"1.234.567", "1234567"}, ReadCase{"en_US", u"1,234,567", "1234567"},
         ReadCase{"de_DE", u"1.234", "1.234"},
@@ -67,22 +75,28 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"en_US", u"1,2.3.4", "12.3"}, ReadCase{"de_DE", u"1.2,3,4", "12.3"},
         // Signs, spaces, currency signs and letters.
         ReadCase{"en_US", u"\u221212.50 $", "-12.5"}, ReadCase{"en_US", u"-12.50", "-12.5"},
-        ReadCase{"en_US", u"--5", "-5"}, ReadCase{"en_US", u"5-", "5"}, ReadCase{"en_US", u"12-3", "123"},
-        ReadCase{"en_US", u"+5", "5"}, ReadCase{"en_US", u"(12)", "12"}, ReadCase{"en_US", u"-0", "0"},
-        ReadCase{"fr_FR", u"12\u202F345,67\u00A0\u20AC", "12345.67"}, ReadCase{"uk_UA", u"1\u00A0234,5 \u0433\u0440\u043D", "1234.5"},
+        ReadCase{"en_US", u"--5", "-5"}, ReadCase{"en_US", u"5-", "5"},
+        ReadCase{"en_US", u"12-3", "123"}, ReadCase{"en_US", u"+5", "5"},
+        ReadCase{"en_US", u"(12)", "12"}, ReadCase{"en_US", u"-0", "0"},
+        ReadCase{"fr_FR", u"12\u202F345,67\u00A0\u20AC", "12345.67"},
+        ReadCase{"uk_UA", u"1\u00A0234,5 \u0433\u0440\u043D", "1234.5"},
         ReadCase{"en_US", u"1 234", "1234"},
         // Digits of other scripts read as their value; other numerics do not.
-        ReadCase{"en_US", u"\u0661\u0662\u0663,\u0664", "123.4"}, ReadCase{"ar_EG", u"\u0661\u066C\u0662\u0663\u0664", "1234"},
-        ReadCase{"en_US", u"\uFF11\uFF12.\uFF15", "12.5"}, ReadCase{"en_US", u"\U0001D7CF\U0001D7D0", "12"},
-        ReadCase{"en_US", u"\u00BD", nullptr}, ReadCase{"en_US", u"1\u00BD", nullptr}, ReadCase{"en_US", u"12\u00B2", nullptr},
+        ReadCase{"en_US", u"\u0661\u0662\u0663,\u0664", "123.4"},
+        ReadCase{"ar_EG", u"\u0661\u066C\u0662\u0663\u0664", "1234"},
+        ReadCase{"en_US", u"\uFF11\uFF12.\uFF15", "12.5"},
+        ReadCase{"en_US", u"\U0001D7CF\U0001D7D0", "12"}, ReadCase{"en_US", u"\u00BD", nullptr},
+        ReadCase{"en_US", u"1\u00BD", nullptr}, ReadCase{"en_US", u"12\u00B2", nullptr},
         ReadCase{"en_US", u"1,2.3.\u00BD", "12.3"},
         // Exact beyond the precision of a double.
-        ReadCase{"en_US", u"123456789012345678901234567890.123", "123456789012345678901234567890.123"},
+        ReadCase{"en_US", u"123456789012345678901234567890.123",
+                 "123456789012345678901234567890.123"},
         // Nothing to read.
-        ReadCase{"en_US", u"", nullptr}, ReadCase{"en_US", u".", nullptr}, ReadCase{"en_US", u",", nullptr},
-        ReadCase{"en_US", u"abc", nullptr}, ReadCase{"en_US", u"-", nullptr}, ReadCase{"en_US", u"\u2212", nullptr},
-        ReadCase{"en_US", u"1.2,3,4,", "12.3"}, ReadCase{"en_US", u",,", nullptr}, ReadCase{"en_US", u"..", nullptr},
-        ReadCase{"en_US", u"$", nullptr}));
+        ReadCase{"en_US", u"", nullptr}, ReadCase{"en_US", u".", nullptr},
+        ReadCase{"en_US", u",", nullptr}, ReadCase{"en_US", u"abc", nullptr},
+        ReadCase{"en_US", u"-", nullptr}, ReadCase{"en_US", u"\u2212", nullptr},
+        ReadCase{"en_US", u"1.2,3,4,", "12.3"}, ReadCase{"en_US", u",,", nullptr},
+        ReadCase{"en_US", u"..", nullptr}, ReadCase{"en_US", u"$", nullptr}));
 
 class MoneyInputEvaluate : public ::testing::TestWithParam<ReadCase>
 {
@@ -97,23 +111,28 @@ TEST_P(MoneyInputEvaluate, computesCalculations)
 INSTANTIATE_TEST_SUITE_P(
     Cases, MoneyInputEvaluate,
     ::testing::Values(
-        ReadCase{"en_US", u"12", "12"}, ReadCase{"en_US", u"10+5\u00D72", "20"}, ReadCase{"en_US", u"10+5*2", "20"},
-        ReadCase{"en_US", u"2\u00D73+4\u00D75", "26"}, ReadCase{"en_US", u"2+3\u00D74\u22126\u00F73", "12"},
-        ReadCase{"en_US", u"10-2-3", "5"}, ReadCase{"en_US", u"8\u00F72\u00F72", "2"}, ReadCase{"en_US", u"10/4", "2.5"},
+        ReadCase{"en_US", u"12", "12"}, ReadCase{"en_US", u"10+5\u00D72", "20"},
+        ReadCase{"en_US", u"10+5*2", "20"}, ReadCase{"en_US", u"2\u00D73+4\u00D75", "26"},
+        ReadCase{"en_US", u"2+3\u00D74\u22126\u00F73", "12"}, ReadCase{"en_US", u"10-2-3", "5"},
+        ReadCase{"en_US", u"8\u00F72\u00F72", "2"}, ReadCase{"en_US", u"10/4", "2.5"},
         ReadCase{"en_US", u"0.1+0.2", "0.3"}, ReadCase{"en_US", u"0\u00F75", "0"},
         // Signs after an operator or at the start.
-        ReadCase{"en_US", u"7\u2212\u22122", "9"}, ReadCase{"en_US", u"5--2", "7"}, ReadCase{"en_US", u"5\u00D7-2", "-10"},
-        ReadCase{"en_US", u"\u22123+4", "1"}, ReadCase{"en_US", u"-3", "-3"},
+        ReadCase{"en_US", u"7\u2212\u22122", "9"}, ReadCase{"en_US", u"5--2", "7"},
+        ReadCase{"en_US", u"5\u00D7-2", "-10"}, ReadCase{"en_US", u"\u22123+4", "1"},
+        ReadCase{"en_US", u"-3", "-3"},
         // Operands are read in the locale.
-        ReadCase{"de_DE", u"1,5*2", "3"}, ReadCase{"en_US", u"1,5*2", "3"}, ReadCase{"en_US", u"1,234+1", "1235"},
-        ReadCase{"de_DE", u"1,234+1", "2.234"}, ReadCase{"de_DE", u"1.000,5+1", "1001.5"},
-        ReadCase{"fr_FR", u"1\u202F000,5 \u2212 0,5", "1000"}, ReadCase{"uk_UA", u"100,50\u00F72", "50.25"},
-        ReadCase{"en_US", u"$12 + $3", "15"}, ReadCase{"en_US", u"1 2 + 3", "15"},
+        ReadCase{"de_DE", u"1,5*2", "3"}, ReadCase{"en_US", u"1,5*2", "3"},
+        ReadCase{"en_US", u"1,234+1", "1235"}, ReadCase{"de_DE", u"1,234+1", "2.234"},
+        ReadCase{"de_DE", u"1.000,5+1", "1001.5"},
+        ReadCase{"fr_FR", u"1\u202F000,5 \u2212 0,5", "1000"},
+        ReadCase{"uk_UA", u"100,50\u00F72", "50.25"}, ReadCase{"en_US", u"$12 + $3", "15"},
+        ReadCase{"en_US", u"1 2 + 3", "15"},
         // No value.
-        ReadCase{"en_US", u"100\u00F70", nullptr}, ReadCase{"en_US", u"1/0.00", nullptr}, ReadCase{"en_US", u"12+", nullptr},
-        ReadCase{"en_US", u"+5", nullptr}, ReadCase{"en_US", u"\u00D73", nullptr}, ReadCase{"en_US", u"5+\u00BD", nullptr},
-        ReadCase{"en_US", u"", nullptr}, ReadCase{"en_US", u"abc", nullptr}, ReadCase{"en_US", u"1++2", nullptr},
-        ReadCase{"en_US", u"5+.", nullptr}));
+        ReadCase{"en_US", u"100\u00F70", nullptr}, ReadCase{"en_US", u"1/0.00", nullptr},
+        ReadCase{"en_US", u"12+", nullptr}, ReadCase{"en_US", u"+5", nullptr},
+        ReadCase{"en_US", u"\u00D73", nullptr}, ReadCase{"en_US", u"5+\u00BD", nullptr},
+        ReadCase{"en_US", u"", nullptr}, ReadCase{"en_US", u"abc", nullptr},
+        ReadCase{"en_US", u"1++2", nullptr}, ReadCase{"en_US", u"5+.", nullptr}));
 
 TEST(MoneyInput, divisionKeepsThirtyEightDigits)
 {
@@ -140,9 +159,10 @@ struct ExpressionCase
 TEST(MoneyInput, isExpressionNeedsTwoOperandsAndAnOperator)
 {
     const ExpressionCase cases[] = {
-        {u"12", false},     {u"12+3", true},   {u"+3", false},         {u"-3", false},  {u"\u22123", false},
-        {u"5--2", true},    {u"12+", false},   {u"", false},           {u"3\u2212", false}, {u"2\u00D73", true},
-        {u"a+b", false},    {u"1/2", true},    {u"\u00BD+1", true},    {u"12-", false},
+        {u"12", false},      {u"12+3", true},     {u"+3", false},  {u"-3", false},
+        {u"\u22123", false}, {u"5--2", true},     {u"12+", false}, {u"", false},
+        {u"3\u2212", false}, {u"2\u00D73", true}, {u"a+b", false}, {u"1/2", true},
+        {u"\u00BD+1", true}, {u"12-", false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(MoneyInput::isExpression(c.text), c.expected) << utf8(QStringView(c.text));
@@ -189,9 +209,11 @@ TEST(MoneyInput, sanitizeKeepsFieldCharactersAndLimitsFractions)
         {"en_US", "USD", u"(1)=2", u"12"},
     };
     for (const auto& c : cases) {
-        const QString actual = MoneyInput::sanitize(c.text, QString::fromLatin1(c.currency), locale(c.locale));
+        const QString actual =
+            MoneyInput::sanitize(c.text, QString::fromLatin1(c.currency), locale(c.locale));
         EXPECT_EQ(actual, QString::fromUtf16(c.expected))
-            << c.locale << ' ' << c.currency << " '" << utf8(QStringView(c.text)) << "' gave '" << utf8(actual) << "'";
+            << c.locale << ' ' << c.currency << " '" << utf8(QStringView(c.text)) << "' gave '"
+            << utf8(actual) << "'";
     }
 }
 
@@ -228,22 +250,26 @@ TEST(MoneyInput, editingTextHasNoGroupingAndOnlyNeededFractionDigits)
         {"de_DE", "USD", "9999999999999.99", u"9999999999999,99"},
     };
     for (const auto& c : cases) {
-        const QString actual = MoneyInput::editingText(*Decimal::parse(QString::fromLatin1(c.value)),
-                                                       QString::fromLatin1(c.currency), locale(c.locale));
+        const QString actual =
+            MoneyInput::editingText(*Decimal::parse(QString::fromLatin1(c.value)),
+                                    QString::fromLatin1(c.currency), locale(c.locale));
         EXPECT_EQ(actual, QString::fromUtf16(c.expected))
             << c.locale << ' ' << c.currency << ' ' << c.value << " gave '" << utf8(actual) << "'";
     }
-    EXPECT_EQ(MoneyInput::editingText(Decimal::nan(), QStringLiteral("USD"), locale("en_US")), QString());
+    EXPECT_EQ(MoneyInput::editingText(Decimal::nan(), QStringLiteral("USD"), locale("en_US")),
+              QString());
 }
 
 TEST(MoneyInput, editingTextReadsBackToTheSameValue)
 {
     const char* locales[] = {"en_US", "de_DE", "fr_FR", "uk_UA", "sv_SE", "de_CH", "ar_EG", "C"};
-    const char* values[] = {"0", "1234.567", "-1234.5", "0.001", "1000", "999999999999.999", "-0.5"};
+    const char* values[] = {"0",    "1234.567",         "-1234.5", "0.001",
+                            "1000", "999999999999.999", "-0.5"};
     for (const char* name : locales) {
         for (const char* value : values) {
             const Decimal decimal = *Decimal::parse(QString::fromLatin1(value));
-            const QString text = MoneyInput::editingText(decimal, QStringLiteral("BHD"), locale(name));
+            const QString text =
+                MoneyInput::editingText(decimal, QStringLiteral("BHD"), locale(name));
             const auto read = MoneyInput::evaluate(text, locale(name));
             ASSERT_TRUE(read.has_value()) << name << ' ' << value << " → '" << utf8(text) << "'";
             EXPECT_EQ(*read, decimal) << name << ' ' << value << " → '" << utf8(text) << "'";
@@ -261,12 +287,15 @@ struct PlaceholderCase
 TEST(MoneyInput, placeholderShowsEveryMinorDigit)
 {
     const PlaceholderCase cases[] = {
-        {"en_US", "USD", u"0.00"}, {"de_DE", "USD", u"0,00"}, {"en_US", "JPY", u"0"},   {"en_US", "BHD", u"0.000"},
-        {"fr_FR", "EUR", u"0,00"}, {"uk_UA", "UAH", u"0,00"}, {"de_DE", "KWD", u"0,000"}, {"ar_EG", "EGP", u"0.00"},
+        {"en_US", "USD", u"0.00"},  {"de_DE", "USD", u"0,00"}, {"en_US", "JPY", u"0"},
+        {"en_US", "BHD", u"0.000"}, {"fr_FR", "EUR", u"0,00"}, {"uk_UA", "UAH", u"0,00"},
+        {"de_DE", "KWD", u"0,000"}, {"ar_EG", "EGP", u"0.00"},
     };
     for (const auto& c : cases) {
-        const QString actual = MoneyInput::placeholder(QString::fromLatin1(c.currency), locale(c.locale));
-        EXPECT_EQ(actual, QString::fromUtf16(c.expected)) << c.locale << ' ' << c.currency << " gave '" << utf8(actual) << "'";
+        const QString actual =
+            MoneyInput::placeholder(QString::fromLatin1(c.currency), locale(c.locale));
+        EXPECT_EQ(actual, QString::fromUtf16(c.expected))
+            << c.locale << ' ' << c.currency << " gave '" << utf8(actual) << "'";
     }
 }
 

@@ -29,7 +29,8 @@ TEST(SearchText, matchesIgnoringCaseAndDiacritics)
         {u"Stra\u00DFe", u"STRASSE", true},
         {u"\u0130stanbul", u"istanbul", true},
         {u"Groceries", u"OCER", true},
-        {u"\u0407\u0436\u0430 \u0442\u0430 \u043D\u0430\u043F\u043E\u0457", u"\u0407\u0416\u0410", true},
+        {u"\u0407\u0436\u0430 \u0442\u0430 \u043D\u0430\u043F\u043E\u0457", u"\u0407\u0416\u0410",
+         true},
         {u"\u0407\u0436\u0430", u"\u0456\u0436\u0430", true},
         {u"\u0419\u043E\u0433\u0443\u0440\u0442", u"\u0438\u043E\u0433", true},
         {u"\uAC00\uB098", u"\uAC00", true},
@@ -44,25 +45,23 @@ TEST(SearchText, matchesIgnoringCaseAndDiacritics)
     };
     for (const auto& c : cases) {
         EXPECT_EQ(SearchText::matches(c.haystack, Query(QString::fromUtf16(c.query))), c.expected)
-            << QString::fromUtf16(c.haystack).toStdString() << " / " << QString::fromUtf16(c.query).toStdString();
+            << QString::fromUtf16(c.haystack).toStdString() << " / "
+            << QString::fromUtf16(c.query).toStdString();
     }
 }
 
 TEST(SearchText, apostrophesCountAsOne)
 {
     const MatchCase cases[] = {
-        {u"O\u2019Brien", u"o'brien", true},
-        {u"O'Brien", u"o\u2019brien", true},
-        {u"Macy`s", u"macy\u2019s", true},
-        {u"l\u00B4eau", u"L'EAU", true},
-        {u"Mo\u02BCs", u"mo\u2018s", true},
-        {u"Caf\u00E9 d\u2019Or", u"cafe d'or", true},
-        {u"OBrien", u"o'brien", false},
-        {u"O\u201CBrien", u"o'brien", false},
+        {u"O\u2019Brien", u"o'brien", true}, {u"O'Brien", u"o\u2019brien", true},
+        {u"Macy`s", u"macy\u2019s", true},   {u"l\u00B4eau", u"L'EAU", true},
+        {u"Mo\u02BCs", u"mo\u2018s", true},  {u"Caf\u00E9 d\u2019Or", u"cafe d'or", true},
+        {u"OBrien", u"o'brien", false},      {u"O\u201CBrien", u"o'brien", false},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(SearchText::matches(c.haystack, Query(QString::fromUtf16(c.query))), c.expected)
-            << QString::fromUtf16(c.haystack).toStdString() << " / " << QString::fromUtf16(c.query).toStdString();
+            << QString::fromUtf16(c.haystack).toStdString() << " / "
+            << QString::fromUtf16(c.query).toStdString();
     }
 }
 
@@ -70,7 +69,8 @@ TEST(SearchText, queryIsUnifiedOnlyWhenItHasAnApostrophe)
 {
     EXPECT_FALSE(Query(QStringLiteral("obrien")).unified.has_value());
     EXPECT_EQ(Query(QString::fromUtf16(u"l\u2019eau")).unified, QStringLiteral("l'eau"));
-    EXPECT_EQ(Query(QString::fromUtf16(u"'\u2019\u02BC\u2018`\u00B4")).unified, QStringLiteral("''''''"));
+    EXPECT_EQ(Query(QString::fromUtf16(u"'\u2019\u02BC\u2018`\u00B4")).unified,
+              QStringLiteral("''''''"));
     EXPECT_EQ(Query(QString::fromUtf16(u"l\u2019eau")).text, QString::fromUtf16(u"l\u2019eau"));
 }
 
@@ -117,18 +117,19 @@ TEST(SearchText, characterTableFoldsLikeTheFullFold)
     // Sequences whose parts interact: marks after letters, jamo that compose,
     // marks that reorder, and characters beyond the Basic Multilingual Plane.
     const char16_t* texts[] = {
-        u"Cafe\u0301", u"\u1100\u1161\u11A8", u"a\u0328\u0301", u"\u0B47\u0B3E", u"\u0130\u0307",
-        u"\U0001D400BC", u"\u00C5ngstr\u00F6m", u"\u1E9E\u00DF", u"\u03A3\u0391\u03A3", u"\u0345\u0399",
-        u"O\u2019Brien", u"\uFB01le", u"\u0419\u0451\u0407",
+        u"Cafe\u0301",         u"\u1100\u1161\u11A8", u"a\u0328\u0301",      u"\u0B47\u0B3E",
+        u"\u0130\u0307",       u"\U0001D400BC",       u"\u00C5ngstr\u00F6m", u"\u1E9E\u00DF",
+        u"\u03A3\u0391\u03A3", u"\u0345\u0399",       u"O\u2019Brien",       u"\uFB01le",
+        u"\u0419\u0451\u0407",
     };
     for (const char16_t* text : texts)
-        EXPECT_EQ(foldForSearch(text), foldForSearchWithoutTable(text)) << QString::fromUtf16(text).toStdString();
+        EXPECT_EQ(foldForSearch(text), foldForSearchWithoutTable(text))
+            << QString::fromUtf16(text).toStdString();
 
     // Random mixtures of letters, marks and composing pairs.
-    const char16_t pool[] = {u'a', u'E', u'é', u'́', u'̈', u'̨', u'і', u'Ї', u'и',
-                             u'̆', u'ᄀ', u'ᅡ', u'ᆨ', u'가', u'େ', u'ା', u'ெ',
-                             u'ா', u'ে', u'া', u'ͅ', u'ι', u'ß', u'İ', u'’',
-                             u'ָ', u'ั', u'ཱ', u'ི', u'ᬅ', u'ᬵ', u'゙', u'か'};
+    const char16_t pool[] = {u'a',  u'E',  u'é',  u'́',  u'̈',  u'̨',  u'і', u'Ї', u'и', u'̆', u'ᄀ',
+                             u'ᅡ', u'ᆨ', u'가', u'େ', u'ା', u'ெ', u'ா', u'ে', u'া', u'ͅ', u'ι',
+                             u'ß',  u'İ',  u'’',  u'ָ',  u'ั',  u'ཱ',  u'ི',  u'ᬅ', u'ᬵ', u'゙', u'か'};
     std::uint32_t seed = 12345;
     for (int round = 0; round < 20000; ++round) {
         QString text;

@@ -60,8 +60,8 @@ DateInterval days(const QDate& start, const QDate& end, const char* zone = "UTC"
 
 std::string text(const DateInterval& interval)
 {
-    const QString described =
-        interval.start.toString(Qt::ISODate) + QStringLiteral(" .. ") + interval.end.toString(Qt::ISODate);
+    const QString described = interval.start.toString(Qt::ISODate) + QStringLiteral(" .. ") +
+                              interval.end.toString(Qt::ISODate);
     return described.toStdString();
 }
 
@@ -95,44 +95,69 @@ INSTANTIATE_TEST_SUITE_P(
     Windows, PeriodEngineWindow,
     ::testing::Values(
         WindowCase{"month1", 1, d(2026, 3, 4), L::month, 0, d(2026, 3, 1), d(2026, 4, 1)},
-        WindowCase{"month25BeforePayDay", 25, d(2026, 3, 4), L::month, 0, d(2026, 2, 25), d(2026, 3, 25)},
-        WindowCase{"month25DayBefore", 25, d(2026, 3, 24), L::month, 0, d(2026, 2, 25), d(2026, 3, 25)},
-        WindowCase{"month25OnPayDay", 25, d(2026, 3, 25), L::month, 0, d(2026, 3, 25), d(2026, 4, 25)},
-        WindowCase{"month25AcrossNewYear", 25, d(2026, 1, 4), L::month, 0, d(2025, 12, 25), d(2026, 1, 25)},
-        WindowCase{"month31FebBefore", 31, d(2026, 2, 27), L::month, 0, d(2026, 1, 31), d(2026, 2, 28)},
-        WindowCase{"month31FebLastDay", 31, d(2026, 2, 28), L::month, 0, d(2026, 2, 28), d(2026, 3, 31)},
-        WindowCase{"month31LeapFeb28", 31, d(2024, 2, 28), L::month, 0, d(2024, 1, 31), d(2024, 2, 29)},
-        WindowCase{"month31LeapFeb29", 31, d(2024, 2, 29), L::month, 0, d(2024, 2, 29), d(2024, 3, 31)},
+        WindowCase{"month25BeforePayDay", 25, d(2026, 3, 4), L::month, 0, d(2026, 2, 25),
+                   d(2026, 3, 25)},
+        WindowCase{"month25DayBefore", 25, d(2026, 3, 24), L::month, 0, d(2026, 2, 25),
+                   d(2026, 3, 25)},
+        WindowCase{"month25OnPayDay", 25, d(2026, 3, 25), L::month, 0, d(2026, 3, 25),
+                   d(2026, 4, 25)},
+        WindowCase{"month25AcrossNewYear", 25, d(2026, 1, 4), L::month, 0, d(2025, 12, 25),
+                   d(2026, 1, 25)},
+        WindowCase{"month31FebBefore", 31, d(2026, 2, 27), L::month, 0, d(2026, 1, 31),
+                   d(2026, 2, 28)},
+        WindowCase{"month31FebLastDay", 31, d(2026, 2, 28), L::month, 0, d(2026, 2, 28),
+                   d(2026, 3, 31)},
+        WindowCase{"month31LeapFeb28", 31, d(2024, 2, 28), L::month, 0, d(2024, 1, 31),
+                   d(2024, 2, 29)},
+        WindowCase{"month31LeapFeb29", 31, d(2024, 2, 29), L::month, 0, d(2024, 2, 29),
+                   d(2024, 3, 31)},
         WindowCase{"month30Feb", 30, d(2025, 2, 28), L::month, 0, d(2025, 2, 28), d(2025, 3, 30)},
-        WindowCase{"month30LeapFeb28", 30, d(2024, 2, 28), L::month, 0, d(2024, 1, 30), d(2024, 2, 29)},
-        WindowCase{"month30LeapFeb29", 30, d(2024, 2, 29), L::month, 0, d(2024, 2, 29), d(2024, 3, 30)},
+        WindowCase{"month30LeapFeb28", 30, d(2024, 2, 28), L::month, 0, d(2024, 1, 30),
+                   d(2024, 2, 29)},
+        WindowCase{"month30LeapFeb29", 30, d(2024, 2, 29), L::month, 0, d(2024, 2, 29),
+                   d(2024, 3, 30)},
         WindowCase{"month29Feb", 29, d(2025, 2, 28), L::month, 0, d(2025, 2, 28), d(2025, 3, 29)},
-        WindowCase{"month29MarBefore", 29, d(2025, 3, 28), L::month, 0, d(2025, 2, 28), d(2025, 3, 29)},
-        WindowCase{"month29LeapFeb28", 29, d(2024, 2, 28), L::month, 0, d(2024, 1, 29), d(2024, 2, 29)},
-        WindowCase{"month31April29", 31, d(2026, 4, 29), L::month, 0, d(2026, 3, 31), d(2026, 4, 30)},
-        WindowCase{"month31April30", 31, d(2026, 4, 30), L::month, 0, d(2026, 4, 30), d(2026, 5, 31)},
+        WindowCase{"month29MarBefore", 29, d(2025, 3, 28), L::month, 0, d(2025, 2, 28),
+                   d(2025, 3, 29)},
+        WindowCase{"month29LeapFeb28", 29, d(2024, 2, 28), L::month, 0, d(2024, 1, 29),
+                   d(2024, 2, 29)},
+        WindowCase{"month31April29", 31, d(2026, 4, 29), L::month, 0, d(2026, 3, 31),
+                   d(2026, 4, 30)},
+        WindowCase{"month31April30", 31, d(2026, 4, 30), L::month, 0, d(2026, 4, 30),
+                   d(2026, 5, 31)},
         WindowCase{"month31Back1", 31, d(2026, 3, 31), L::month, 1, d(2026, 2, 28), d(2026, 3, 31)},
         WindowCase{"month31Back2", 31, d(2026, 3, 31), L::month, 2, d(2026, 1, 31), d(2026, 2, 28)},
         WindowCase{"yearInDecember", 1, d(2025, 12, 15), L::year, 0, d(2025, 1, 1), d(2026, 1, 1)},
         WindowCase{"yearInJune", 1, d(2025, 6, 10), L::year, 0, d(2024, 7, 1), d(2025, 7, 1)},
         WindowCase{"yearBack1", 1, d(2025, 6, 10), L::year, 1, d(2023, 7, 1), d(2024, 7, 1)},
-        WindowCase{"threeMonths25", 25, d(2026, 3, 4), L::threeMonths, 0, d(2025, 12, 25), d(2026, 3, 25)},
-        WindowCase{"threeMonths25Back1", 25, d(2026, 3, 4), L::threeMonths, 1, d(2025, 9, 25), d(2025, 12, 25)},
+        WindowCase{"threeMonths25", 25, d(2026, 3, 4), L::threeMonths, 0, d(2025, 12, 25),
+                   d(2026, 3, 25)},
+        WindowCase{"threeMonths25Back1", 25, d(2026, 3, 4), L::threeMonths, 1, d(2025, 9, 25),
+                   d(2025, 12, 25)},
         WindowCase{"sixMonths1", 1, d(2026, 3, 4), L::sixMonths, 0, d(2025, 10, 1), d(2026, 4, 1)},
-        WindowCase{"sixMonths31", 31, d(2026, 5, 15), L::sixMonths, 0, d(2025, 11, 30), d(2026, 5, 31)},
+        WindowCase{"sixMonths31", 31, d(2026, 5, 15), L::sixMonths, 0, d(2025, 11, 30),
+                   d(2026, 5, 31)},
         WindowCase{"week", 1, d(2026, 3, 4), L::week, 0, d(2026, 2, 26), d(2026, 3, 5)},
         WindowCase{"weekBack1", 1, d(2026, 3, 4), L::week, 1, d(2026, 2, 19), d(2026, 2, 26)},
         WindowCase{"last7Days", 1, d(2026, 3, 4), L::last7Days, 0, d(2026, 2, 26), d(2026, 3, 5)},
         WindowCase{"last30Days", 25, d(2026, 3, 4), L::last30Days, 0, d(2026, 2, 3), d(2026, 3, 5)},
-        WindowCase{"last30DaysBack2", 1, d(2026, 3, 4), L::last30Days, 2, d(2025, 12, 5), d(2026, 1, 4)},
+        WindowCase{"last30DaysBack2", 1, d(2026, 3, 4), L::last30Days, 2, d(2025, 12, 5),
+                   d(2026, 1, 4)},
         WindowCase{"last90Days", 1, d(2026, 3, 4), L::last90Days, 0, d(2025, 12, 5), d(2026, 3, 5)},
-        WindowCase{"last6Months", 1, d(2026, 3, 4), L::last6Months, 0, d(2025, 9, 5), d(2026, 3, 5)},
-        WindowCase{"last6MonthsPinned", 1, d(2026, 8, 30), L::last6Months, 0, d(2026, 2, 28), d(2026, 8, 31)},
-        WindowCase{"last6MonthsPinnedBack1", 1, d(2026, 8, 30), L::last6Months, 1, d(2025, 8, 31), d(2026, 2, 28)},
-        WindowCase{"lastYearLeap", 1, d(2024, 2, 28), L::lastYear, 0, d(2023, 2, 28), d(2024, 2, 29)},
-        WindowCase{"lastYearLeapBack1", 1, d(2024, 2, 28), L::lastYear, 1, d(2022, 2, 28), d(2023, 2, 28)},
+        WindowCase{"last6Months", 1, d(2026, 3, 4), L::last6Months, 0, d(2025, 9, 5),
+                   d(2026, 3, 5)},
+        WindowCase{"last6MonthsPinned", 1, d(2026, 8, 30), L::last6Months, 0, d(2026, 2, 28),
+                   d(2026, 8, 31)},
+        WindowCase{"last6MonthsPinnedBack1", 1, d(2026, 8, 30), L::last6Months, 1, d(2025, 8, 31),
+                   d(2026, 2, 28)},
+        WindowCase{"lastYearLeap", 1, d(2024, 2, 28), L::lastYear, 0, d(2023, 2, 28),
+                   d(2024, 2, 29)},
+        WindowCase{"lastYearLeapBack1", 1, d(2024, 2, 28), L::lastYear, 1, d(2022, 2, 28),
+                   d(2023, 2, 28)},
         WindowCase{"maxWithoutData", 25, d(2026, 3, 4), L::max, 0, d(2026, 2, 25), d(2026, 3, 25)}),
-    [](const ::testing::TestParamInfo<WindowCase>& param) { return std::string(param.param.name); });
+    [](const ::testing::TestParamInfo<WindowCase>& param) {
+        return std::string(param.param.name);
+    });
 
 TEST(PeriodEngine, maxRunsFromTheOldestRecordsPayMonth)
 {
@@ -172,7 +197,8 @@ TEST(PeriodEngine, comparisonUsesTheSameDaysOfThePeriodBefore)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const PeriodEngine engine = engineOn(c.today);
-        const DateInterval interval = engine.comparisonInterval(PeriodSelection(c.length, c.offset));
+        const DateInterval interval =
+            engine.comparisonInterval(PeriodSelection(c.length, c.offset));
         EXPECT_EQ(interval, c.expected) << text(interval);
     }
 
@@ -196,7 +222,8 @@ void expectBuckets(const QList<Bucket>& buckets, const std::vector<ExpectedBucke
     for (size_t i = 0; i < expected.size(); ++i) {
         SCOPED_TRACE(i);
         const Bucket& bucket = buckets[static_cast<qsizetype>(i)];
-        EXPECT_EQ(bucket.interval, days(expected[i].start, expected[i].end)) << text(bucket.interval);
+        EXPECT_EQ(bucket.interval, days(expected[i].start, expected[i].end))
+            << text(bucket.interval);
         EXPECT_EQ(bucket.isComplete, expected[i].complete);
     }
 }
@@ -298,7 +325,8 @@ TEST(PeriodEngine, granularityFollowsTheLength)
         {L::lastYear, G::month, G::month},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(PeriodEngine::granularity(c.length, false), c.plain) << rawValue(c.length).toStdString();
+        EXPECT_EQ(PeriodEngine::granularity(c.length, false), c.plain)
+            << rawValue(c.length).toStdString();
         EXPECT_EQ(PeriodEngine::granularity(c.length, true), c.preferringMonths);
     }
 }
@@ -328,7 +356,8 @@ TEST(PeriodEngine, selectionShowingFindsThePeriodOfADate)
         {"yearTwoBack", d(2026, 3, 4), 1, PeriodSelection(L::year), d(2024, 3, 31), 2},
         {"last6MonthsPinnedStart", d(2026, 8, 30), 1, PeriodSelection(L::last6Months, 5),
          d(2026, 2, 28), 0},
-        {"last6MonthsDayBefore", d(2026, 8, 30), 1, PeriodSelection(L::last6Months), d(2026, 2, 27), 1},
+        {"last6MonthsDayBefore", d(2026, 8, 30), 1, PeriodSelection(L::last6Months), d(2026, 2, 27),
+         1},
         {"lastYearFar", d(2026, 3, 4), 1, PeriodSelection(L::lastYear), d(2021, 3, 5), 4},
         {"lastYearFarDayBefore", d(2026, 3, 4), 1, PeriodSelection(L::lastYear), d(2021, 3, 4), 5},
         {"maxUnchanged", d(2026, 3, 4), 1, PeriodSelection(L::max), d(2020, 1, 1), 0},
@@ -416,7 +445,8 @@ TEST(PeriodEngine, settingsOutOfRangeAreClamped)
 {
     const PeriodEngine engine = engineOn(d(2026, 4, 15), 45, 9);
     EXPECT_EQ(engine.settings(), (CalendarSettings{31, 7}));
-    EXPECT_EQ(engine.window(PeriodSelection(L::month)).interval, days(d(2026, 3, 31), d(2026, 4, 30)));
+    EXPECT_EQ(engine.window(PeriodSelection(L::month)).interval,
+              days(d(2026, 3, 31), d(2026, 4, 30)));
 }
 
 // Clock changes: a day is local midnight to local midnight, 23 or 25 hours.
@@ -433,7 +463,8 @@ TEST(PeriodEngine, springForwardDayInKyivLasts23Hours)
         const QDate day = d(2026, 3, 25).addDays(i);
         SCOPED_TRACE(day.toString(Qt::ISODate).toStdString());
         EXPECT_EQ(byDay[i].interval, days(day, day.addDays(1), zone));
-        EXPECT_EQ(byDay[i].interval.durationMSecs(), (day == d(2026, 3, 29) ? 23 : 24) * 3600'000LL);
+        EXPECT_EQ(byDay[i].interval.durationMSecs(),
+                  (day == d(2026, 3, 29) ? 23 : 24) * 3600'000LL);
     }
 
     const PeriodWindow month = engine.window(PeriodSelection(L::month));
@@ -459,7 +490,8 @@ TEST(PeriodEngine, fallBackDayInNewYorkLasts25Hours)
         const QDate day = d(2026, 10, 28).addDays(i);
         SCOPED_TRACE(day.toString(Qt::ISODate).toStdString());
         EXPECT_EQ(byDay[i].interval, days(day, day.addDays(1), zone));
-        EXPECT_EQ(byDay[i].interval.durationMSecs(), (day == d(2026, 11, 1) ? 25 : 24) * 3600'000LL);
+        EXPECT_EQ(byDay[i].interval.durationMSecs(),
+                  (day == d(2026, 11, 1) ? 25 : 24) * 3600'000LL);
         EXPECT_EQ(byDay[i].isComplete, day <= d(2026, 11, 3));
     }
 
@@ -480,7 +512,8 @@ TEST(PeriodEngine, dayWithoutMidnightStartsAtItsFirstInstant)
 {
     // São Paulo moved its clocks from 00:00 to 01:00 on 4 November 2018.
     const PeriodEngine engine(utc("2018-11-04T15:00:00"), CalendarSettings{},
-                              QStringLiteral("America/Sao_Paulo"), QLocale(QStringLiteral("pt_BR")));
+                              QStringLiteral("America/Sao_Paulo"),
+                              QLocale(QStringLiteral("pt_BR")));
     EXPECT_EQ(engine.today(), utc("2018-11-04T03:00:00"));
     EXPECT_EQ(engine.tomorrow(), utc("2018-11-05T02:00:00"));
     EXPECT_EQ(engine.startOfDay(d(2018, 11, 3)), utc("2018-11-03T03:00:00"));
@@ -514,7 +547,8 @@ TEST(PeriodEngine, copiesAnswerAlikeFromSeveralThreads)
     std::vector<QList<DateInterval>> results(4);
     std::vector<std::thread> threads;
     for (size_t i = 0; i < results.size(); ++i)
-        threads.emplace_back([&, i] { results[i] = compute(i % 2 == 0 ? engine : PeriodEngine(engine)); });
+        threads.emplace_back(
+            [&, i] { results[i] = compute(i % 2 == 0 ? engine : PeriodEngine(engine)); });
     for (std::thread& thread : threads)
         thread.join();
     for (const QList<DateInterval>& result : results)

@@ -24,8 +24,9 @@ PeriodEngine engineOn(const char* locale, const QDate& today, int monthStartDay 
                       const char* zone = kKyiv, std::optional<QDateTime> dataStart = std::nullopt)
 {
     const QTimeZone timeZone{QByteArray(zone)};
-    return PeriodEngine(QDateTime(today, QTime(12, 0), timeZone), CalendarSettings{monthStartDay, 2},
-                        timeZone, QLocale(QString::fromLatin1(locale)), std::move(dataStart));
+    return PeriodEngine(QDateTime(today, QTime(12, 0), timeZone),
+                        CalendarSettings{monthStartDay, 2}, timeZone,
+                        QLocale(QString::fromLatin1(locale)), std::move(dataStart));
 }
 
 QDateTime at(const QDate& day, const QTime& time = QTime(0, 0), const char* zone = kKyiv)
@@ -38,15 +39,17 @@ DateInterval days(const QDate& first, const QDate& end)
     return {at(first), at(end)};
 }
 
-template <class Case>
-std::string caseName(const ::testing::TestParamInfo<Case>& param)
+template <class Case> std::string caseName(const ::testing::TestParamInfo<Case>& param)
 {
     return param.param.name;
 }
 
 // Failure messages name the case instead of dumping its bytes.
 template <class Case>
-    requires requires(const Case& c) { c.name; }
+requires requires(const Case& c)
+{
+    c.name;
+}
 void PrintTo(const Case& c, std::ostream* out)
 {
     *out << c.name;
@@ -89,8 +92,7 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, PeriodLabelsDayRange,
     ::testing::Values(
         RangeCase{"oneDayUS", "en_US", d(2026, 12, 11), d(2026, 12, 12), Year::omitted, "Dec 11"},
-        RangeCase{"oneDayUK", "uk_UA", d(2026, 12, 11), d(2026, 12, 12), Year::omitted,
-                  "11 груд."},
+        RangeCase{"oneDayUK", "uk_UA", d(2026, 12, 11), d(2026, 12, 12), Year::omitted, "11 груд."},
         RangeCase{"oneDayWithYear", "en_GB", d(2026, 12, 11), d(2026, 12, 12), Year::shown,
                   "11 Dec 2026"},
         RangeCase{"emptyWindowIsItsFirstDay", "en_US", d(2026, 12, 11), d(2026, 12, 11),
@@ -148,40 +150,39 @@ TEST_P(PeriodLabelsTitle, isTheWholePhraseInTheEngineLanguage)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, PeriodLabelsTitle,
-    ::testing::Values(
-        TitleCase{L::week, 0, "Last 7 Days", "Останні 7 днів"},
-        TitleCase{L::week, 1, "Previous 7 Days", "Попередні 7 днів"},
-        TitleCase{L::week, 2, "2 Weeks Ago", "2 тижні тому"},
-        TitleCase{L::week, 5, "5 Weeks Ago", "5 тижнів тому"},
-        TitleCase{L::week, 11, "11 Weeks Ago", "11 тижнів тому"},
-        TitleCase{L::week, 21, "21 Weeks Ago", "21 тиждень тому"},
-        TitleCase{L::month, 0, "This Month", "Цей місяць"},
-        TitleCase{L::month, 1, "Last Month", "Минулий місяць"},
-        TitleCase{L::month, 2, "2 Months Ago", "2 місяці тому"},
-        TitleCase{L::month, 5, "5 Months Ago", "5 місяців тому"},
-        TitleCase{L::month, 31, "31 Months Ago", "31 місяць тому"},
-        TitleCase{L::month, -3, "This Month", "Цей місяць"},
-        TitleCase{L::threeMonths, 0, "Last 3 Months", "Останні 3 місяці"},
-        TitleCase{L::threeMonths, 1, "3–6 Months Ago", "3–6 місяців тому"},
-        TitleCase{L::threeMonths, 2, "6–9 Months Ago", "6–9 місяців тому"},
-        TitleCase{L::threeMonths, 5, "15–18 Months Ago", "15–18 місяців тому"},
-        TitleCase{L::threeMonths, 7, "21–24 Months Ago", "21–24 місяці тому"},
-        TitleCase{L::sixMonths, 0, "Last 6 Months", "Останні 6 місяців"},
-        TitleCase{L::sixMonths, 1, "6–12 Months Ago", "6–12 місяців тому"},
-        TitleCase{L::sixMonths, 2, "12–18 Months Ago", "12–18 місяців тому"},
-        TitleCase{L::sixMonths, 5, "30–36 Months Ago", "30–36 місяців тому"},
-        TitleCase{L::year, 0, "Last 12 Months", "Останні 12 місяців"},
-        TitleCase{L::year, 1, "1–2 Years Ago", "1–2 роки тому"},
-        TitleCase{L::year, 2, "2–3 Years Ago", "2–3 роки тому"},
-        TitleCase{L::year, 5, "5–6 Years Ago", "5–6 років тому"},
-        TitleCase{L::year, 20, "20–21 Years Ago", "20–21 рік тому"},
-        TitleCase{L::max, 0, "All Time", "Увесь час"},
-        TitleCase{L::max, 5, "All Time", "Увесь час"},
-        TitleCase{L::last7Days, 0, "Last 7 Days", "Останні 7 днів"},
-        TitleCase{L::last30Days, 0, "Last 30 Days", "Останні 30 днів"},
-        TitleCase{L::last90Days, 0, "Last 90 Days", "Останні 90 днів"},
-        TitleCase{L::last6Months, 0, "Last 6 Months", "Останні 6 місяців"},
-        TitleCase{L::lastYear, 0, "Last 12 Months", "Останні 12 місяців"}));
+    ::testing::Values(TitleCase{L::week, 0, "Last 7 Days", "Останні 7 днів"},
+                      TitleCase{L::week, 1, "Previous 7 Days", "Попередні 7 днів"},
+                      TitleCase{L::week, 2, "2 Weeks Ago", "2 тижні тому"},
+                      TitleCase{L::week, 5, "5 Weeks Ago", "5 тижнів тому"},
+                      TitleCase{L::week, 11, "11 Weeks Ago", "11 тижнів тому"},
+                      TitleCase{L::week, 21, "21 Weeks Ago", "21 тиждень тому"},
+                      TitleCase{L::month, 0, "This Month", "Цей місяць"},
+                      TitleCase{L::month, 1, "Last Month", "Минулий місяць"},
+                      TitleCase{L::month, 2, "2 Months Ago", "2 місяці тому"},
+                      TitleCase{L::month, 5, "5 Months Ago", "5 місяців тому"},
+                      TitleCase{L::month, 31, "31 Months Ago", "31 місяць тому"},
+                      TitleCase{L::month, -3, "This Month", "Цей місяць"},
+                      TitleCase{L::threeMonths, 0, "Last 3 Months", "Останні 3 місяці"},
+                      TitleCase{L::threeMonths, 1, "3–6 Months Ago", "3–6 місяців тому"},
+                      TitleCase{L::threeMonths, 2, "6–9 Months Ago", "6–9 місяців тому"},
+                      TitleCase{L::threeMonths, 5, "15–18 Months Ago", "15–18 місяців тому"},
+                      TitleCase{L::threeMonths, 7, "21–24 Months Ago", "21–24 місяці тому"},
+                      TitleCase{L::sixMonths, 0, "Last 6 Months", "Останні 6 місяців"},
+                      TitleCase{L::sixMonths, 1, "6–12 Months Ago", "6–12 місяців тому"},
+                      TitleCase{L::sixMonths, 2, "12–18 Months Ago", "12–18 місяців тому"},
+                      TitleCase{L::sixMonths, 5, "30–36 Months Ago", "30–36 місяців тому"},
+                      TitleCase{L::year, 0, "Last 12 Months", "Останні 12 місяців"},
+                      TitleCase{L::year, 1, "1–2 Years Ago", "1–2 роки тому"},
+                      TitleCase{L::year, 2, "2–3 Years Ago", "2–3 роки тому"},
+                      TitleCase{L::year, 5, "5–6 Years Ago", "5–6 років тому"},
+                      TitleCase{L::year, 20, "20–21 Years Ago", "20–21 рік тому"},
+                      TitleCase{L::max, 0, "All Time", "Увесь час"},
+                      TitleCase{L::max, 5, "All Time", "Увесь час"},
+                      TitleCase{L::last7Days, 0, "Last 7 Days", "Останні 7 днів"},
+                      TitleCase{L::last30Days, 0, "Last 30 Days", "Останні 30 днів"},
+                      TitleCase{L::last90Days, 0, "Last 90 Days", "Останні 90 днів"},
+                      TitleCase{L::last6Months, 0, "Last 6 Months", "Останні 6 місяців"},
+                      TitleCase{L::lastYear, 0, "Last 12 Months", "Останні 12 місяців"}));
 
 TEST(PeriodLabels, titleOfAnOffsetBeyondTheEngineCountsTheComputedPeriods)
 {
@@ -224,8 +225,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "27 Nov – 3 Dec"},
         RollingCase{"sevenDaysAcrossMonthsUK", "uk_UA", d(2026, 12, 10), L::last7Days, 1,
                     "27 лист. – 3 груд."},
-        RollingCase{"sevenDaysInOneMonth", "en_US", d(2026, 12, 10), L::last7Days, 2,
-                    "Nov 20–26"},
+        RollingCase{"sevenDaysInOneMonth", "en_US", d(2026, 12, 10), L::last7Days, 2, "Nov 20–26"},
         RollingCase{"sevenDaysInOneMonthGB", "en_GB", d(2026, 12, 10), L::last7Days, 2,
                     "20–26 Nov"},
         RollingCase{"sevenDaysInOneMonthUK", "uk_UA", d(2026, 12, 10), L::last7Days, 2,
@@ -267,8 +267,8 @@ class PeriodLabelsLabel : public ::testing::TestWithParam<LabelCase>
 TEST_P(PeriodLabelsLabel, joinsTitleAndRange)
 {
     const LabelCase& c = GetParam();
-    const PeriodLabels labels(engineOn(c.locale, c.today, c.monthStartDay, kKyiv,
-                                       at(d(2024, 3, 15), QTime(9, 30))));
+    const PeriodLabels labels(
+        engineOn(c.locale, c.today, c.monthStartDay, kKyiv, at(d(2024, 3, 15), QTime(9, 30))));
     EXPECT_EQ(str(labels.periodLabel(c.length, c.offset)), c.expected);
 }
 
@@ -357,13 +357,11 @@ QDateTime inLosAngeles(const QDate& day, const QTime& time)
 INSTANTIATE_TEST_SUITE_P(
     Cases, PeriodLabelsDayHeader,
     ::testing::Values(
-        HeaderCase{"todayAtMidnight", "en_US", inLosAngeles(d(2026, 12, 10), QTime(0, 0)),
-                   "Today"},
+        HeaderCase{"todayAtMidnight", "en_US", inLosAngeles(d(2026, 12, 10), QTime(0, 0)), "Today"},
         HeaderCase{"todayLateEvening", "en_US", inLosAngeles(d(2026, 12, 10), QTime(21, 0)),
                    "Today"},
         HeaderCase{"todayUK", "uk_UA", inLosAngeles(d(2026, 12, 10), QTime(23, 59)), "Сьогодні"},
-        HeaderCase{"yesterday", "en_US", inLosAngeles(d(2026, 12, 9), QTime(23, 59)),
-                   "Yesterday"},
+        HeaderCase{"yesterday", "en_US", inLosAngeles(d(2026, 12, 9), QTime(23, 59)), "Yesterday"},
         HeaderCase{"yesterdayUK", "uk_UA", inLosAngeles(d(2026, 12, 9), QTime(0, 0)), "Учора"},
         HeaderCase{"twoDaysAgo", "en_US", inLosAngeles(d(2026, 12, 8), QTime(23, 0)),
                    "Tuesday, Dec 8"},
@@ -440,14 +438,17 @@ TEST_P(PeriodLabelsFormats, followTheLocaleAndTheEngineZone)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, PeriodLabelsFormats,
-    ::testing::Values(
-        FormatCase{"en_US", "Dec", "Dec 2026", "December", "December 11, 2026", "Fri", "11",
-                   "Friday, Dec 11", "2:05\u202FPM", "Dec 11, 2026, 2:05\u202FPM"},
-        FormatCase{"en_GB", "Dec", "Dec 2026", "December", "11 December 2026", "Fri", "11",
-                   "Friday, 11 Dec", "14:05", "11 Dec 2026, 14:05"},
-        FormatCase{"uk_UA", "гру", "гру 2026\u202Fр.", "грудень", "11 грудня 2026\u202Fр.", "Пт",
-                   "11", "Пʼятниця, 11 груд.", "14:05", "11 груд. 2026\u202Fр., 14:05"}),
-    [](const ::testing::TestParamInfo<FormatCase>& param) { return std::string(param.param.locale); });
+    ::testing::Values(FormatCase{"en_US", "Dec", "Dec 2026", "December", "December 11, 2026", "Fri",
+                                 "11", "Friday, Dec 11", "2:05\u202FPM",
+                                 "Dec 11, 2026, 2:05\u202FPM"},
+                      FormatCase{"en_GB", "Dec", "Dec 2026", "December", "11 December 2026", "Fri",
+                                 "11", "Friday, 11 Dec", "14:05", "11 Dec 2026, 14:05"},
+                      FormatCase{"uk_UA", "гру", "гру 2026\u202Fр.", "грудень",
+                                 "11 грудня 2026\u202Fр.", "Пт", "11", "Пʼятниця, 11 груд.",
+                                 "14:05", "11 груд. 2026\u202Fр., 14:05"}),
+    [](const ::testing::TestParamInfo<FormatCase>& param) {
+        return std::string(param.param.locale);
+    });
 
 TEST(PeriodLabels, fixedOffsetZoneFormatsInThatOffset)
 {
@@ -467,8 +468,8 @@ TEST(PeriodLabels, changingTheEngineLocaleChangesFormatsAndFixedTexts)
     const QDate today = d(2026, 12, 4);
     const auto label = [&](const char* locale) {
         const PeriodLabels labels(engineOn(locale, today, 25));
-        return str(labels.periodLabel(L::month, 0) + QLatin1Char('|')
-                   + labels.dayHeader(at(today, QTime(10, 0))));
+        return str(labels.periodLabel(L::month, 0) + QLatin1Char('|') +
+                   labels.dayHeader(at(today, QTime(10, 0))));
     };
     EXPECT_EQ(label("en_US"), "This Month · Nov 25 – Dec 24|Today");
     EXPECT_EQ(label("uk_UA"), "Цей місяць · 25 лист. – 24 груд.|Сьогодні");

@@ -1,4 +1,3 @@
-#include "periods/calendar_settings.h"
 #include "periods/period_selection.h"
 
 #include <limits>
@@ -6,6 +5,8 @@
 #include <QJsonDocument>
 
 #include <gtest/gtest.h>
+
+#include "periods/calendar_settings.h"
 
 using namespace tallyra;
 
@@ -25,11 +26,11 @@ TEST(PeriodLength, rawValuesRoundTripAndUnknownFails)
         raws.append(rawValue(length));
         EXPECT_EQ(periodLengthFromRaw(rawValue(length)), length);
     }
-    EXPECT_EQ(raws, (QStringList{QStringLiteral("1W"), QStringLiteral("1M"), QStringLiteral("3M"),
-                                 QStringLiteral("6M"), QStringLiteral("1Y"), QStringLiteral("MAX"),
-                                 QStringLiteral("R7D"), QStringLiteral("R30D"),
-                                 QStringLiteral("R90D"), QStringLiteral("R6M"),
-                                 QStringLiteral("R1Y")}));
+    EXPECT_EQ(raws,
+              (QStringList{QStringLiteral("1W"), QStringLiteral("1M"), QStringLiteral("3M"),
+                           QStringLiteral("6M"), QStringLiteral("1Y"), QStringLiteral("MAX"),
+                           QStringLiteral("R7D"), QStringLiteral("R30D"), QStringLiteral("R90D"),
+                           QStringLiteral("R6M"), QStringLiteral("R1Y")}));
     EXPECT_FALSE(periodLengthFromRaw(u"r30d"));
     EXPECT_FALSE(periodLengthFromRaw(u""));
     EXPECT_FALSE(periodLengthFromRaw(u"1M "));
@@ -48,14 +49,16 @@ TEST(PeriodLength, convertedMapsThroughCounterparts)
     };
     const Case cases[] = {
         {PeriodLength::week, PeriodLength::week, PeriodLength::last7Days, PeriodFamily::calendar},
-        {PeriodLength::month, PeriodLength::month, PeriodLength::last30Days, PeriodFamily::calendar},
+        {PeriodLength::month, PeriodLength::month, PeriodLength::last30Days,
+         PeriodFamily::calendar},
         {PeriodLength::threeMonths, PeriodLength::threeMonths, PeriodLength::last90Days,
          PeriodFamily::calendar},
         {PeriodLength::sixMonths, PeriodLength::sixMonths, PeriodLength::last6Months,
          PeriodFamily::calendar},
         {PeriodLength::year, PeriodLength::year, PeriodLength::lastYear, PeriodFamily::calendar},
         {PeriodLength::max, PeriodLength::max, PeriodLength::max, PeriodFamily::both},
-        {PeriodLength::last7Days, PeriodLength::week, PeriodLength::last7Days, PeriodFamily::rolling},
+        {PeriodLength::last7Days, PeriodLength::week, PeriodLength::last7Days,
+         PeriodFamily::rolling},
         {PeriodLength::last30Days, PeriodLength::month, PeriodLength::last30Days,
          PeriodFamily::rolling},
         {PeriodLength::last90Days, PeriodLength::threeMonths, PeriodLength::last90Days,

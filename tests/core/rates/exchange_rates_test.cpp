@@ -16,8 +16,10 @@ namespace {
 constexpr RateSource nbu = RateSource::nationalBank;
 constexpr RateSource mono = RateSource::monobank;
 
-const FXRates kUahRates = snapshot("UAH", {{"USD", "41.4092", nbu}, {"EUR", "48.1702", nbu},
-                                           {"RON", "9.5731", nbu}, {"GEL", "15.3377", mono}});
+const FXRates kUahRates = snapshot("UAH", {{"USD", "41.4092", nbu},
+                                           {"EUR", "48.1702", nbu},
+                                           {"RON", "9.5731", nbu},
+                                           {"GEL", "15.3377", mono}});
 
 QDateTime utc(int year, int month, int day, int hour, int minute = 0, int second = 0)
 {
@@ -116,7 +118,8 @@ TEST_F(ExchangeRatesTest, freshForSixHoursAfterACompleteAnswer)
 TEST_F(ExchangeRatesTest, newCurrencyWithoutARateDownloadsAtOnce)
 {
     auto rates = service();
-    refresh(*rates, codes({"USD"}), RateFetch{snapshot("UAH", {{"USD", "41.4092", nbu}}), std::nullopt});
+    refresh(*rates, codes({"USD"}),
+            RateFetch{snapshot("UAH", {{"USD", "41.4092", nbu}}), std::nullopt});
     clock.advanceSeconds(600);
     refresh(*rates, codes({"USD", "EUR"}), RateFetch{kUahRates, std::nullopt});
     EXPECT_EQ(provider->asks.size(), 2);
@@ -127,8 +130,10 @@ TEST_F(ExchangeRatesTest, cacheOfAnOlderVersionIsRefreshedAtOnce)
 {
     cache.values[QStringLiteral("fx.base")] = QStringLiteral("UAH");
     cache.values[QStringLiteral("fx.rates")] = QVariantMap{{QStringLiteral("USD"), 41.4092}};
-    cache.values[QStringLiteral("fx.sources")] = QVariantMap{{QStringLiteral("USD"), QStringLiteral("nbu")}};
-    cache.values[QStringLiteral("fx.updated")] = static_cast<double>(clock.now().toSecsSinceEpoch() - 60);
+    cache.values[QStringLiteral("fx.sources")] =
+        QVariantMap{{QStringLiteral("USD"), QStringLiteral("nbu")}};
+    cache.values[QStringLiteral("fx.updated")] =
+        static_cast<double>(clock.now().toSecsSinceEpoch() - 60);
     auto rates = service();
     EXPECT_EQ(rates->rates(), snapshot("UAH", {{"USD", "41.4092", nbu}}));
 
@@ -149,7 +154,8 @@ TEST_F(ExchangeRatesTest, unlistedCurrencyIsLeftAloneUntilTheNextDayInTheUsersZo
     EXPECT_EQ(rates->currentUnlisted(), codes({"GEL"}));
     EXPECT_EQ(rates->missingCause(QStringLiteral("GEL")), MissingRateCause::unlisted);
     EXPECT_FALSE(rates->lastError());
-    EXPECT_EQ(cache.values.at(QStringLiteral("fx.unlisted")).toStringList(), QStringList{QStringLiteral("GEL")});
+    EXPECT_EQ(cache.values.at(QStringLiteral("fx.unlisted")).toStringList(),
+              QStringList{QStringLiteral("GEL")});
     EXPECT_EQ(cache.values.at(QStringLiteral("fx.unlistedBase")), QVariant(QStringLiteral("UAH")));
 
     clock.set(utc(2026, 12, 5, 21, 59)); // 23:59 in Kyiv
@@ -186,14 +192,19 @@ TEST_F(ExchangeRatesTest, partialAnswerKeepsOldRatesAndRetries)
     const QString failure = QStringLiteral("bank.gov.ua sent a bad response (HTTP status 500).");
     refresh(*rates, codes({"USD", "EUR", "RON"}),
             RateFetch{snapshot("UAH", {{"USD", "41.45", mono}, {"EUR", "48.2", mono}}), failure});
-    EXPECT_EQ(rates->rates(), snapshot("UAH", {{"USD", "41.45", mono}, {"EUR", "48.2", mono},
-                                               {"RON", "9.5731", nbu}, {"GEL", "15.3377", mono}}));
+    EXPECT_EQ(rates->rates(), snapshot("UAH", {{"USD", "41.45", mono},
+                                               {"EUR", "48.2", mono},
+                                               {"RON", "9.5731", nbu},
+                                               {"GEL", "15.3377", mono}}));
     EXPECT_EQ(rates->retrying(), codes({"RON"}));
     EXPECT_EQ(rates->lastError(), failure);
     EXPECT_EQ(rates->updated(), clock.now());
     EXPECT_EQ(rates->missingCause(QStringLiteral("CHF")), MissingRateCause::failed);
-    EXPECT_EQ(cache.values.at(QStringLiteral("fx.retrying")).toStringList(), QStringList{QStringLiteral("RON")});
-    EXPECT_EQ(cache.values.at(QStringLiteral("fx.rates")).toMap().value(QStringLiteral("RON")).toDouble(), 9.5731);
+    EXPECT_EQ(cache.values.at(QStringLiteral("fx.retrying")).toStringList(),
+              QStringList{QStringLiteral("RON")});
+    EXPECT_EQ(
+        cache.values.at(QStringLiteral("fx.rates")).toMap().value(QStringLiteral("RON")).toDouble(),
+        9.5731);
 
     // Retrying defeats the freshness rule; a complete answer clears it.
     clock.advanceSeconds(600);
@@ -224,10 +235,12 @@ TEST_F(ExchangeRatesTest, outrightFailureOnlySetsTheLastError)
     int errorSignals = 0;
     QObject::connect(rates.get(), &ExchangeRates::lastErrorChanged, [&] { ++errorSignals; });
 
-    refresh(*rates, codes({"USD", "CHF"}), fail(networkError("Couldn’t reach api.monobank.ua: Connection refused")));
+    refresh(*rates, codes({"USD", "CHF"}),
+            fail(networkError("Couldn’t reach api.monobank.ua: Connection refused")));
     EXPECT_EQ(rates->rates(), kUahRates);
     EXPECT_EQ(rates->updated(), utc(2026, 12, 5, 9));
-    EXPECT_EQ(rates->lastError(), QStringLiteral("Couldn’t reach api.monobank.ua: Connection refused"));
+    EXPECT_EQ(rates->lastError(),
+              QStringLiteral("Couldn’t reach api.monobank.ua: Connection refused"));
     EXPECT_EQ(rates->missingCause(QStringLiteral("CHF")), MissingRateCause::failed);
     EXPECT_EQ(cache.writeCount, writes);
     EXPECT_EQ(errorSignals, 1);
@@ -257,7 +270,8 @@ TEST_F(ExchangeRatesTest, changingTheBaseRebasesAtOnceAndForgetsFreshness)
 
     Currency::setMain(QStringLiteral("USD"));
     rates->setBase(QStringLiteral("USD"));
-    EXPECT_EQ(rates->rates(), snapshot("USD", {{"UAH", "0.0241492229", nbu}, {"EUR", "1.1632728959", nbu}}));
+    EXPECT_EQ(rates->rates(),
+              snapshot("USD", {{"UAH", "0.0241492229", nbu}, {"EUR", "1.1632728959", nbu}}));
     EXPECT_EQ(published.last(), rates->rates());
     EXPECT_FALSE(rates->updated());
     EXPECT_TRUE(rates->currentUnlisted().empty());
@@ -298,7 +312,8 @@ class RebaseTest : public ::testing::TestWithParam<Rebase>
 
 TEST_P(RebaseTest, reExpressesEveryRateThroughTheNewBase)
 {
-    const FXRates usd = snapshot("USD", {{"UAH", "0.0241492229", nbu}, {"EUR", "1.1632728959", mono}});
+    const FXRates usd =
+        snapshot("USD", {{"UAH", "0.0241492229", nbu}, {"EUR", "1.1632728959", mono}});
     const Rebase expected = GetParam();
     const auto rebased = ExchangeRates::rebased(usd, str(expected.to));
     ASSERT_TRUE(rebased);
@@ -315,7 +330,8 @@ INSTANTIATE_TEST_SUITE_P(Bases, RebaseTest,
 
 TEST(ExchangeRatesRebase, oldBaseTakesTheSourceOfTheNewOne)
 {
-    const FXRates usd = snapshot("USD", {{"UAH", "0.0241492229", nbu}, {"EUR", "1.1632728959", mono}});
+    const FXRates usd =
+        snapshot("USD", {{"UAH", "0.0241492229", nbu}, {"EUR", "1.1632728959", mono}});
     const auto eur = ExchangeRates::rebased(usd, QStringLiteral("EUR"));
     ASSERT_TRUE(eur);
     EXPECT_EQ(eur->sources.at(QStringLiteral("USD")), mono);
@@ -332,22 +348,29 @@ TEST_F(ExchangeRatesTest, sourceDescriptionNamesTheSourcesInUse)
 {
     auto rates = service();
     refresh(*rates, codes({"USD", "GEL"}), RateFetch{kUahRates, std::nullopt});
-    EXPECT_EQ(rates->sourceDescription({}), QStringLiteral("National Bank of Ukraine (official rate)"));
+    EXPECT_EQ(rates->sourceDescription({}),
+              QStringLiteral("National Bank of Ukraine (official rate)"));
     EXPECT_EQ(rates->sourceDescription(codes({"USD", "EUR", "CHF"})),
               QStringLiteral("National Bank of Ukraine (official rate)"));
-    EXPECT_EQ(rates->sourceDescription(codes({"GEL", "UAH"})), QStringLiteral("Monobank (public rate)"));
-    EXPECT_EQ(rates->sourceDescription(codes({"GEL", "USD"})),
-              QStringLiteral("National Bank of Ukraine (official rate) and Monobank (public rate)"));
+    EXPECT_EQ(rates->sourceDescription(codes({"GEL", "UAH"})),
+              QStringLiteral("Monobank (public rate)"));
+    EXPECT_EQ(
+        rates->sourceDescription(codes({"GEL", "USD"})),
+        QStringLiteral("National Bank of Ukraine (official rate) and Monobank (public rate)"));
 }
 
 TEST_F(ExchangeRatesTest, cacheValuesOfTheWrongTypeReadAsMissing)
 {
     cache.values[QStringLiteral("fx.base")] = 42;
-    cache.values[QStringLiteral("fx.rates")] = QVariantMap{
-        {QStringLiteral("EUR"), 1.1632728959123}, {QStringLiteral("GBP"), QStringLiteral("lots")},
-        {QStringLiteral("XAU"), -5}, {QStringLiteral("USD"), 1.0}, {QStringLiteral("JPY"), 0.0066706554}};
-    cache.values[QStringLiteral("fx.sources")] = QVariantMap{
-        {QStringLiteral("EUR"), QStringLiteral("ecb")}, {QStringLiteral("JPY"), QStringLiteral("monobank")}};
+    cache.values[QStringLiteral("fx.rates")] =
+        QVariantMap{{QStringLiteral("EUR"), 1.1632728959123},
+                    {QStringLiteral("GBP"), QStringLiteral("lots")},
+                    {QStringLiteral("XAU"), -5},
+                    {QStringLiteral("USD"), 1.0},
+                    {QStringLiteral("JPY"), 0.0066706554}};
+    cache.values[QStringLiteral("fx.sources")] =
+        QVariantMap{{QStringLiteral("EUR"), QStringLiteral("ecb")},
+                    {QStringLiteral("JPY"), QStringLiteral("monobank")}};
     cache.values[QStringLiteral("fx.updated")] = QStringLiteral("yesterday");
     cache.values[QStringLiteral("fx.retrying")] = QVariantList{QStringLiteral("RON"), 7};
     cache.values[QStringLiteral("fx.unlisted")] = QStringLiteral("GEL");
@@ -388,7 +411,8 @@ TEST_F(ExchangeRatesTest, refreshesOverTheBankSources)
     ASSERT_TRUE(finishes(rates->refresh(codes({"USD", "UAH", "BYN", "VND"}))));
     EXPECT_FALSE(rates->lastError());
     EXPECT_EQ(rates->rates().base, QStringLiteral("EUR"));
-    EXPECT_EQ(rates->rates().perUnit.at(QStringLiteral("USD")).toString(), QStringLiteral("0.859643514"));
+    EXPECT_EQ(rates->rates().perUnit.at(QStringLiteral("USD")).toString(),
+              QStringLiteral("0.859643514"));
     EXPECT_EQ(rates->rates().sources.at(QStringLiteral("USD")), nbu);
     // BYN only at Monobank, against Monobank's own EUR rate.
     EXPECT_EQ(rates->rates().sources.at(QStringLiteral("BYN")), mono);
@@ -401,7 +425,8 @@ TEST_F(ExchangeRatesTest, refreshesOverTheBankSources)
     rates = bankService();
     ASSERT_TRUE(finishes(rates->refresh(codes({"USD", "UAH", "RON", "CHF"}))));
     // Monobank has RON but not CHF: CHF keeps the official rate from before.
-    EXPECT_EQ(rates->lastError(), QStringLiteral("127.0.0.1 sent a bad response (HTTP status 500)."));
+    EXPECT_EQ(rates->lastError(),
+              QStringLiteral("127.0.0.1 sent a bad response (HTTP status 500)."));
     EXPECT_EQ(rates->retrying(), codes({"CHF"}));
     EXPECT_EQ(rates->rates().sources.at(QStringLiteral("CHF")), nbu);
     EXPECT_EQ(rates->rates().sources.at(QStringLiteral("USD")), mono);

@@ -32,8 +32,8 @@ protected:
 
 TEST_F(FallbackTest, stopsAtTheFirstSourceWithEverythingNeeded)
 {
-    nationalBank->ratesAnswers.push_back(
-        snapshot("UAH", {{"USD", "41.4"}, {"EUR", "48.1"}, {"GEL", "15.2"}}, RateSource::nationalBank));
+    nationalBank->ratesAnswers.push_back(snapshot(
+        "UAH", {{"USD", "41.4"}, {"EUR", "48.1"}, {"GEL", "15.2"}}, RateSource::nationalBank));
     const auto result = fetch("UAH", codes({"USD", "EUR", "GEL"}));
     ASSERT_TRUE(result);
     EXPECT_TRUE(monobank->asks.isEmpty());
@@ -54,15 +54,15 @@ TEST_F(FallbackTest, laterSourceOnlyFillsWhatEarlierOnesLack)
     ASSERT_TRUE(result);
     EXPECT_EQ(monobank->asks.size(), 1);
     EXPECT_FALSE(result->failure);
-    const FXRates expected =
-        [] {
-            FXRates rates = snapshot("UAH", {{"USD", "41.4"}, {"EUR", "48.1"}}, RateSource::nationalBank);
-            rates.perUnit[QStringLiteral("GEL")] = dec("15.3");
-            rates.sources[QStringLiteral("GEL")] = RateSource::monobank;
-            rates.perUnit[QStringLiteral("BYN")] = dec("12.6");
-            rates.sources[QStringLiteral("BYN")] = RateSource::monobank;
-            return rates;
-        }();
+    const FXRates expected = [] {
+        FXRates rates =
+            snapshot("UAH", {{"USD", "41.4"}, {"EUR", "48.1"}}, RateSource::nationalBank);
+        rates.perUnit[QStringLiteral("GEL")] = dec("15.3");
+        rates.sources[QStringLiteral("GEL")] = RateSource::monobank;
+        rates.perUnit[QStringLiteral("BYN")] = dec("12.6");
+        rates.sources[QStringLiteral("BYN")] = RateSource::monobank;
+        return rates;
+    }();
     EXPECT_EQ(result->rates, expected);
 }
 
@@ -79,16 +79,19 @@ TEST_F(FallbackTest, failedFirstSourceBecomesTheFailureText)
 TEST_F(FallbackTest, everySourceFailingFailsWithTheLastError)
 {
     nationalBank->ratesAnswers.push_back(fail(networkError("first")));
-    monobank->ratesAnswers.push_back(fail(RateError::badServerResponse(QUrl(QStringLiteral("https://api.monobank.ua/bank/currency")), 429)));
+    monobank->ratesAnswers.push_back(fail(RateError::badServerResponse(
+        QUrl(QStringLiteral("https://api.monobank.ua/bank/currency")), 429)));
     const auto result = fetch("UAH", codes({"USD"}));
     ASSERT_FALSE(result);
     EXPECT_EQ(result.error().code(), RateError::Code::badServerResponse);
-    EXPECT_EQ(result.error().userMessage(), QStringLiteral("api.monobank.ua sent a bad response (HTTP status 429)."));
+    EXPECT_EQ(result.error().userMessage(),
+              QStringLiteral("api.monobank.ua sent a bad response (HTTP status 429)."));
 }
 
 TEST_F(FallbackTest, lastSourceFailingAfterAPartialAnswerKeepsTheAnswer)
 {
-    nationalBank->ratesAnswers.push_back(snapshot("UAH", {{"USD", "41.4"}}, RateSource::nationalBank));
+    nationalBank->ratesAnswers.push_back(
+        snapshot("UAH", {{"USD", "41.4"}}, RateSource::nationalBank));
     monobank->ratesAnswers.push_back(fail(networkError("mono down")));
     const auto result = fetch("UAH", codes({"USD", "RON"}));
     ASSERT_TRUE(result);
@@ -103,21 +106,24 @@ TEST_F(FallbackTest, withNothingNeededAnyNonEmptyAnswerIsEnough)
     ASSERT_TRUE(fetch("UAH", {}));
     EXPECT_EQ(monobank->asks.size(), 1) << "an empty answer must not stop the walk";
 
-    nationalBank->ratesAnswers.push_back(snapshot("UAH", {{"USD", "41.4"}}, RateSource::nationalBank));
+    nationalBank->ratesAnswers.push_back(
+        snapshot("UAH", {{"USD", "41.4"}}, RateSource::nationalBank));
     ASSERT_TRUE(fetch("UAH", {}));
     EXPECT_EQ(monobank->asks.size(), 1);
 }
 
 TEST_F(FallbackTest, theBaseNeverCountsAsNeeded)
 {
-    nationalBank->ratesAnswers.push_back(snapshot("USD", {{"UAH", "0.024"}}, RateSource::nationalBank));
+    nationalBank->ratesAnswers.push_back(
+        snapshot("USD", {{"UAH", "0.024"}}, RateSource::nationalBank));
     ASSERT_TRUE(fetch("USD", codes({"USD", "UAH"})));
     EXPECT_TRUE(monobank->asks.isEmpty());
 }
 
 TEST_F(FallbackTest, answerForAnotherBaseAddsNothing)
 {
-    nationalBank->ratesAnswers.push_back(snapshot("UAH", {{"USD", "41.4"}}, RateSource::nationalBank));
+    nationalBank->ratesAnswers.push_back(
+        snapshot("UAH", {{"USD", "41.4"}}, RateSource::nationalBank));
     monobank->ratesAnswers.push_back(snapshot("USD", {{"GEL", "0.37"}}, RateSource::monobank));
     const auto result = fetch("UAH", codes({"USD", "GEL"}));
     ASSERT_TRUE(result);
@@ -157,15 +163,18 @@ TEST(BankRateProvider, officialRateFailsAndMonobankFillsIn)
     server.serve(nbuPath, {500, "oops"});
     server.serve(monoPath, {200, recordedBody(QStringLiteral("monobank_currency.json"))});
 
-    const auto provider = makeBankRateProvider(std::make_shared<HttpSession>(2s),
-                                               RateEndpoints{server.url(nbuPath), server.url(monoPath)});
+    const auto provider =
+        makeBankRateProvider(std::make_shared<HttpSession>(2s),
+                             RateEndpoints{server.url(nbuPath), server.url(monoPath)});
     Awaiter<Result<RateFetch, RateError>> awaiter;
-    provider->fetch(QStringLiteral("USD"), codes({"EUR", "GBP"}), &awaiter.context, awaiter.handler());
+    provider->fetch(QStringLiteral("USD"), codes({"EUR", "GBP"}), &awaiter.context,
+                    awaiter.handler());
     const auto result = awaiter.wait();
     ASSERT_TRUE(result && *result);
     const RateFetch& fetched = result->value();
     EXPECT_EQ(fetched.failure, QStringLiteral("127.0.0.1 sent a bad response (HTTP status 500)."));
-    EXPECT_EQ(fetched.rates.perUnit.at(QStringLiteral("EUR")).toString(), QStringLiteral("1.1628448114"));
+    EXPECT_EQ(fetched.rates.perUnit.at(QStringLiteral("EUR")).toString(),
+              QStringLiteral("1.1628448114"));
     EXPECT_EQ(fetched.rates.sources.at(QStringLiteral("EUR")), RateSource::monobank);
     EXPECT_EQ(server.requestCount(nbuPath), 1);
     EXPECT_EQ(server.requestCount(monoPath), 1);
@@ -179,10 +188,12 @@ TEST(BankRateProvider, officialRateWinsWhereBothListACurrency)
     server.serve(nbuPath, {200, R"([{"cc":"USD","rate":41.4092},{"cc":"EUR","rate":48.1702}])"});
     server.serve(monoPath, {200, recordedBody(QStringLiteral("monobank_currency.json"))});
 
-    const auto provider = makeBankRateProvider(std::make_shared<HttpSession>(2s),
-                                               RateEndpoints{server.url(nbuPath), server.url(monoPath)});
+    const auto provider =
+        makeBankRateProvider(std::make_shared<HttpSession>(2s),
+                             RateEndpoints{server.url(nbuPath), server.url(monoPath)});
     Awaiter<Result<RateFetch, RateError>> awaiter;
-    provider->fetch(QStringLiteral("UAH"), codes({"USD", "GEL"}), &awaiter.context, awaiter.handler());
+    provider->fetch(QStringLiteral("UAH"), codes({"USD", "GEL"}), &awaiter.context,
+                    awaiter.handler());
     const auto result = awaiter.wait();
     ASSERT_TRUE(result && *result);
     const FXRates& rates = result->value().rates;
@@ -198,7 +209,8 @@ TEST(RateEndpoints, environmentReplacesWholeURLs)
     const RateEndpoints standard = RateEndpoints::defaults();
     EXPECT_EQ(standard.nationalBank.toString(),
               QStringLiteral("https://bank.gov.ua/NBUStatService/v1/statdirectory/exchange?json"));
-    EXPECT_EQ(standard.monobank.toString(), QStringLiteral("https://api.monobank.ua/bank/currency"));
+    EXPECT_EQ(standard.monobank.toString(),
+              QStringLiteral("https://api.monobank.ua/bank/currency"));
 
     qunsetenv(RateEndpoints::kNationalBankVariable);
     qunsetenv(RateEndpoints::kMonobankVariable);
@@ -207,7 +219,8 @@ TEST(RateEndpoints, environmentReplacesWholeURLs)
     qputenv(RateEndpoints::kNationalBankVariable, "http://127.0.0.1:8080/mirror/nbu.json");
     qputenv(RateEndpoints::kMonobankVariable, "ftp://example.org/currency");
     const RateEndpoints fromEnvironment = RateEndpoints::fromEnvironment();
-    EXPECT_EQ(fromEnvironment.nationalBank.toString(), QStringLiteral("http://127.0.0.1:8080/mirror/nbu.json"));
+    EXPECT_EQ(fromEnvironment.nationalBank.toString(),
+              QStringLiteral("http://127.0.0.1:8080/mirror/nbu.json"));
     EXPECT_EQ(fromEnvironment.monobank, standard.monobank) << "not http(s): ignored";
 
     qputenv(RateEndpoints::kMonobankVariable, "not a url");

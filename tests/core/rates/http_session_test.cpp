@@ -77,7 +77,8 @@ TEST(HttpSession, errorStatusIsAnAnswerWithItsBody)
     server.serve(QStringLiteral("/busy"), {429, R"({"errorDescription":"Too many requests"})"});
     HttpSession session(2s);
     Awaiter<Result<HttpResponse, RateError>> awaiter;
-    session.get(server.url(QStringLiteral("/busy")), std::nullopt, &awaiter.context, awaiter.handler());
+    session.get(server.url(QStringLiteral("/busy")), std::nullopt, &awaiter.context,
+                awaiter.handler());
     const auto result = awaiter.wait();
     ASSERT_TRUE(result && *result);
     EXPECT_EQ(result->value().status, 429);

@@ -1,8 +1,7 @@
 #include "rates/monobank_rate_provider.h"
 
-#include <unicode/ucurr.h>
-
 #include <gtest/gtest.h>
+#include <unicode/ucurr.h>
 
 #include "rate_test_support.h"
 #include "rates/currency_numeric_codes.h"
@@ -41,8 +40,8 @@ class MonobankTest : public ::testing::Test
 protected:
     std::shared_ptr<MonobankRatesClient> client(std::chrono::milliseconds timeout = 5s)
     {
-        return std::make_shared<MonobankRatesClient>(std::make_shared<HttpSession>(), server.url(kPath),
-                                                     timeout, time.limiter());
+        return std::make_shared<MonobankRatesClient>(std::make_shared<HttpSession>(),
+                                                     server.url(kPath), timeout, time.limiter());
     }
 
     Result<FXRates, RateError> ratesFor(const QString& base)
@@ -132,7 +131,8 @@ TEST_F(MonobankTest, clientDecodesTheRecordedList)
     ASSERT_TRUE(list);
     ASSERT_EQ(list->size(), 13);
     EXPECT_EQ(list->at(0), (MonoCurrencyRate{840, 980, 1764892873, 41.25, 41.6504, std::nullopt}));
-    EXPECT_EQ(list->at(9), (MonoCurrencyRate{498, 980, 1764885673, std::nullopt, std::nullopt, std::nullopt}));
+    EXPECT_EQ(list->at(9),
+              (MonoCurrencyRate{498, 980, 1764885673, std::nullopt, std::nullopt, std::nullopt}));
 }
 
 class MonobankBadAnswerTest : public MonobankTest, public ::testing::WithParamInterface<BadAnswer>
@@ -153,26 +153,32 @@ INSTANTIATE_TEST_SUITE_P(
     Answers, MonobankBadAnswerTest,
     ::testing::Values(
         BadAnswer{"tooManyRequests", 429, R"({"errorDescription":"Too many requests"})",
-                RateError::Code::badServerResponse, "127.0.0.1 sent a bad response (HTTP status 429)."},
+                  RateError::Code::badServerResponse,
+                  "127.0.0.1 sent a bad response (HTTP status 429)."},
         BadAnswer{"serverError", 500, "", RateError::Code::badServerResponse,
-                "127.0.0.1 sent a bad response (HTTP status 500)."},
-        BadAnswer{"missingDate", 200, R"([{"currencyCodeA":840,"currencyCodeB":980,"rateCross":41}])",
-                RateError::Code::decodingFailed,
-                "The answer from 127.0.0.1 couldn’t be read: item 1 has no “date”."},
-        BadAnswer{"missingCodeB", 200,
-                R"([{"currencyCodeA":840,"currencyCodeB":980,"date":1},{"currencyCodeA":978,"date":1}])",
-                RateError::Code::decodingFailed,
-                "The answer from 127.0.0.1 couldn’t be read: item 2 has no “currencyCodeB”."},
+                  "127.0.0.1 sent a bad response (HTTP status 500)."},
+        BadAnswer{"missingDate", 200,
+                  R"([{"currencyCodeA":840,"currencyCodeB":980,"rateCross":41}])",
+                  RateError::Code::decodingFailed,
+                  "The answer from 127.0.0.1 couldn’t be read: item 1 has no “date”."},
+        BadAnswer{
+            "missingCodeB", 200,
+            R"([{"currencyCodeA":840,"currencyCodeB":980,"date":1},{"currencyCodeA":978,"date":1}])",
+            RateError::Code::decodingFailed,
+            "The answer from 127.0.0.1 couldn’t be read: item 2 has no “currencyCodeB”."},
         BadAnswer{"textCode", 200, R"([{"currencyCodeA":"840","currencyCodeB":980,"date":1}])",
-                RateError::Code::decodingFailed,
-                "The answer from 127.0.0.1 couldn’t be read: “currencyCodeA” in item 1 isn’t a number."},
-        BadAnswer{"fractionalDate", 200, R"([{"currencyCodeA":840,"currencyCodeB":980,"date":1.5}])",
-                RateError::Code::decodingFailed,
-                "The answer from 127.0.0.1 couldn’t be read: “date” in item 1 isn’t a whole number."},
-        BadAnswer{"textRate", 200,
-                R"([{"currencyCodeA":840,"currencyCodeB":980,"date":1,"rateCross":"41"}])",
-                RateError::Code::decodingFailed,
-                "The answer from 127.0.0.1 couldn’t be read: “rateCross” in item 1 isn’t a number."}),
+                  RateError::Code::decodingFailed,
+                  "The answer from 127.0.0.1 couldn’t be read: “currencyCodeA” in item 1 isn’t a "
+                  "number."},
+        BadAnswer{
+            "fractionalDate", 200, R"([{"currencyCodeA":840,"currencyCodeB":980,"date":1.5}])",
+            RateError::Code::decodingFailed,
+            "The answer from 127.0.0.1 couldn’t be read: “date” in item 1 isn’t a whole number."},
+        BadAnswer{
+            "textRate", 200,
+            R"([{"currencyCodeA":840,"currencyCodeB":980,"date":1,"rateCross":"41"}])",
+            RateError::Code::decodingFailed,
+            "The answer from 127.0.0.1 couldn’t be read: “rateCross” in item 1 isn’t a number."}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(MonobankTest, nullOptionalRatesCountAsAbsent)
@@ -215,7 +221,8 @@ TEST_F(MonobankTest, clientSpacesRequestsFiveSecondsApart)
 
 TEST(MonobankRatesClient, usesTheStandardTimeOutAndSpacing)
 {
-    MonobankRatesClient client(std::make_shared<HttpSession>(), QUrl(QStringLiteral("https://example.invalid/")));
+    MonobankRatesClient client(std::make_shared<HttpSession>(),
+                               QUrl(QStringLiteral("https://example.invalid/")));
     EXPECT_EQ(client.timeout(), 30s);
     EXPECT_EQ(client.limiter().interval(), 5s);
     EXPECT_EQ(client.limiter().remaining(), 0s);
@@ -238,7 +245,8 @@ TEST(CurrencyNumericCodes, agreesWithIcuWhereIcuKnowsTheCode)
     int checked = 0;
     for (const auto& [numeric, alphabetic] : currencyNumericCodes()) {
         const std::u16string code = alphabetic.toStdU16String();
-        const int32_t icuNumeric = ucurr_getNumericCode(reinterpret_cast<const UChar*>(code.c_str()));
+        const int32_t icuNumeric =
+            ucurr_getNumericCode(reinterpret_cast<const UChar*>(code.c_str()));
         if (icuNumeric == 0)
             continue; // newer than this ICU
         EXPECT_EQ(icuNumeric, numeric) << alphabetic.toStdString();

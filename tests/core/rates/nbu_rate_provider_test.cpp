@@ -103,7 +103,8 @@ TEST_F(NBURateProviderTest, skipsRatesNotGreaterThanZeroAndLetsLaterRowsWin)
 
     const auto againstUsd = ratesFor(QStringLiteral("USD"));
     ASSERT_TRUE(againstUsd);
-    EXPECT_EQ(againstUsd->perUnit.at(QStringLiteral("UAH")).toString(), QStringLiteral("0.0476190476"));
+    EXPECT_EQ(againstUsd->perUnit.at(QStringLiteral("UAH")).toString(),
+              QStringLiteral("0.0476190476"));
 }
 
 TEST_F(NBURateProviderTest, baseWithoutAUsableRateCannotBeParsed)
@@ -142,15 +143,18 @@ INSTANTIATE_TEST_SUITE_P(
                   "127.0.0.1 sent a bad response (HTTP status 500)."},
         BadAnswer{"truncated", 200, R"([{"cc":"USD","rate":41.5},{"cc":)",
                   RateError::Code::decodingFailed,
-                  "The answer from 127.0.0.1 couldn’t be read: it isn’t valid JSON (unterminated object at byte 32)."},
+                  "The answer from 127.0.0.1 couldn’t be read: it isn’t valid JSON (unterminated "
+                  "object at byte 32)."},
         BadAnswer{"notAnArray", 200, R"({"cc":"USD","rate":41.5})", RateError::Code::decodingFailed,
                   "The answer from 127.0.0.1 couldn’t be read: it isn’t a list of rates."},
         BadAnswer{"missingRate", 200, R"([{"cc":"USD","rate":41.5},{"cc":"EUR"}])",
                   RateError::Code::decodingFailed,
                   "The answer from 127.0.0.1 couldn’t be read: item 2 has no “rate”."},
-        BadAnswer{"missingCode", 200, R"([{"r030":840,"rate":41.5}])", RateError::Code::decodingFailed,
+        BadAnswer{"missingCode", 200, R"([{"r030":840,"rate":41.5}])",
+                  RateError::Code::decodingFailed,
                   "The answer from 127.0.0.1 couldn’t be read: item 1 has no “cc”."},
-        BadAnswer{"textRate", 200, R"([{"cc":"USD","rate":"41.5"}])", RateError::Code::decodingFailed,
+        BadAnswer{"textRate", 200, R"([{"cc":"USD","rate":"41.5"}])",
+                  RateError::Code::decodingFailed,
                   "The answer from 127.0.0.1 couldn’t be read: “rate” in item 1 isn’t a number."},
         BadAnswer{"nullCode", 200, R"([{"cc":null,"rate":41.5}])", RateError::Code::decodingFailed,
                   "The answer from 127.0.0.1 couldn’t be read: item 1 has no “cc”."}),
@@ -187,12 +191,14 @@ TEST(NBURateProvider, refusedConnectionIsANetworkError)
     ASSERT_TRUE(result);
     ASSERT_FALSE(*result);
     EXPECT_EQ(result->error().code(), RateError::Code::network);
-    EXPECT_TRUE(result->error().userMessage().startsWith(QStringLiteral("Couldn’t reach 127.0.0.1: ")));
+    EXPECT_TRUE(
+        result->error().userMessage().startsWith(QStringLiteral("Couldn’t reach 127.0.0.1: ")));
 }
 
 TEST(NBURateProvider, answerThatIsNotHttpIsABadServerResponse)
 {
-    const QUrl file = QUrl::fromLocalFile(QStringLiteral(TALLYRA_RATES_TEST_DATA "/nbu_exchange.json"));
+    const QUrl file =
+        QUrl::fromLocalFile(QStringLiteral(TALLYRA_RATES_TEST_DATA "/nbu_exchange.json"));
     NBURateProvider provider(std::make_shared<HttpSession>(2s), file);
     Awaiter<Result<FXRates, RateError>> awaiter;
     provider.rates(QStringLiteral("UAH"), &awaiter.context, awaiter.handler());

@@ -14,14 +14,15 @@ class RateLimiterTest : public ::testing::Test
 {
 protected:
     RateLimiterTest()
-        : limiter(5s, [this] { return now; },
-                  [this](RateLimiter::Duration delay, QObject*, std::function<void()> wake) {
-                      sleeps.append(delay);
-                      if (cancelSleeps)
-                          return; // the caller went away: wake is dropped
-                      now += delay;
-                      wake();
-                  })
+        : limiter(
+              5s, [this] { return now; },
+              [this](RateLimiter::Duration delay, QObject*, std::function<void()> wake) {
+                  sleeps.append(delay);
+                  if (cancelSleeps)
+                      return; // the caller went away: wake is dropped
+                  now += delay;
+                  wake();
+              })
     {
     }
 

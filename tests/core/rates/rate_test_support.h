@@ -8,9 +8,9 @@
 #include <deque>
 #include <map>
 #include <optional>
+#include <ostream>
 #include <tuple>
 #include <utility>
-#include <ostream>
 
 #include <QEventLoop>
 #include <QFuture>
@@ -23,16 +23,26 @@
 #include "settings/settings_backend.h"
 
 // Readable QString values in failure messages.
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace tallyra::test {
 
-inline Decimal dec(const char* text) { return *Decimal::parse(QString::fromUtf8(text)); }
-inline QString str(const char* text) { return QString::fromUtf8(text); }
+inline Decimal dec(const char* text)
+{
+    return *Decimal::parse(QString::fromUtf8(text));
+}
+inline QString str(const char* text)
+{
+    return QString::fromUtf8(text);
+}
 
 // A rates snapshot of (code, rate, source) triples.
-inline FXRates snapshot(const char* base,
-                        std::initializer_list<std::tuple<const char*, const char*, RateSource>> rates)
+inline FXRates
+snapshot(const char* base,
+         std::initializer_list<std::tuple<const char*, const char*, RateSource>> rates)
 {
     FXRates result = FXRates::empty(str(base));
     for (const auto& [code, rate, source] : rates) {
@@ -43,7 +53,8 @@ inline FXRates snapshot(const char* base,
 }
 
 // A rates snapshot whose rates all come from one source.
-inline FXRates snapshot(const char* base, std::initializer_list<std::pair<const char*, const char*>> rates,
+inline FXRates snapshot(const char* base,
+                        std::initializer_list<std::pair<const char*, const char*>> rates,
                         RateSource source)
 {
     FXRates result = FXRates::empty(str(base));
@@ -74,8 +85,7 @@ struct BadAnswer
 
 // Collects one handler result; wait() spins an event loop until it arrives
 // or the limit passes (then the result is absent and the test fails).
-template <class R>
-class Awaiter
+template <class R> class Awaiter
 {
 public:
     QObject context;
@@ -103,7 +113,8 @@ private:
 };
 
 // Spins an event loop until the future finishes; false when it didn't in time.
-inline bool finishes(QFuture<void> future, std::chrono::milliseconds limit = std::chrono::seconds(5))
+inline bool finishes(QFuture<void> future,
+                     std::chrono::milliseconds limit = std::chrono::seconds(5))
 {
     if (future.isFinished())
         return true;
@@ -184,8 +195,7 @@ public:
     }
 
 private:
-    template <class T>
-    static Result<T, RateError> pop(std::deque<Result<T, RateError>>& queue)
+    template <class T> static Result<T, RateError> pop(std::deque<Result<T, RateError>>& queue)
     {
         if (queue.empty())
             return fail(RateError(RateError::Code::unknown, QStringLiteral("no scripted answer")));

@@ -38,7 +38,8 @@ TestHttpServer::TestHttpServer()
 
 QUrl TestHttpServer::url(const QString& pathAndQuery) const
 {
-    return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(m_server.serverPort()).arg(pathAndQuery));
+    return QUrl(
+        QStringLiteral("http://127.0.0.1:%1%2").arg(m_server.serverPort()).arg(pathAndQuery));
 }
 
 void TestHttpServer::serve(const QString& pathAndQuery, QList<Answer> answers)
@@ -62,9 +63,11 @@ void TestHttpServer::accept()
             if (headEnd < 0)
                 return;
             // "GET /path?query HTTP/1.1"
-            const QList<QByteArray> requestLine = received->left(received->indexOf("\r\n")).split(' ');
+            const QList<QByteArray> requestLine =
+                received->left(received->indexOf("\r\n")).split(' ');
             received->clear();
-            answer(socket, requestLine.size() >= 2 ? QString::fromLatin1(requestLine.at(1)) : QString());
+            answer(socket,
+                   requestLine.size() >= 2 ? QString::fromLatin1(requestLine.at(1)) : QString());
         });
         QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
     }
@@ -79,11 +82,10 @@ void TestHttpServer::answer(QTcpSocket* socket, const QString& target)
     }
     if (answer.never)
         return;
-    const QByteArray response = "HTTP/1.1 " + QByteArray::number(answer.status) + ' '
-                                + reasonPhrase(answer.status)
-                                + "\r\nContent-Type: application/json\r\nContent-Length: "
-                                + QByteArray::number(answer.body.size())
-                                + "\r\nConnection: close\r\n\r\n" + answer.body;
+    const QByteArray response =
+        "HTTP/1.1 " + QByteArray::number(answer.status) + ' ' + reasonPhrase(answer.status) +
+        "\r\nContent-Type: application/json\r\nContent-Length: " +
+        QByteArray::number(answer.body.size()) + "\r\nConnection: close\r\n\r\n" + answer.body;
     auto send = [socket, response] {
         socket->write(response);
         socket->disconnectFromHost();

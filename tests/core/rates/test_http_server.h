@@ -32,7 +32,10 @@ public:
     [[nodiscard]] QUrl url(const QString& pathAndQuery) const;
     // Answers given in order, one per request; the last one repeats.
     void serve(const QString& pathAndQuery, QList<Answer> answers);
-    void serve(const QString& pathAndQuery, Answer answer) { serve(pathAndQuery, QList<Answer>{answer}); }
+    void serve(const QString& pathAndQuery, Answer answer)
+    {
+        serve(pathAndQuery, QList<Answer>{answer});
+    }
     [[nodiscard]] int requestCount(const QString& pathAndQuery) const;
 
 private:

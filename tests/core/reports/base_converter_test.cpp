@@ -9,9 +9,13 @@ using namespace tallyra;
 
 namespace {
 
-QString q(const char* text) { return QString::fromUtf8(text); }
+QString q(const char* text)
+{
+    return QString::fromUtf8(text);
+}
 
-FXRates ratesIn(const char* base, std::initializer_list<std::pair<const char*, const char*>> perUnit)
+FXRates ratesIn(const char* base,
+                std::initializer_list<std::pair<const char*, const char*>> perUnit)
 {
     FXRates rates = FXRates::empty(q(base));
     for (const auto& [code, rate] : perUnit)
@@ -29,7 +33,10 @@ struct Case
     std::int64_t expected;
 };
 
-void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const Case& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class BaseConverterCases : public ::testing::TestWithParam<Case>
 {
@@ -52,18 +59,19 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // 0.25 USD × 41.5 = 10.375 UAH: 1037.5 kopiyky, a tie, to even.
         Case{"tieRoundsUpToEven", "UAH", "USD", "41.5", 25, 1038},
-        Case{"tieRoundsDownToEven", "UAH", "USD", "41.3", 5, 206},           // 206.5 → 206
+        Case{"tieRoundsDownToEven", "UAH", "USD", "41.3", 5, 206}, // 206.5 → 206
         Case{"negativeTie", "UAH", "USD", "41.3", -5, -206},
-        Case{"notATie", "UAH", "USD", "41.2345", 1, 41},             // 41.2345
+        Case{"notATie", "UAH", "USD", "41.2345", 1, 41},               // 41.2345
         Case{"zeroDigitsSource", "UAH", "JPY", "0.2781", 1500, 41715}, // 417.15
         Case{"threeDigitBase", "KWD", "USD", "0.30712", 10000, 30712},
-        Case{"threeDigitSource", "UAH", "KWD", "134.5", 1001, 13463},  // 1.001 × 134.5 = 134.6345
-        Case{"zeroDigitBase", "JPY", "USD", "149.37", 150, 224},       // 224.055
+        Case{"threeDigitSource", "UAH", "KWD", "134.5", 1001, 13463}, // 1.001 × 134.5 = 134.6345
+        Case{"zeroDigitBase", "JPY", "USD", "149.37", 150, 224},      // 224.055
         Case{"tinyRate", "UAH", "USD", "0.0000000001", 999999999999999, 100000},
         Case{"manyDigitsFallBack", "UAH", "USD", "41.12345678901234567890123", 12345, 507669},
         Case{"clampedAtTheLimit", "UAH", "USD", "41.5", 999999999999999, kMoneyLimitMinor},
         Case{"saturatedInput", "UAH", "USD", "41.5", kMax, kMoneyLimitMinor},
-        Case{"saturatedNegative", "KWD", "JPY", "5", std::numeric_limits<std::int64_t>::min(), -kMoneyLimitMinor}),
+        Case{"saturatedNegative", "KWD", "JPY", "5", std::numeric_limits<std::int64_t>::min(),
+             -kMoneyLimitMinor}),
     [](const ::testing::TestParamInfo<Case>& param) { return std::string(param.param.name); });
 
 TEST(BaseConverter, baseIsKeptAndMissingRatesAreZero)
@@ -94,13 +102,16 @@ TEST(BaseConverter, agreesWithToBaseOnRandomAmountsAndRates)
         const BaseConverter converter(rates);
         for (int i = 0; i < 100; ++i) {
             const char* code = codes[random() % 4];
-            std::int64_t minor = static_cast<std::int64_t>(random() % 2'000'000'000'000'000ULL) - 1'000'000'000'000'000;
+            std::int64_t minor = static_cast<std::int64_t>(random() % 2'000'000'000'000'000ULL) -
+                                 1'000'000'000'000'000;
             if (i % 3 == 0)
                 minor /= 1'000'000'000; // everyday amounts
             const Money money{minor, q(code)};
-            const BaseConverter::Converted expected{rates.toBase(money).minor, rates.hasRate(money.currency)};
+            const BaseConverter::Converted expected{rates.toBase(money).minor,
+                                                    rates.hasRate(money.currency)};
             ASSERT_EQ(converter.convert(money), expected)
-                << minor << ' ' << code << " in " << base << " at " << rates.perUnit[q(code)].toString().toStdString();
+                << minor << ' ' << code << " in " << base << " at "
+                << rates.perUnit[q(code)].toString().toStdString();
         }
     }
 }

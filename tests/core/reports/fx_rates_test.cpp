@@ -6,7 +6,10 @@ using namespace tallyra;
 
 namespace {
 
-Decimal dec(const char* text) { return *Decimal::parse(QString::fromUtf8(text)); }
+Decimal dec(const char* text)
+{
+    return *Decimal::parse(QString::fromUtf8(text));
+}
 
 FXRates uahRates()
 {
@@ -21,8 +24,10 @@ FXRates uahRates()
 TEST(FXRates, toBaseRoundsToBaseMinorUnits)
 {
     const FXRates rates = uahRates();
-    EXPECT_EQ(rates.toBase(Money{1234, QStringLiteral("EUR")}), (Money{53679, QStringLiteral("UAH")}));
-    EXPECT_EQ(rates.toBase(Money{1500, QStringLiteral("JPY")}), (Money{42000, QStringLiteral("UAH")}));
+    EXPECT_EQ(rates.toBase(Money{1234, QStringLiteral("EUR")}),
+              (Money{53679, QStringLiteral("UAH")}));
+    EXPECT_EQ(rates.toBase(Money{1500, QStringLiteral("JPY")}),
+              (Money{42000, QStringLiteral("UAH")}));
     EXPECT_EQ(rates.toBase(Money{777, QStringLiteral("UAH")}), (Money{777, QStringLiteral("UAH")}));
 }
 
@@ -37,8 +42,9 @@ TEST(FXRates, missingRateConvertsToZero)
 TEST(FXRates, convertGoesThroughTheBase)
 {
     const FXRates rates = uahRates();
-    EXPECT_EQ(rates.convert(dec("100.00"), QStringLiteral("USD"), QStringLiteral("EUR"))->toString(),
-              QStringLiteral("94.25"));
+    EXPECT_EQ(
+        rates.convert(dec("100.00"), QStringLiteral("USD"), QStringLiteral("EUR"))->toString(),
+        QStringLiteral("94.25"));
     EXPECT_EQ(rates.convert(dec("100"), QStringLiteral("UAH"), QStringLiteral("USD"))->toString(),
               QStringLiteral("2.44"));
     EXPECT_FALSE(rates.convert(dec("1"), QStringLiteral("USD"), QStringLiteral("XXX")).has_value());

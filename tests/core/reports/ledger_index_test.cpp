@@ -12,10 +12,16 @@ using namespace tallyra::testing;
 
 namespace {
 
-FXRates uah() { return FXRates::empty(QStringLiteral("UAH")); }
+FXRates uah()
+{
+    return FXRates::empty(QStringLiteral("UAH"));
+}
 
 // The end of a day is the start of the next one.
-QDateTime endOf(int y, int m, int d) { return utc(y, m, d, 0).addDays(1); }
+QDateTime endOf(int y, int m, int d)
+{
+    return utc(y, m, d, 0).addDays(1);
+}
 
 TEST(BalanceTimeline, openingPlusEffectsStrictlyBefore)
 {
@@ -31,7 +37,8 @@ TEST(BalanceTimeline, openingPlusEffectsStrictlyBefore)
     };
     for (const Case& c : {Case{utc(2026, 3, 1), 10000}, Case{utc(2026, 3, 1).addMSecs(1), 8000},
                           Case{endOf(2026, 3, 2), 8500}, Case{utc(2030, 1, 1), 8500}})
-        EXPECT_EQ(index.balance(card, c.before).minor, c.balance) << c.before.toString(Qt::ISODateWithMs).toStdString();
+        EXPECT_EQ(index.balance(card, c.before).minor, c.balance)
+            << c.before.toString(Qt::ISODateWithMs).toStdString();
     EXPECT_EQ(index.currentBalance(card), (Money{8500, QStringLiteral("UAH")}));
 }
 
@@ -39,7 +46,7 @@ TEST(BalanceTimeline, firstChangePinsTheOpeningAndLaterOnesAdjust)
 {
     LedgerBuilder b;
     const auto acc = b.account(QStringLiteral("Bank"), QStringLiteral("UAH"), 10000);
-    b.expense(acc, 2000, utc(2026, 5, 9));  // D−1
+    b.expense(acc, 2000, utc(2026, 5, 9)); // D−1
     b.checkpoint(acc, 50000, endOf(2026, 5, 10));
     b.expense(acc, 3000, utc(2026, 5, 11)); // D+1
     b.checkpoint(acc, 45000, endOf(2026, 5, 12));
@@ -67,8 +74,8 @@ TEST(BalanceTimeline, transactionAtTheChangeInstantCountsAfterIt)
     const auto acc = b.account(QStringLiteral("Bank"), QStringLiteral("UAH"));
     b.checkpoint(acc, 1000, utc(2026, 1, 1));
     b.checkpoint(acc, 5000, utc(2026, 2, 1, 0));
-    b.expense(acc, 100, utc(2026, 2, 1, 0));                  // exactly at the change
-    b.expense(acc, 10, utc(2026, 2, 1, 0).addMSecs(-2));       // a moment before
+    b.expense(acc, 100, utc(2026, 2, 1, 0));             // exactly at the change
+    b.expense(acc, 10, utc(2026, 2, 1, 0).addMSecs(-2)); // a moment before
     const LedgerIndex index = b.build(uah());
     EXPECT_EQ(index.balance(acc, utc(2026, 2, 1, 0)).minor, 5000);
     EXPECT_EQ(index.currentBalance(acc).minor, 4900);
@@ -137,8 +144,8 @@ TEST(LedgerIndex, sortsStablyAndOrdersAccountsByGroupOrderName)
     QStringList names;
     for (const auto& a : index.accounts())
         names << a.name;
-    EXPECT_EQ(names, (QStringList{QStringLiteral("Alpha bank"), QStringLiteral("Beta bank"), QStringLiteral("Card"),
-                                  QStringLiteral("Zeta cash")}));
+    EXPECT_EQ(names, (QStringList{QStringLiteral("Alpha bank"), QStringLiteral("Beta bank"),
+                                  QStringLiteral("Card"), QStringLiteral("Zeta cash")}));
     ASSERT_EQ(index.entries().size(), 3u);
     EXPECT_EQ(index.entries()[1].id, first);
     EXPECT_EQ(index.entries()[2].id, second);

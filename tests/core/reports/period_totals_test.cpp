@@ -31,7 +31,8 @@ TEST_F(PeriodTotalsTest, sumsByKindAndCountsWhatHadNoRate)
 {
     LedgerBuilder b;
     const auto uah = b.account(QStringLiteral("UAH"), QStringLiteral("UAH"));
-    const auto usd = b.account(QStringLiteral("USD"), QStringLiteral("USD"), 0, AccountKind::cash, true);
+    const auto usd =
+        b.account(QStringLiteral("USD"), QStringLiteral("USD"), 0, AccountKind::cash, true);
     const auto gbp = b.account(QStringLiteral("GBP"), QStringLiteral("GBP"));
     b.expense(uah, 10000, utc(2026, 1, 3));
     b.expense(usd, 1000, utc(2026, 1, 4)); // archived accounts count too
@@ -66,8 +67,8 @@ TEST_F(PeriodTotalsTest, categoryTotalsRollUpTheTree)
     b.expense(acc, 300, utc(2026, 1, 2)).categoryID = lunch;
     b.expense(acc, 700, utc(2026, 1, 3)).categoryID = out;
     b.expense(acc, 50, utc(2026, 1, 3)).categoryID = categoryId(77); // unknown: nowhere
-    b.expense(acc, 20, utc(2026, 1, 3));                               // uncategorized
-    b.income(acc, 999, utc(2026, 1, 4)).categoryID = food;             // other kind
+    b.expense(acc, 20, utc(2026, 1, 3));                             // uncategorized
+    b.income(acc, 999, utc(2026, 1, 4)).categoryID = food;           // other kind
     const auto map = categoryTotals(b.build(rates()), january(), EntryKind::expense);
     ASSERT_EQ(map.size(), 3u);
     EXPECT_EQ(map.at(lunch), (CategoryTotal{Money{300, QStringLiteral("UAH")}, 1}));
@@ -115,7 +116,8 @@ TEST_F(PeriodTotalsTest, netWorthLeavesOutArchivedAndCountsDebts)
     LedgerBuilder b;
     b.account(QStringLiteral("Bank"), QStringLiteral("UAH"), 200000);
     b.account(QStringLiteral("Old"), QStringLiteral("UAH"), 100000, AccountKind::cash, true);
-    const auto card = b.account(QStringLiteral("Card"), QStringLiteral("UAH"), 0, AccountKind::creditCard);
+    const auto card =
+        b.account(QStringLiteral("Card"), QStringLiteral("UAH"), 0, AccountKind::creditCard);
     b.account(QStringLiteral("Dollars"), QStringLiteral("USD"), 1000);
     b.account(QStringLiteral("Pounds"), QStringLiteral("GBP"), 1000); // no rate: adds nothing
     b.expense(card, 50000, utc(2026, 1, 10));

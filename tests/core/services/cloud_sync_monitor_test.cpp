@@ -17,12 +17,17 @@ public:
     [[nodiscard]] bool hasAccount() const override { return account; }
 };
 
-QDateTime at(int minute) { return QDateTime(QDate(2026, 12, 5), QTime(10, minute), Qt::UTC); }
+QDateTime at(int minute)
+{
+    return QDateTime(QDate(2026, 12, 5), QTime(10, minute), Qt::UTC);
+}
 
 CloudSyncEvent began(int id, Kind kind)
 {
-    return CloudSyncEvent{QUuid::fromString(QStringLiteral("00000000-0000-0000-0000-%1").arg(id, 12, 10, QLatin1Char('0'))),
-                          kind, std::nullopt, false, std::nullopt};
+    return CloudSyncEvent{
+        QUuid::fromString(
+            QStringLiteral("00000000-0000-0000-0000-%1").arg(id, 12, 10, QLatin1Char('0'))),
+        kind, std::nullopt, false, std::nullopt};
 }
 
 CloudSyncEvent ended(int id, Kind kind, int minute, bool ok, QString error = {})
@@ -35,11 +40,15 @@ CloudSyncEvent ended(int id, Kind kind, int minute, bool ok, QString error = {})
     return event;
 }
 
-CloudSyncMonitor::StoreFacts syncingStore() { return {QStringLiteral("iCloud.tallyra"), true}; }
+CloudSyncMonitor::StoreFacts syncingStore()
+{
+    return {QStringLiteral("iCloud.tallyra"), true};
+}
 
 TEST(CloudSyncMonitor, initialStateFollowsHowTheStoreOpened)
 {
-    const CloudEnvironmentMismatch mismatch(CloudEnvironment::production, CloudEnvironment::development);
+    const CloudEnvironmentMismatch mismatch(CloudEnvironment::production,
+                                            CloudEnvironment::development);
     struct Case
     {
         const char* name;
@@ -49,10 +58,18 @@ TEST(CloudSyncMonitor, initialStateFollowsHowTheStoreOpened)
         QString text;
     };
     const Case cases[] = {
-        {"file, no container", {std::nullopt, true}, {}, {}, QStringLiteral("Saved on this Mac — iCloud sync is off")},
+        {"file, no container",
+         {std::nullopt, true},
+         {},
+         {},
+         QStringLiteral("Saved on this Mac — iCloud sync is off")},
         {"memory", {std::nullopt, false}, {}, {}, QStringLiteral("Sample data — nothing is saved")},
         {"container", syncingStore(), {}, {}, QStringLiteral("iCloud sync is on")},
-        {"start failure", syncingStore(), QStringLiteral("boom"), {}, QStringLiteral("Saved on this Mac — iCloud couldn’t start")},
+        {"start failure",
+         syncingStore(),
+         QStringLiteral("boom"),
+         {},
+         QStringLiteral("Saved on this Mac — iCloud couldn’t start")},
         {"mismatch wins", syncingStore(), QStringLiteral("boom"), mismatch,
          QStringLiteral("Saved on this Mac — iCloud is off in this copy")},
     };
@@ -64,10 +81,13 @@ TEST(CloudSyncMonitor, initialStateFollowsHowTheStoreOpened)
 
 TEST(CloudSyncMonitor, mismatchMessageNamesBothEnvironments)
 {
-    const CloudEnvironmentMismatch mismatch(CloudEnvironment::production, CloudEnvironment::development);
-    EXPECT_EQ(mismatch.userMessage(),
-              QStringLiteral("The data on this Mac syncs with iCloud’s Production environment, and this copy of "
-                             "Tallyra with Development."));
+    const CloudEnvironmentMismatch mismatch(CloudEnvironment::production,
+                                            CloudEnvironment::development);
+    EXPECT_EQ(
+        mismatch.userMessage(),
+        QStringLiteral(
+            "The data on this Mac syncs with iCloud’s Production environment, and this copy of "
+            "Tallyra with Development."));
 }
 
 TEST(CloudSyncMonitor, offStoreIgnoresEventsAndAccount)
@@ -77,7 +97,8 @@ TEST(CloudSyncMonitor, offStoreIgnoresEventsAndAccount)
     CloudSyncMonitor monitor({std::nullopt, true}, std::nullopt, std::nullopt);
     monitor.start(&mirroring);
     emit mirroring.eventReported(began(1, Kind::outgoing));
-    EXPECT_EQ(statusText(monitor.state()), QStringLiteral("Saved on this Mac — iCloud sync is off"));
+    EXPECT_EQ(statusText(monitor.state()),
+              QStringLiteral("Saved on this Mac — iCloud sync is off"));
     EXPECT_FALSE(monitor.isSyncEnabled());
 }
 
@@ -93,7 +114,8 @@ TEST(CloudSyncMonitor, eventSequencesGiveTheStatus)
         {"nothing yet", {}, QStringLiteral("iCloud sync is on")},
         {"running", {began(1, Kind::setup)}, QStringLiteral("Syncing with iCloud…")},
         {"failed then succeeded export",
-         {ended(1, Kind::outgoing, 1, false, QStringLiteral("quota")), ended(2, Kind::outgoing, 2, true)},
+         {ended(1, Kind::outgoing, 1, false, QStringLiteral("quota")),
+          ended(2, Kind::outgoing, 2, true)},
          QStringLiteral("Synced with iCloud")},
         {"failed import while export runs",
          {began(3, Kind::outgoing), ended(4, Kind::incoming, 3, false, QStringLiteral("net"))},
@@ -147,7 +169,8 @@ TEST(CloudSyncMonitor, signingOutTurnsSyncOffAndBack)
     QSignalSpy spy(&monitor, &CloudSyncMonitor::stateChanged);
     mirroring.account = false;
     emit mirroring.accountChanged();
-    EXPECT_EQ(statusText(monitor.state()), QStringLiteral("Saved on this Mac — sign in to iCloud to sync"));
+    EXPECT_EQ(statusText(monitor.state()),
+              QStringLiteral("Saved on this Mac — sign in to iCloud to sync"));
     emit mirroring.accountChanged(); // no change, no signal
     mirroring.account = true;
     emit mirroring.accountChanged();

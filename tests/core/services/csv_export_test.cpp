@@ -15,7 +15,8 @@ const QString kHeaderLine = QString::fromUtf16(CSVExport::kHeader) + u'\n';
 
 QString exported(const LedgerBuilder& b, const char* zone = "UTC")
 {
-    return CSVExport::text(b.build(FXRates::empty(QStringLiteral("UAH"))), QTimeZone(QByteArray(zone)));
+    return CSVExport::text(b.build(FXRates::empty(QStringLiteral("UAH"))),
+                           QTimeZone(QByteArray(zone)));
 }
 
 QString onlyRow(const QString& csv)
@@ -27,7 +28,8 @@ QString onlyRow(const QString& csv)
 TEST(CSVExport, emptyLedgerIsTheHeaderAndOneLineFeed)
 {
     EXPECT_EQ(exported(LedgerBuilder()),
-              QStringLiteral("Date,Time,Type,Amount,Currency,To Amount,To Currency,Payee,Category,Account,To Account,"
+              QStringLiteral("Date,Time,Type,Amount,Currency,To Amount,To "
+                             "Currency,Payee,Category,Account,To Account,"
                              "Note,Tags,Cleared\n"));
 }
 
@@ -39,11 +41,13 @@ TEST(CSVExport, plainAmounts)
         const char* currency;
         const char* text;
     };
-    for (const Case& c : {Case{1250, "USD", "12.5"}, Case{1200, "USD", "12"}, Case{5, "USD", "0.05"},
-                          Case{-5, "USD", "-0.05"}, Case{1500, "JPY", "1500"}, Case{1500, "KWD", "1.5"},
-                          Case{1, "KWD", "0.001"}, Case{0, "USD", "0"},
-                          Case{std::numeric_limits<std::int64_t>::min(), "JPY", "-9223372036854775808"}})
-        EXPECT_EQ(CSVExport::plainAmount(Money{c.minor, QString::fromUtf8(c.currency)}), QString::fromUtf8(c.text));
+    for (const Case& c :
+         {Case{1250, "USD", "12.5"}, Case{1200, "USD", "12"}, Case{5, "USD", "0.05"},
+          Case{-5, "USD", "-0.05"}, Case{1500, "JPY", "1500"}, Case{1500, "KWD", "1.5"},
+          Case{1, "KWD", "0.001"}, Case{0, "USD", "0"},
+          Case{std::numeric_limits<std::int64_t>::min(), "JPY", "-9223372036854775808"}})
+        EXPECT_EQ(CSVExport::plainAmount(Money{c.minor, QString::fromUtf8(c.currency)}),
+                  QString::fromUtf8(c.text));
 }
 
 TEST(CSVExport, rowWithEveryColumn)
@@ -60,8 +64,9 @@ TEST(CSVExport, rowWithEveryColumn)
     e.texts.setTags(QStringList{QStringLiteral("trip"), QStringLiteral("food")});
     e.cleared = true;
     EXPECT_EQ(onlyRow(exported(b, "Europe/Kyiv")),
-              QStringLiteral("2026-07-02,01:30,transfer,100,USD,91.5,EUR,'=SUM(A1),Food / Eating out,Wallet,"
-                             "\"Trip, EUR\",\"said \"\"hi\"\"\nbye\",trip;food,yes\n"));
+              QStringLiteral(
+                  "2026-07-02,01:30,transfer,100,USD,91.5,EUR,'=SUM(A1),Food / Eating out,Wallet,"
+                  "\"Trip, EUR\",\"said \"\"hi\"\"\nbye\",trip;food,yes\n"));
 }
 
 TEST(CSVExport, guardsOnlyTheTextCells)
@@ -73,7 +78,9 @@ TEST(CSVExport, guardsOnlyTheTextCells)
     e.texts.setNote(QStringLiteral("-minus"));
     e.payee = QStringLiteral("+plus");
     e.texts.setTags(QStringList{QStringLiteral("a,b")});
-    EXPECT_EQ(onlyRow(exported(b)), QStringLiteral("2026-01-01,,expense,-2.5,UAH,,,'+plus,,'@home,,'-minus,\"a,b\",no\n"));
+    EXPECT_EQ(
+        onlyRow(exported(b)),
+        QStringLiteral("2026-01-01,,expense,-2.5,UAH,,,'+plus,,'@home,,'-minus,\"a,b\",no\n"));
 }
 
 TEST(CSVExport, missingAccountAndTransferWithoutReceivedAmount)
@@ -97,8 +104,10 @@ TEST(CSVExport, datesFollowTheTimeZone)
     LedgerBuilder b;
     b.expense(b.account(QStringLiteral("A"), QStringLiteral("UAH")), 100, utc(2026, 3, 1, 23, 15));
     EXPECT_TRUE(onlyRow(exported(b, "UTC")).startsWith(QStringLiteral("2026-03-01,23:15,")));
-    EXPECT_TRUE(onlyRow(exported(b, "Europe/Kyiv")).startsWith(QStringLiteral("2026-03-02,01:15,")));
-    EXPECT_TRUE(onlyRow(exported(b, "America/New_York")).startsWith(QStringLiteral("2026-03-01,18:15,")));
+    EXPECT_TRUE(
+        onlyRow(exported(b, "Europe/Kyiv")).startsWith(QStringLiteral("2026-03-02,01:15,")));
+    EXPECT_TRUE(
+        onlyRow(exported(b, "America/New_York")).startsWith(QStringLiteral("2026-03-01,18:15,")));
 }
 
 } // namespace

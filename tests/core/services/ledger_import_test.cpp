@@ -20,13 +20,17 @@
 namespace tallyra {
 namespace {
 
-QString q(const char* text) { return QString::fromUtf8(text); }
+QString q(const char* text)
+{
+    return QString::fromUtf8(text);
+}
 
 // ---- JsonNode --------------------------------------------------------------
 
 TEST(JsonNode, keepsNumbersAsWritten)
 {
-    const auto node = JsonNode::parse(R"({"a": 760.5, "b": -0.01, "c": 1E3, "d": 12345678901234567.89, "e": 0})");
+    const auto node =
+        JsonNode::parse(R"({"a": 760.5, "b": -0.01, "c": 1E3, "d": 12345678901234567.89, "e": 0})");
     ASSERT_TRUE(node);
     ASSERT_EQ(node->members().size(), 5u);
     EXPECT_EQ(node->member(u"a")->text(), q("760.5"));
@@ -82,9 +86,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(JsonNode, refusesNestingBeyondTheLimit)
 {
-    const QByteArray deep = QByteArray(JsonNode::kMaxDepth + 1, '[') + QByteArray(JsonNode::kMaxDepth + 1, ']');
+    const QByteArray deep =
+        QByteArray(JsonNode::kMaxDepth + 1, '[') + QByteArray(JsonNode::kMaxDepth + 1, ']');
     EXPECT_FALSE(JsonNode::parse(deep));
-    const QByteArray allowed = QByteArray(JsonNode::kMaxDepth, '[') + QByteArray(JsonNode::kMaxDepth, ']');
+    const QByteArray allowed =
+        QByteArray(JsonNode::kMaxDepth, '[') + QByteArray(JsonNode::kMaxDepth, ']');
     EXPECT_TRUE(JsonNode::parse(allowed));
 }
 
@@ -92,30 +98,41 @@ TEST(JsonNode, refusesNestingBeyondTheLimit)
 
 QJsonObject account(const char* name, const char* currency, const char* balance)
 {
-    return QJsonObject{{q("name"), q(name)},          {q("group"), q("bank")},
-                       {q("detail"), q("")},           {q("color"), q("#1C7ED6")},
-                       {q("sfSymbol"), q("creditcard.fill")}, {q("balance"), q(balance)},
+    return QJsonObject{{q("name"), q(name)},
+                       {q("group"), q("bank")},
+                       {q("detail"), q("")},
+                       {q("color"), q("#1C7ED6")},
+                       {q("sfSymbol"), q("creditcard.fill")},
+                       {q("balance"), q(balance)},
                        {q("currency"), q(currency)}};
 }
 
 QJsonObject category(const char* path, const char* name, const char* parent, int level)
 {
-    QJsonObject c{{q("path"), q(path)}, {q("name"), q(name)}, {q("color"), q("#2E9D4E")}, {q("level"), level},
-                  {q("icon"), QJsonObject{{q("kind"), q("symbol")}, {q("sfSymbol"), q("bag.fill")}}}};
+    QJsonObject c{
+        {q("path"), q(path)},
+        {q("name"), q(name)},
+        {q("color"), q("#2E9D4E")},
+        {q("level"), level},
+        {q("icon"), QJsonObject{{q("kind"), q("symbol")}, {q("sfSymbol"), q("bag.fill")}}}};
     if (parent)
         c.insert(q("parent"), q(parent));
     return c;
 }
 
-QJsonObject transaction(int id, const char* date, const char* time, const char* kind, const char* accountName,
-                        const char* amount)
+QJsonObject transaction(int id, const char* date, const char* time, const char* kind,
+                        const char* accountName, const char* amount)
 {
-    return QJsonObject{{q("id"), id},       {q("date"), q(date)},          {q("time"), q(time)},
-                       {q("kind"), q(kind)}, {q("payee"), q("Payee")},      {q("account"), q(accountName)},
-                       {q("amount"), q(amount)}};
+    return QJsonObject{
+        {q("id"), id},           {q("date"), q(date)},     {q("time"), q(time)},
+        {q("kind"), q(kind)},    {q("payee"), q("Payee")}, {q("account"), q(accountName)},
+        {q("amount"), q(amount)}};
 }
 
-QByteArray json(const QJsonArray& array) { return QJsonDocument(array).toJson(); }
+QByteArray json(const QJsonArray& array)
+{
+    return QJsonDocument(array).toJson();
+}
 
 // Card (UAH, ends at 900.00), Wallet (UAH, ends at 50.00), Dollars (USD,
 // ends at 100.00): Food/Groceries, Food/Cafe and Salary.
@@ -123,8 +140,9 @@ struct SmallLedger
 {
     QJsonArray accounts{account("Card", "UAH", "900"), account("Wallet", "UAH", "50"),
                         account("Dollars", "USD", "100")};
-    QJsonArray categories{category("Food", "Food", nullptr, 1), category("Food/Groceries", "Groceries", "Food", 2),
-                          category("Food/Cafe", "Cafe", "Food", 2), category("Salary", "Salary", nullptr, 1)};
+    QJsonArray categories{
+        category("Food", "Food", nullptr, 1), category("Food/Groceries", "Groceries", "Food", 2),
+        category("Food/Cafe", "Cafe", "Food", 2), category("Salary", "Salary", nullptr, 1)};
     QJsonArray transactions{
         transaction(1, "2026-01-10", "09:30", "expense", "Card", "120.50"),
         transaction(2, "2026-01-10", "", "income", "Card", "1000"),
@@ -132,13 +150,19 @@ struct SmallLedger
         transaction(4, "2026-07-02", "", "expense", "Wallet", "30"),
     };
     QJsonObject plans{
-        {q("budgets"), QJsonArray{QJsonObject{{q("name"), q("Eating")}, {q("limit"), 5000},
-                                              {q("categories"), QJsonArray{q("Cafe"), q("Groceries"), q("Cafe")}}}}},
-        {q("balanceGoals"), QJsonArray{QJsonObject{{q("name"), q("Everything")}, {q("mode"), q("reachBy")},
-                                                   {q("deadline"), q("2027-01-31")}, {q("accounts"), q("all")},
+        {q("budgets"), QJsonArray{QJsonObject{
+                           {q("name"), q("Eating")},
+                           {q("limit"), 5000},
+                           {q("categories"), QJsonArray{q("Cafe"), q("Groceries"), q("Cafe")}}}}},
+        {q("balanceGoals"), QJsonArray{QJsonObject{{q("name"), q("Everything")},
+                                                   {q("mode"), q("reachBy")},
+                                                   {q("deadline"), q("2027-01-31")},
+                                                   {q("accounts"), q("all")},
                                                    {q("amount"), 100000}}}},
-        {q("challenges"), QJsonArray{QJsonObject{{q("name"), q("No cafe")}, {q("category"), q("Cafe")},
-                                                 {q("start"), q("2026-07-01")}, {q("end"), q("2026-07-31")}}}},
+        {q("challenges"), QJsonArray{QJsonObject{{q("name"), q("No cafe")},
+                                                 {q("category"), q("Cafe")},
+                                                 {q("start"), q("2026-07-01")},
+                                                 {q("end"), q("2026-07-31")}}}},
     };
 
     SmallLedger()
@@ -207,7 +231,10 @@ protected:
         return ledger.accounts().front();
     }
 
-    QDateTime kyiv(int y, int m, int d, int h = 0, int min = 0) { return QDateTime(QDate(y, m, d), QTime(h, min), m_zone); }
+    QDateTime kyiv(int y, int m, int d, int h = 0, int min = 0)
+    {
+        return QDateTime(QDate(y, m, d), QTime(h, min), m_zone);
+    }
 
     QTimeZone m_zone{"Europe/Kyiv"};
     std::unique_ptr<StoreContainer> m_container;
@@ -232,7 +259,8 @@ TEST_F(LedgerImport, readsDatesTimesAndFieldsInTheZone)
     EXPECT_EQ(salary.date, kyiv(2026, 1, 10, 12, 0)); // untimed: noon of the day
     EXPECT_FALSE(salary.hasTime);
     const Entry& transfer = ledger.entries()[2];
-    EXPECT_EQ(transfer.date, QDateTime(QDate(2026, 7, 1), QTime(18, 5), Qt::UTC)); // 9:05 PM, summer time
+    EXPECT_EQ(transfer.date,
+              QDateTime(QDate(2026, 7, 1), QTime(18, 5), Qt::UTC)); // 9:05 PM, summer time
     EXPECT_EQ(transfer.toAmount, (Money{1000, q("USD")}));
     EXPECT_FALSE(transfer.cleared);
     // Children take their parent's kind; ids are stable.
@@ -260,8 +288,9 @@ TEST_F(LedgerImport, checkpointsHoldAtTheEndOfTheirDay)
     QJsonObject card = ledgerFiles.accounts[0].toObject();
     // After 2026-01-10 the card held 430.50 − 120.50 + 1000 = 1310; the
     // bank said 1300 on 2026-03-31, so the later balance is 1300 − 410 = 890.
-    card.insert(q("checkpoints"), QJsonArray{QJsonObject{{q("date"), q("2026-03-31")}, {q("balance"), 1300}},
-                                             QJsonObject{{q("date"), q("2026-01-10")}, {q("balance"), 1310}}});
+    card.insert(q("checkpoints"),
+                QJsonArray{QJsonObject{{q("date"), q("2026-03-31")}, {q("balance"), 1300}},
+                           QJsonObject{{q("date"), q("2026-01-10")}, {q("balance"), 1310}}});
     card.insert(q("balance"), q("890"));
     ledgerFiles.accounts[0] = card;
     ASSERT_EQ(import(ledgerFiles.files()), QString());
@@ -283,11 +312,12 @@ TEST_F(LedgerImport, refusesABalanceThatContradictsTheCheckpoints)
 {
     SmallLedger ledgerFiles;
     QJsonObject card = ledgerFiles.accounts[0].toObject();
-    card.insert(q("checkpoints"), QJsonArray{QJsonObject{{q("date"), q("2026-03-31")}, {q("balance"), 1300}}});
+    card.insert(q("checkpoints"),
+                QJsonArray{QJsonObject{{q("date"), q("2026-03-31")}, {q("balance"), 1300}}});
     ledgerFiles.accounts[0] = card; // "balance" 900, but 1300 − 410 = 890
-    EXPECT_EQ(import(ledgerFiles.files()),
-              q("accounts.json, record 1: \"balance\" 900 doesn’t match the last checkpoint plus the transactions "
-                "after it, which give 890"));
+    EXPECT_EQ(import(ledgerFiles.files()), q("accounts.json, record 1: \"balance\" 900 doesn’t "
+                                             "match the last checkpoint plus the transactions "
+                                             "after it, which give 890"));
     EXPECT_EQ(context().count<AccountModel>(), 0);
 }
 
@@ -323,21 +353,23 @@ TEST_F(LedgerImport, dayShiftMovesEveryDate)
 TEST_F(LedgerImport, theSameLedgerTwiceIsRefusedAndNothingIsDoubled)
 {
     ASSERT_EQ(import(SmallLedger().files()), QString());
-    EXPECT_EQ(import(SmallLedger().files()),
-              q("accounts.json, record 1: the account “Card” is in the database already; this ledger was imported "
-                "before"));
+    EXPECT_EQ(import(SmallLedger().files()), q("accounts.json, record 1: the account “Card” is in "
+                                               "the database already; this ledger was imported "
+                                               "before"));
     EXPECT_EQ(context().count<TransactionModel>(), 4);
     EXPECT_FALSE(context().hasChanges());
 }
 
 TEST_F(LedgerImport, aLedgerOfPlansAloneIsNotImportedTwiceEither)
 {
-    const LedgerFiles files{"[]", "[]", "[]",
-                            R"({"savingGoals": [{"name": "Trip", "saved": 0, "target": 900.5, "monthly": 100}]})"};
+    const LedgerFiles files{
+        "[]", "[]", "[]",
+        R"({"savingGoals": [{"name": "Trip", "saved": 0, "target": 900.5, "monthly": 100}]})"};
     ASSERT_EQ(import(files), QString());
     EXPECT_EQ(index().goals().front().target, (Money{90050, q("UAH")}));
-    EXPECT_EQ(import(files), q("plans.json, goals: the goal “Trip” is in the database already; this ledger was "
-                               "imported before"));
+    EXPECT_EQ(import(files),
+              q("plans.json, goals: the goal “Trip” is in the database already; this ledger was "
+                "imported before"));
     EXPECT_EQ(context().count<GoalModel>(), 1);
 }
 
@@ -398,46 +430,61 @@ INSTANTIATE_TEST_SUITE_P(
         BrokenCase{"unknownAccount", 2, 1, "account", q("Nowhere"),
                    "transactions.json, record 2 (id 2): \"account\" names no account: “Nowhere”"},
         BrokenCase{"unknownCategory", 2, 3, "category", q("Food/Bakery"),
-                   "transactions.json, record 4 (id 4): \"category\" names no category path: “Food/Bakery”"},
+                   "transactions.json, record 4 (id 4): \"category\" names no category path: "
+                   "“Food/Bakery”"},
         BrokenCase{"badDate", 2, 0, "date", q("2026-02-30"),
-                   "transactions.json, record 1 (id 1): \"date\" must be a day as YYYY-MM-DD, not “2026-02-30”"},
+                   "transactions.json, record 1 (id 1): \"date\" must be a day as YYYY-MM-DD, not "
+                   "“2026-02-30”"},
         BrokenCase{"badTime", 2, 0, "time", q("24:00"),
-                   "transactions.json, record 1 (id 1): \"time\" must be a time as HH:mm or h:mm AM, not “24:00”"},
+                   "transactions.json, record 1 (id 1): \"time\" must be a time as HH:mm or h:mm "
+                   "AM, not “24:00”"},
         BrokenCase{"unknownKind", 2, 0, "kind", q("refund"),
-                   "transactions.json, record 1 (id 1): \"kind\" must be expense, income or transfer, not “refund”"},
+                   "transactions.json, record 1 (id 1): \"kind\" must be expense, income or "
+                   "transfer, not “refund”"},
         BrokenCase{"tooManyDecimals", 2, 0, "amount", q("1.005"),
-                   "transactions.json, record 1 (id 1): \"amount\" 1.005 has more decimal places than UAH has (2)"},
+                   "transactions.json, record 1 (id 1): \"amount\" 1.005 has more decimal places "
+                   "than UAH has (2)"},
         BrokenCase{"amountAsText", 2, 0, "amount", q("12,50"),
                    "transactions.json, record 1 (id 1): \"amount\" is not a number: “12,50”"},
         BrokenCase{"zeroAmount", 2, 0, "amount", 0,
-                   "transactions.json, record 1 (id 1): \"amount\" must be greater than 0 (the kind says which way "
+                   "transactions.json, record 1 (id 1): \"amount\" must be greater than 0 (the "
+                   "kind says which way "
                    "the money went)"},
         BrokenCase{"missingAmount", 2, 1, "amount", QJsonValue(QJsonValue::Undefined),
                    "transactions.json, record 2 (id 2): \"amount\" is missing"},
         BrokenCase{"transferWithoutToAmount", 2, 2, "toAmount", QJsonValue(QJsonValue::Undefined),
-                   "transactions.json, record 3 (id 3): a transfer from UAH to USD needs \"toAmount\", what arrived "
+                   "transactions.json, record 3 (id 3): a transfer from UAH to USD needs "
+                   "\"toAmount\", what arrived "
                    "in USD"},
-        BrokenCase{"repeatedId", 2, 3, "id", 1, "transactions.json, record 4 (id 1): another transaction already has this id"},
+        BrokenCase{"repeatedId", 2, 3, "id", 1,
+                   "transactions.json, record 4 (id 1): another transaction already has this id"},
         BrokenCase{"sameAccountName", 0, 1, "name", q("Card"),
                    "accounts.json, record 2: another account already has the name “Card”"},
         BrokenCase{"unknownGroup", 0, 0, "group", q("bankLinked2"),
-                   "accounts.json, record 1: \"group\" must be bank, cash, savings, credit or investments, not "
+                   "accounts.json, record 1: \"group\" must be bank, cash, savings, credit or "
+                   "investments, not "
                    "“bankLinked2”"},
-        BrokenCase{"badColor", 0, 2, "color", q("blue"), "accounts.json, record 3: \"color\" must be a colour as #RRGGBB, not “blue”"},
+        BrokenCase{"badColor", 0, 2, "color", q("blue"),
+                   "accounts.json, record 3: \"color\" must be a colour as #RRGGBB, not “blue”"},
         BrokenCase{"pathNotJoined", 1, 2, "path", q("Food/Café"),
-                   "categories.json, record 3: \"path\" must be “Food/Cafe”: the parent’s path and the name joined by “/”"},
-        BrokenCase{"wrongLevel", 1, 1, "level", 3, "categories.json, record 2: \"level\" must be 2, one below its parent"},
+                   "categories.json, record 3: \"path\" must be “Food/Cafe”: the parent’s path and "
+                   "the name joined by “/”"},
+        BrokenCase{"wrongLevel", 1, 1, "level", 3,
+                   "categories.json, record 2: \"level\" must be 2, one below its parent"},
         BrokenCase{"budgetCategory", 3, 0, "categories", QJsonArray{q("Coffee")},
                    "plans.json, budgets, record 1: no category has the name “Coffee”"},
         BrokenCase{"accountNotText", 2, 0, "account", 7,
                    "transactions.json, record 1 (id 1): \"account\" must be a text, not a number"}),
-    [](const ::testing::TestParamInfo<BrokenCase>& param) { return std::string(param.param.name); });
+    [](const ::testing::TestParamInfo<BrokenCase>& param) {
+        return std::string(param.param.name);
+    });
 
 TEST_F(LedgerImport, aFileThatIsNotJsonNamesTheFileAndPlace)
 {
     LedgerFiles files = SmallLedger().files();
     files.categories = "[\n {\"path\": \"Food\",}\n]";
-    EXPECT_EQ(import(files), q("categories.json: not readable as JSON (line 2, column 18: expected a key in double quotes)"));
+    EXPECT_EQ(import(files), q("categories.json: not readable as JSON (line 2, column 18: expected "
+                               "a key in double quotes)"));
     files = SmallLedger().files();
     files.plans = "[]";
     EXPECT_EQ(import(files), q("plans.json: the file must hold one object, not an array"));
@@ -449,9 +496,9 @@ TEST_F(LedgerImport, aFileThatIsNotJsonNamesTheFileAndPlace)
 const std::map<QString, Money>& sampleBalances()
 {
     static const std::map<QString, Money> balances{
-        {q("Monobank Black"), {5190248, q("UAH")}}, {q("Cash"), {512100, q("UAH")}},
+        {q("Monobank Black"), {5190248, q("UAH")}},   {q("Cash"), {512100, q("UAH")}},
         {q("Savings Deposit"), {19295033, q("UAH")}}, {q("Credit Card"), {-2869250, q("UAH")}},
-        {q("Wise USD"), {465000, q("USD")}},         {q("Euro Cash"), {12770, q("EUR")}},
+        {q("Wise USD"), {465000, q("USD")}},          {q("Euro Cash"), {12770, q("EUR")}},
         {q("Brokerage"), {730555, q("USD")}},
     };
     return balances;
@@ -463,7 +510,8 @@ TEST_F(LedgerImport, sampleDataEndsWithTheBalancesItStates)
     EXPECT_EQ(summary, (ImportSummary{7, 50, 756, 2, 4, 6}));
     const LedgerIndex ledger = index();
     for (const auto& [name, balance] : sampleBalances())
-        EXPECT_EQ(ledger.currentBalance(named(ledger, name.toUtf8().constData()).id), balance) << qPrintable(name);
+        EXPECT_EQ(ledger.currentBalance(named(ledger, name.toUtf8().constData()).id), balance)
+            << qPrintable(name);
     // The January reconciliation matched the ledger; October's found 120
     // hryvnias of untracked spending.
     const auto changes = ledger.balanceChanges(named(ledger, "Monobank Black").id);
@@ -480,7 +528,8 @@ TEST_F(LedgerImport, sampleDataFollowsToday)
     EXPECT_EQ(ledger.entries().back().date.toTimeZone(m_zone).date(), QDate(2031, 3, 15));
     EXPECT_EQ(ledger.entries().front().date.toTimeZone(m_zone).date(), QDate(2030, 3, 16));
     for (const auto& [name, balance] : sampleBalances())
-        EXPECT_EQ(ledger.currentBalance(named(ledger, name.toUtf8().constData()).id), balance) << qPrintable(name);
+        EXPECT_EQ(ledger.currentBalance(named(ledger, name.toUtf8().constData()).id), balance)
+            << qPrintable(name);
 }
 
 } // namespace

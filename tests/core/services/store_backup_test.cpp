@@ -7,9 +7,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <sqlite3.h>
-
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include "base/file_error.h"
 
@@ -17,7 +16,10 @@ using namespace tallyra;
 
 namespace {
 
-QDateTime at(int h, int m) { return QDateTime(QDate(2025, 3, 7), QTime(h, m), Qt::UTC); }
+QDateTime at(int h, int m)
+{
+    return QDateTime(QDate(2025, 3, 7), QTime(h, m), Qt::UTC);
+}
 
 void exec(sqlite3* db, const char* sql)
 {
@@ -54,7 +56,8 @@ protected:
         storeFile = dir.filePath(QStringLiteral("data/Tallyra.sqlite"));
         QDir().mkpath(dir.filePath(QStringLiteral("data")));
         db = openDatabase(storeFile);
-        exec(db, "PRAGMA journal_mode=WAL; CREATE TABLE t(x INTEGER); INSERT INTO t VALUES (1),(2),(3);");
+        exec(db, "PRAGMA journal_mode=WAL; CREATE TABLE t(x INTEGER); INSERT INTO t VALUES "
+                 "(1),(2),(3);");
         backups = dir.filePath(QStringLiteral("backups"));
     }
     void TearDown() override { sqlite3_close(db); }
@@ -71,12 +74,14 @@ TEST(StoreBackupNames, folderNameUsesTheLocalTime)
               QStringLiteral("Tallyra Backup 2025-03-07 09.05"));
     EXPECT_EQ(StoreBackup::folderName(at(23, 30), QTimeZone(QByteArrayLiteral("Europe/Kyiv"))),
               QStringLiteral("Tallyra Backup 2025-03-08 01.30"));
-    EXPECT_EQ(StoreBackup::pictureFolderName(QStringLiteral("/a/b/Tallyra.sqlite")), QStringLiteral(".Tallyra_SUPPORT"));
+    EXPECT_EQ(StoreBackup::pictureFolderName(QStringLiteral("/a/b/Tallyra.sqlite")),
+              QStringLiteral(".Tallyra_SUPPORT"));
 }
 
 TEST_F(StoreBackupTest, copiesTheOpenDatabaseWithItsCommittedRows)
 {
-    const QString folder = StoreBackup::backup(storeFile, backups, at(9, 5), QTimeZone(QByteArrayLiteral("UTC")));
+    const QString folder =
+        StoreBackup::backup(storeFile, backups, at(9, 5), QTimeZone(QByteArrayLiteral("UTC")));
     EXPECT_TRUE(folder.endsWith(QStringLiteral("/Tallyra Backup 2025-03-07 09.05")));
     EXPECT_EQ(rowCount(folder + QStringLiteral("/Tallyra.sqlite")), 3);
     EXPECT_FALSE(QFileInfo::exists(folder + QStringLiteral("/.Tallyra_SUPPORT")));
@@ -101,7 +106,8 @@ TEST_F(StoreBackupTest, copiesThePictureFolderWhole)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("JPEGDATA");
     file.close();
-    const QString folder = StoreBackup::backup(storeFile, backups, at(9, 5), QTimeZone(QByteArrayLiteral("UTC")));
+    const QString folder =
+        StoreBackup::backup(storeFile, backups, at(9, 5), QTimeZone(QByteArrayLiteral("UTC")));
     QFile copy(folder + QStringLiteral("/.Tallyra_SUPPORT/_EXTERNAL_DATA/receipt-1"));
     ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
     EXPECT_EQ(copy.readAll(), QByteArrayLiteral("JPEGDATA"));
@@ -115,7 +121,9 @@ TEST_F(StoreBackupTest, missingStoreFileIsNoStoreAndMakesNothing)
         FAIL() << "expected a failure";
     } catch (const StoreBackup::Failure& failure) {
         EXPECT_EQ(failure.kind(), StoreBackup::Failure::Kind::noStore);
-        EXPECT_EQ(failure.userMessage(), QStringLiteral("This data isn’t kept in a file, so there is nothing to back up."));
+        EXPECT_EQ(
+            failure.userMessage(),
+            QStringLiteral("This data isn’t kept in a file, so there is nothing to back up."));
     }
     EXPECT_FALSE(QFileInfo::exists(backups));
 }
@@ -127,11 +135,13 @@ TEST_F(StoreBackupTest, unreadableSourceFailsAndLeavesNoFolder)
     garbage.write(QByteArray(4096, 'x'));
     garbage.close();
     try {
-        (void)StoreBackup::backup(garbage.fileName(), backups, at(9, 5), QTimeZone(QByteArrayLiteral("UTC")));
+        (void)StoreBackup::backup(garbage.fileName(), backups, at(9, 5),
+                                  QTimeZone(QByteArrayLiteral("UTC")));
         FAIL() << "expected a failure";
     } catch (const StoreBackup::Failure& failure) {
         EXPECT_EQ(failure.kind(), StoreBackup::Failure::Kind::database);
-        EXPECT_TRUE(failure.userMessage().startsWith(QStringLiteral("The database couldn’t be copied: ")));
+        EXPECT_TRUE(
+            failure.userMessage().startsWith(QStringLiteral("The database couldn’t be copied: ")));
     }
     EXPECT_TRUE(QDir(backups).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
 }
@@ -142,8 +152,10 @@ TEST_F(StoreBackupTest, failedPictureCopyRemovesTheHalfMadeFolder)
     // backup folder when the pictures fail, and the folder must go.
     const QString pictures = dir.filePath(QStringLiteral("data/.Tallyra_SUPPORT"));
     QDir().mkpath(pictures);
-    ASSERT_TRUE(QFile::link(dir.filePath(QStringLiteral("nowhere")), pictures + QStringLiteral("/broken")));
-    EXPECT_THROW((void)StoreBackup::backup(storeFile, backups, at(9, 5), QTimeZone(QByteArrayLiteral("UTC"))),
+    ASSERT_TRUE(
+        QFile::link(dir.filePath(QStringLiteral("nowhere")), pictures + QStringLiteral("/broken")));
+    EXPECT_THROW((void)StoreBackup::backup(storeFile, backups, at(9, 5),
+                                           QTimeZone(QByteArrayLiteral("UTC"))),
                  FileError);
     EXPECT_TRUE(QDir(backups).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
 }
@@ -153,7 +165,8 @@ TEST_F(StoreBackupTest, targetThatIsAFileFailsWithNoLeftovers)
     QFile blocker(backups);
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly)); // a file where the folder should go
     blocker.close();
-    EXPECT_THROW((void)StoreBackup::backup(storeFile, backups, at(9, 5), QTimeZone(QByteArrayLiteral("UTC"))),
+    EXPECT_THROW((void)StoreBackup::backup(storeFile, backups, at(9, 5),
+                                           QTimeZone(QByteArrayLiteral("UTC"))),
                  FileError);
     EXPECT_TRUE(QFileInfo(backups).isFile());
 }
@@ -165,10 +178,13 @@ TEST_F(StoreBackupTest, copyUnderAConcurrentWriterIsConsistent)
         sqlite3* other = openDatabase(storeFile);
         sqlite3_busy_timeout(other, 1000);
         for (int i = 0; i < 400 && !stop; ++i) {
-            // Each transaction adds ten rows: a consistent copy holds a multiple of ten plus the first three.
-            sqlite3_exec(other, "BEGIN; WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n WHERE i<10) "
-                                "INSERT INTO t SELECT i FROM n; COMMIT;",
-                         nullptr, nullptr, nullptr);
+            // Each transaction adds ten rows: a consistent copy holds a multiple of ten plus the
+            // first three.
+            sqlite3_exec(
+                other,
+                "BEGIN; WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n WHERE i<10) "
+                "INSERT INTO t SELECT i FROM n; COMMIT;",
+                nullptr, nullptr, nullptr);
         }
         sqlite3_close(other);
     });

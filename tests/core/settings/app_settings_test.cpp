@@ -84,24 +84,30 @@ TEST(AppSettings, textFieldsFallBackToTheirDefaults)
               AppSettings::Appearance::dark);
     EXPECT_EQ(readWith(QString(AppSettings::kAppearanceKey), QStringLiteral("blue")).appearance,
               AppSettings::Appearance::system);
-    EXPECT_EQ(readWith(QString(AppSettings::kOverviewChartKey), QStringLiteral("cashFlow")).overviewChart,
-              OverviewChart::cashFlow);
-    EXPECT_EQ(readWith(QString(AppSettings::kOverviewChartKey), QStringLiteral("pie")).overviewChart,
-              OverviewChart::spending);
+    EXPECT_EQ(
+        readWith(QString(AppSettings::kOverviewChartKey), QStringLiteral("cashFlow")).overviewChart,
+        OverviewChart::cashFlow);
+    EXPECT_EQ(
+        readWith(QString(AppSettings::kOverviewChartKey), QStringLiteral("pie")).overviewChart,
+        OverviewChart::spending);
     EXPECT_EQ(readWith(QString(AppSettings::kDefaultPeriodKey), QStringLiteral("2W")).defaultPeriod,
               PeriodLength::last30Days);
-    EXPECT_EQ(readWith(QString(AppSettings::kDefaultPeriodKey), QStringLiteral("R6M")).defaultPeriod,
-              PeriodLength::last6Months);
+    EXPECT_EQ(
+        readWith(QString(AppSettings::kDefaultPeriodKey), QStringLiteral("R6M")).defaultPeriod,
+        PeriodLength::last6Months);
 
     const QString id = QStringLiteral("1b4e28ba-2fa1-11d2-883f-0016d3cca427");
     EXPECT_EQ(readWith(QString(AppSettings::kDefaultAccountKey), id).defaultAccountID,
               AccountId::fromString(id));
-    EXPECT_FALSE(readWith(QString(AppSettings::kDefaultAccountKey), QStringLiteral("cash")).defaultAccountID);
-    EXPECT_FALSE(readWith(QString(AppSettings::kDefaultAccountKey), QUuid::createUuid()).defaultAccountID);
+    EXPECT_FALSE(readWith(QString(AppSettings::kDefaultAccountKey), QStringLiteral("cash"))
+                     .defaultAccountID);
+    EXPECT_FALSE(
+        readWith(QString(AppSettings::kDefaultAccountKey), QUuid::createUuid()).defaultAccountID);
 
     EXPECT_TRUE(readWith(QString(AppSettings::kHideCentsKey), true).hideCents);
     EXPECT_FALSE(readWith(QString(AppSettings::kHideCentsKey), QStringLiteral("true")).hideCents);
-    EXPECT_FALSE(readWith(QString(AppSettings::kSuggestCategoryKey), false).suggestCategoryFromContact);
+    EXPECT_FALSE(
+        readWith(QString(AppSettings::kSuggestCategoryKey), false).suggestCategoryFromContact);
     EXPECT_TRUE(readWith(QString(AppSettings::kSuggestCategoryKey), 0).suggestCategoryFromContact);
 }
 
@@ -129,7 +135,8 @@ TEST(AppSettings, defaultPeriodIsNormalisedToTheMode)
         if (c.mode)
             backend.setValue(QString(AppSettings::kPeriodModeKey), QString::fromLatin1(c.mode));
         if (c.period)
-            backend.setValue(QString(AppSettings::kDefaultPeriodKey), QString::fromLatin1(c.period));
+            backend.setValue(QString(AppSettings::kDefaultPeriodKey),
+                             QString::fromLatin1(c.period));
         const AppSettings settings = AppSettings::read(backend);
         EXPECT_EQ(settings.periodMode, c.expectedMode);
         EXPECT_EQ(settings.defaultPeriod, c.expectedPeriod);

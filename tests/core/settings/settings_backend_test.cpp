@@ -1,9 +1,3 @@
-#include "settings/in_memory_cloud_key_value_store.h"
-#include "settings/in_memory_settings_backend.h"
-#include "settings/local_preferences.h"
-#include "settings/ubiquitous_settings_backend.h"
-#include "settings/user_defaults_backend.h"
-
 #include <functional>
 #include <thread>
 #include <vector>
@@ -12,6 +6,12 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include "settings/in_memory_cloud_key_value_store.h"
+#include "settings/in_memory_settings_backend.h"
+#include "settings/local_preferences.h"
+#include "settings/ubiquitous_settings_backend.h"
+#include "settings/user_defaults_backend.h"
 
 using namespace tallyra;
 
@@ -25,7 +25,8 @@ struct TypedValue
 
 std::vector<TypedValue> typedValues()
 {
-    const QVariantList list{QVariant(1), QVariant(QStringLiteral("two")), QVariant(true), QVariant(2.5)};
+    const QVariantList list{QVariant(1), QVariant(QStringLiteral("two")), QVariant(true),
+                            QVariant(2.5)};
     QVariantMap map;
     map.insert(QStringLiteral("rates"), list);
     map.insert(QStringLiteral("count"), QVariant(3));
@@ -46,7 +47,8 @@ std::vector<TypedValue> typedValues()
     };
 }
 
-void expectTypedRoundTrip(SettingsBackend& writer, const std::function<const SettingsBackend&()>& reader)
+void expectTypedRoundTrip(SettingsBackend& writer,
+                          const std::function<const SettingsBackend&()>& reader)
 {
     for (const TypedValue& v : typedValues())
         writer.setValue(QString::fromLatin1(v.key), v.value);

@@ -18,7 +18,8 @@ namespace {
 
 struct CloudSetup
 {
-    std::shared_ptr<InMemoryCloudKeyValueStore> cloud = std::make_shared<InMemoryCloudKeyValueStore>();
+    std::shared_ptr<InMemoryCloudKeyValueStore> cloud =
+        std::make_shared<InMemoryCloudKeyValueStore>();
     std::shared_ptr<RecordingBackend> local = std::make_shared<RecordingBackend>();
     std::shared_ptr<UbiquitousSettingsBackend> backend;
 
@@ -77,7 +78,8 @@ TEST(SettingsStore, changingTheModeCarriesTheDefaultPeriod)
     SettingsStore store(backend);
     store.update([](AppSettings& s) { s.periodMode = PeriodMode::calendar; });
     EXPECT_EQ(store.settings().defaultPeriod, PeriodLength::month);
-    EXPECT_EQ(backend->value(QString(AppSettings::kDefaultPeriodKey)), QVariant(QStringLiteral("1M")));
+    EXPECT_EQ(backend->value(QString(AppSettings::kDefaultPeriodKey)),
+              QVariant(QStringLiteral("1M")));
 
     store.update([](AppSettings& s) { s.defaultPeriod = PeriodLength::max; });
     store.update([](AppSettings& s) { s.periodMode = PeriodMode::rolling; });
@@ -118,7 +120,8 @@ TEST(SettingsStore, externalChangeReplacesTheRecordWithoutWritingBack)
     // a value the read rules ignore) notifies nobody.
     setup.cloud->simulateExternalChange({{QString(AppSettings::kHideCentsKey), QVariant(true)}});
     setup.cloud->simulateExternalChange({{QStringLiteral("fx.rates"), QVariant(1)}});
-    setup.cloud->simulateExternalChange({{QString(AppSettings::kFirstWeekdayKey), QVariant(QStringLiteral("3"))}});
+    setup.cloud->simulateExternalChange(
+        {{QString(AppSettings::kFirstWeekdayKey), QVariant(QStringLiteral("3"))}});
     EXPECT_EQ(changes.count(), 1);
     EXPECT_TRUE(setup.local->writes.empty());
 }

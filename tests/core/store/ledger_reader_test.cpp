@@ -139,7 +139,6 @@ protected:
         context().remove<AccountModel>(accounts.at(1));
         context().save();
     }
-
 };
 
 TEST_F(LedgerReaderTest, bulkReadEqualsThePerObjectPath)

@@ -226,8 +226,7 @@ INSTANTIATE_TEST_SUITE_P(
         DamageCase{"garbage", nullptr,
                    "This is not a database, just some text that is long enough to matter.",
                    StoreError::Code::notADataFile},
-        DamageCase{"truncated header", nullptr, "SQLite format 3",
-                   StoreError::Code::notADataFile}),
+        DamageCase{"truncated header", nullptr, "SQLite format 3", StoreError::Code::notADataFile}),
     [](const ::testing::TestParamInfo<DamageCase>& param) {
         std::string name = param.param.name;
         std::replace(name.begin(), name.end(), ' ', '_');
@@ -251,8 +250,8 @@ TEST_F(StoreContainerTest, pictureFolderSitsBesideTheFileWithoutItsExtension)
 
 TEST_F(StoreContainerTest, noCloudOnThisPlatform)
 {
-    auto opened = StoreContainer::open(
-        StoreConfiguration::onDisk(path(), m_clock, CloudDatabase::automatic));
+    auto opened =
+        StoreContainer::open(StoreConfiguration::onDisk(path(), m_clock, CloudDatabase::automatic));
     ASSERT_TRUE(opened);
     EXPECT_EQ(opened.value()->cloudContainerIdentifier(), std::nullopt);
     EXPECT_EQ(opened.value()->cloudAccountStatus(), std::nullopt);

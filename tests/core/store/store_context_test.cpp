@@ -45,7 +45,6 @@ protected:
         context().insert(transaction);
         return transaction;
     }
-
 };
 
 AccountModel fullAccount()
@@ -556,7 +555,8 @@ TEST_F(StoreContextTest, longIdListsAndDuplicateIdsAreFound)
         QList<std::int64_t> objectIDs;
         for (std::int64_t i = 1; i <= 600 + unknown; ++i)
             objectIDs.append(i);
-        EXPECT_EQ(context().count(P::objectIDIn(objectIDs) && P::idIn(ids)), 300 + (unknown > 0 ? 51 : 0))
+        EXPECT_EQ(context().count(P::objectIDIn(objectIDs) && P::idIn(ids)),
+                  300 + (unknown > 0 ? 51 : 0))
             << unknown;
     }
     QList<StoreValue> names;

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include <sqlite3.h>
-
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+
+#include <sqlite3.h>
 
 #include "money/currency.h"
 #include "store/record_builders.h"

@@ -1,9 +1,11 @@
 #include "writing/catalog_writer.h"
-#include "writing_fixture.h"
 
 #include <functional>
-#include <gtest/gtest.h>
 #include <ostream>
+
+#include <gtest/gtest.h>
+
+#include "writing_fixture.h"
 
 using namespace tallyra;
 using namespace tallyra::testing;

@@ -1,9 +1,11 @@
-#include "support/ledger_builder.h"
 #include "writing/entry_draft.h"
-#include "writing/ledger_writer.h"
+
+#include <ostream>
 
 #include <gtest/gtest.h>
-#include <ostream>
+
+#include "support/ledger_builder.h"
+#include "writing/ledger_writer.h"
 
 using namespace tallyra;
 using namespace tallyra::testing;

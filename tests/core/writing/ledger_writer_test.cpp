@@ -1,12 +1,15 @@
 #include "writing/ledger_writer.h"
-#include "writing/undo_failure.h"
-#include "writing_fixture.h"
+
+#include <functional>
+#include <ostream>
 
 #include <QDir>
 #include <QFile>
-#include <functional>
+
 #include <gtest/gtest.h>
-#include <ostream>
+
+#include "writing/undo_failure.h"
+#include "writing_fixture.h"
 
 using namespace tallyra;
 using namespace tallyra::testing;

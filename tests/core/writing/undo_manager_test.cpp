@@ -1,8 +1,10 @@
 #include "writing/undo_manager.h"
 
-#include <QStringList>
-#include <gtest/gtest.h>
 #include <memory>
+
+#include <QStringList>
+
+#include <gtest/gtest.h>
 
 using namespace tallyra;
 

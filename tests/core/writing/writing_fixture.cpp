@@ -1,15 +1,17 @@
 #include "writing_fixture.h"
 
-#include "money/currency.h"
-#include "money/decimal.h"
+#include <algorithm>
+#include <ostream>
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QHash>
-#include <algorithm>
-#include <ostream>
+
 #include <sqlite3.h>
+
+#include "money/currency.h"
+#include "money/decimal.h"
 
 namespace tallyra::testing {
 

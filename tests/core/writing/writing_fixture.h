@@ -5,21 +5,23 @@
 // undo manager attached to the main context, both writers, and a picture
 // of the whole store for before/after comparisons.
 
-#include "base/clock.h"
-#include "store/store_container.h"
-#include "writing/catalog_writer.h"
-#include "writing/ledger_writer.h"
-#include "writing/notification_center.h"
-#include "writing/undo_manager.h"
+#include <memory>
+#include <optional>
 
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
 #include <QTemporaryDir>
 #include <QTimeZone>
+
 #include <gtest/gtest.h>
-#include <memory>
-#include <optional>
+
+#include "base/clock.h"
+#include "store/store_container.h"
+#include "writing/catalog_writer.h"
+#include "writing/ledger_writer.h"
+#include "writing/notification_center.h"
+#include "writing/undo_manager.h"
 
 namespace tallyra::testing {
 
