@@ -203,6 +203,18 @@
         <source>Couldn’t Merge Categories</source>
         <translation>Не вдалося об’єднати категорії</translation>
     </message>
+    <message>
+        <source>Couldn’t Back Up</source>
+        <translation>Не вдалося створити резервну копію</translation>
+    </message>
+    <message>
+        <source>The file couldn’t be written: %1</source>
+        <translation>Не вдалося записати файл: %1</translation>
+    </message>
+    <message>
+        <source>Couldn’t Export</source>
+        <translation>Не вдалося експортувати</translation>
+    </message>
 </context>
 <context>
     <name>AppModel</name>

@@ -1,5 +1,7 @@
 #include "shell/app_lifecycle.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -115,6 +117,26 @@ TEST_F(LifecycleTest, settingsReachTheModelAndTheDisplay)
     EXPECT_EQ(m_model->periodMode(), PeriodMode::calendar);
     EXPECT_EQ(m_model->period().length(), PeriodLength::month);
     EXPECT_EQ(m_model->periodEngine().settings().monthStartDay, 25);
+}
+
+TEST_F(LifecycleTest, backupAndExportFailuresBecomeAlerts)
+{
+    m_model->setChoosingBackupFolder(true);
+    EXPECT_FALSE(m_lifecycle->backUp(QDir::tempPath())) << "an empty run has no file";
+    EXPECT_FALSE(m_model->isChoosingBackupFolder());
+    EXPECT_EQ(m_model->errorTitle(), q("Couldn’t Back Up"));
+
+    QTemporaryDir dir;
+    m_model->setExportDocument(q("Date,Time\n"));
+    EXPECT_FALSE(m_lifecycle->saveExport(dir.filePath(q("missing/folder/t.csv"))));
+    EXPECT_EQ(m_model->errorTitle(), q("Couldn’t Export"));
+    EXPECT_FALSE(m_model->exportDocument());
+
+    m_model->setExportDocument(q("Date,Time\n"));
+    ASSERT_TRUE(m_lifecycle->saveExport(dir.filePath(q("t.csv"))));
+    QFile written(dir.filePath(q("t.csv")));
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll(), QByteArray("Date,Time\n"));
 }
 
 TEST_F(LifecycleTest, aRunThatKeepsNothingLeavesThePreferencesAlone)
