@@ -3,19 +3,12 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 
-#include "money/currency.h"
-
 namespace tallyra::cli {
 
 QJsonObject moneyJson(const Money& money)
 {
     return QJsonObject{{QStringLiteral("minor"), QJsonValue(static_cast<qint64>(money.minor))},
                        {QStringLiteral("currency"), money.currency}};
-}
-
-QString moneyText(const Money& money)
-{
-    return money.decimal().toFixed(Currency::minorDigits(money.currency)) + u' ' + money.currency;
 }
 
 QString instantText(const QDateTime& instant, const QTimeZone& zone)

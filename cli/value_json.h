@@ -24,7 +24,6 @@
 namespace tallyra::cli {
 
 [[nodiscard]] QJsonObject moneyJson(const Money& money);
-[[nodiscard]] QString moneyText(const Money& money);
 [[nodiscard]] QString instantText(const QDateTime& instant, const QTimeZone& zone);
 [[nodiscard]] QJsonObject intervalJson(const DateInterval& interval, const QTimeZone& zone);
 [[nodiscard]] QJsonObject windowJson(const PeriodWindow& window, const QTimeZone& zone);
