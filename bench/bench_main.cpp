@@ -17,6 +17,7 @@
 // gone, per transaction. Linux only for the memory figures.
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
@@ -35,6 +36,8 @@
 #include <QTemporaryDir>
 #include <QTimeZone>
 
+#include "display/money_display.h"
+#include "emoji/emoji_catalog.h"
 #include "ledger_generator.h"
 #include "money/currency.h"
 #include "periods/period_engine.h"
@@ -223,6 +226,26 @@ int runSize(std::int64_t count)
     return 0;
 }
 
+// What a list redraw and the icon picker cost: one amount as shown, and the
+// emoji catalogue built once.
+void runDisplay()
+{
+    std::printf("\n== display ==\n");
+    MoneyDisplay display(QLocale(QStringLiteral("uk_UA")));
+    const std::array<const char*, 4> currencies{"UAH", "USD", "EUR", "JPY"};
+    const double formatUs = meanMicroseconds(100'000, [&](int i) {
+        const QString text =
+            display.signedAmount(std::int64_t(i) * 7919 - 300'000,
+                                 QString::fromLatin1(currencies[size_t(i) % currencies.size()]));
+        g_sink = g_sink + text.size();
+    });
+    std::printf("one amount as shown          %10.3f µs   (signed, four currencies)\n", formatUs);
+    const auto start = Clock::now();
+    const EmojiCatalog catalog = EmojiCatalog::build(QLocale(QStringLiteral("uk_UA")));
+    std::printf("emoji catalogue build        %10.1f ms   %zu emoji\n", millisecondsSince(start),
+                catalog.all().size());
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -245,6 +268,7 @@ int main(int argc, char** argv)
     if (sizes.empty())
         sizes = {100'000, 1'000'000};
     Currency::setMain(QStringLiteral("UAH"));
+    runDisplay();
     for (const std::int64_t size : sizes)
         if (const int status = runSize(size); status != 0)
             return status;

@@ -11,11 +11,11 @@ namespace {
 
 AccountKind parseAccountKind(const QString& text)
 {
-    for (const AccountKind kind : kAllAccountKinds)
+    for (const AccountKind kind : allCases<AccountKind>())
         if (rawValue(kind).compare(text, Qt::CaseInsensitive) == 0)
             return kind;
     QStringList names;
-    for (const AccountKind kind : kAllAccountKinds)
+    for (const AccountKind kind : allCases<AccountKind>())
         names.append(rawValue(kind));
     throw UsageError(QStringLiteral("--kind expects one of %1, not “%2”.")
                          .arg(names.join(QStringLiteral(", ")), text));
@@ -23,7 +23,7 @@ AccountKind parseAccountKind(const QString& text)
 
 CategoryKind parseCategoryKind(const QString& text)
 {
-    if (const auto kind = categoryKindFromRaw(text.toLower()))
+    if (const auto kind = enumFromRaw<CategoryKind>(text.toLower()))
         return *kind;
     throw UsageError(
         QStringLiteral("--kind expects expense, income or transfer, not “%1”.").arg(text));
@@ -82,7 +82,7 @@ int runAccountAdd(CommandContext& context, QStringList arguments)
         throw Error(QStringLiteral("“%1” is not an amount.").arg(*balance));
 
     CatalogWriter writer(session.context(), session.zone());
-    const AccountId id = writer.newAccount(draft);
+    const AccountId id = writer.accounts().newAccount(draft);
     const auto account = session.context().fetchFirst(Predicate<AccountModel>::idEquals(id));
     const QList<BalanceCheckpointModel> checkpoints = session.context().checkpoints(*account);
     const std::optional<CheckpointId> checkpoint =
@@ -126,7 +126,7 @@ int runCategoryAdd(CommandContext& context, QStringList arguments)
     draft.kind = kind.value_or(CategoryKind::expense);
 
     CatalogWriter writer(session.context(), session.zone());
-    const CategoryId id = writer.newCategory(draft);
+    const CategoryId id = writer.categories().newCategory(draft);
     const auto category = session.context().fetchFirst(Predicate<CategoryModel>::idEquals(id));
     if (context.options.json)
         printJson(context.out, QJsonObject{{QStringLiteral("id"), id.toString()}});
@@ -151,7 +151,7 @@ int runSetBalance(CommandContext& context, QStringList arguments)
         throw Error(QStringLiteral("“%1” is not an amount.").arg(arguments.at(1)));
 
     CatalogWriter writer(session.context(), session.zone());
-    const CheckpointId id = writer.changeBalance(account.id, balance, day);
+    const CheckpointId id = writer.accounts().changeBalance(account.id, balance, day);
     if (context.options.json)
         printJson(context.out, QJsonObject{{QStringLiteral("id"), id.toString()},
                                            {QStringLiteral("account"), account.id.toString()}});

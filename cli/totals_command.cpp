@@ -40,7 +40,7 @@ int runTotals(CommandContext& context, QStringList arguments)
         throw UsageError(QStringLiteral("totals: unexpected “%1”.").arg(arguments.first()));
     if (!lengthText)
         throw UsageError(QStringLiteral("totals needs --period LENGTH, such as R30D or 1M."));
-    auto length = periodLengthFromRaw(*lengthText);
+    auto length = enumFromRaw<PeriodLength>(*lengthText);
     if (!length)
         throw UsageError(
             QStringLiteral("--period expects one of 1W, 1M, 3M, 6M, 1Y, MAX, R7D, R30D, R90D, R6M, "

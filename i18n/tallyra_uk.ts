@@ -95,6 +95,170 @@
     </message>
 </context>
 <context>
+    <name>AppCommands</name>
+    <message>
+        <source>File</source>
+        <translation>Файл</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Редагування</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Перегляд</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Період</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Довідка</translation>
+    </message>
+    <message>
+        <source>New Transaction</source>
+        <translation>Нова транзакція</translation>
+    </message>
+    <message>
+        <source>New Account…</source>
+        <translation>Новий рахунок…</translation>
+    </message>
+    <message>
+        <source>Export Transactions…</source>
+        <translation>Експортувати транзакції…</translation>
+    </message>
+    <message>
+        <source>Back Up Data…</source>
+        <translation>Створити резервну копію…</translation>
+    </message>
+    <message>
+        <source>Preferences…</source>
+        <translation>Налаштування…</translation>
+    </message>
+    <message>
+        <source>Edit…</source>
+        <translation>Змінити…</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Дублювати</translation>
+    </message>
+    <message>
+        <source>Overview</source>
+        <translation>Огляд</translation>
+    </message>
+    <message>
+        <source>Transactions</source>
+        <translation>Транзакції</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Категорії</translation>
+    </message>
+    <message>
+        <source>Accounts</source>
+        <translation>Рахунки</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Пошук</translation>
+    </message>
+    <message>
+        <source>Show Balances</source>
+        <translation>Показати баланси</translation>
+    </message>
+    <message>
+        <source>Hide Balances</source>
+        <translation>Приховати баланси</translation>
+    </message>
+    <message>
+        <source>Previous Period</source>
+        <translation>Попередній період</translation>
+    </message>
+    <message>
+        <source>Next Period</source>
+        <translation>Наступний період</translation>
+    </message>
+    <message>
+        <source>Welcome to Tallyra</source>
+        <translation>Ласкаво просимо до Tallyra</translation>
+    </message>
+    <message>
+        <source>Tallyra Support</source>
+        <translation>Підтримка Tallyra</translation>
+    </message>
+    <message>
+        <source>Privacy</source>
+        <translation>Конфіденційність</translation>
+    </message>
+</context>
+<context>
+    <name>AppLifecycle</name>
+    <message>
+        <source>Couldn’t Make the Starter Categories</source>
+        <translation>Не вдалося створити початкові категорії</translation>
+    </message>
+    <message>
+        <source>Couldn’t Merge Categories</source>
+        <translation>Не вдалося об’єднати категорії</translation>
+    </message>
+    <message>
+        <source>Couldn’t Back Up</source>
+        <translation>Не вдалося створити резервну копію</translation>
+    </message>
+    <message>
+        <source>The file couldn’t be written: %1</source>
+        <translation>Не вдалося записати файл: %1</translation>
+    </message>
+    <message>
+        <source>Couldn’t Export</source>
+        <translation>Не вдалося експортувати</translation>
+    </message>
+</context>
+<context>
+    <name>AppModel</name>
+    <message>
+        <source>Couldn’t Save</source>
+        <translation>Не вдалося зберегти</translation>
+    </message>
+    <message>
+        <source>After today — it will show in its period when that day comes.</source>
+        <translation>Пізніше за сьогодні — транзакція з’явиться у своєму періоді, коли настане цей день.</translation>
+    </message>
+</context>
+<context>
+    <name>AppOptions</name>
+    <message>
+        <source>--locale needs a value, such as uk_UA.</source>
+        <translation>--locale потребує значення, наприклад uk_UA.</translation>
+    </message>
+    <message>
+        <source>Unknown locale “%1”.</source>
+        <translation>Невідома локаль «%1».</translation>
+    </message>
+    <message>
+        <source>Unknown option “%1”. Try --help.</source>
+        <translation>Невідомий параметр «%1». Спробуйте --help.</translation>
+    </message>
+    <message>
+        <source>Usage: tallyra [--sample-data | --empty] [--no-welcome] [--locale ID]
+
+  --sample-data   open the built-in sample ledger; nothing is saved
+  --empty         start with an empty ledger; nothing is saved
+  --no-welcome    don’t offer the welcome sheet
+  --locale ID     language and formats for this run, such as uk_UA
+</source>
+        <translation>Використання: tallyra [--sample-data | --empty] [--no-welcome] [--locale ID]
+
+  --sample-data   відкрити вбудований зразок обліку; нічого не зберігається
+  --empty         почати з порожнього обліку; нічого не зберігається
+  --no-welcome    не пропонувати вітальне вікно
+  --locale ID     мова й формати для цього запуску, наприклад uk_UA
+</translation>
+    </message>
+</context>
+<context>
     <name>AppSettings</name>
     <message>
         <source>System</source>
@@ -107,6 +271,17 @@
     <message>
         <source>Dark</source>
         <translation>Темна</translation>
+    </message>
+</context>
+<context>
+    <name>AppWriters</name>
+    <message>
+        <source>Couldn’t Redo</source>
+        <translation>Не вдалося повторити</translation>
+    </message>
+    <message>
+        <source>Couldn’t Undo</source>
+        <translation>Не вдалося скасувати</translation>
     </message>
 </context>
 <context>
@@ -183,6 +358,76 @@
     </message>
 </context>
 <context>
+    <name>DayOfMonth</name>
+    <message>
+        <source>%1</source>
+        <comment>A day of the month in a picker: the number and its ordinal suffix (1st, 22nd)</comment>
+        <translation>%1-е</translation>
+    </message>
+</context>
+<context>
+    <name>Destination</name>
+    <message>
+        <source>Overview</source>
+        <translation>Огляд</translation>
+    </message>
+    <message>
+        <source>Transactions</source>
+        <translation>Транзакції</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Категорії</translation>
+    </message>
+    <message>
+        <source>Plans</source>
+        <translation>Плани</translation>
+    </message>
+    <message>
+        <source>Accounts</source>
+        <translation>Рахунки</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Налаштування</translation>
+    </message>
+</context>
+<context>
+    <name>EmojiCatalog</name>
+    <message>
+        <source>Smileys &amp; People</source>
+        <translation>Смайлики й люди</translation>
+    </message>
+    <message>
+        <source>Animals &amp; Nature</source>
+        <translation>Тварини й природа</translation>
+    </message>
+    <message>
+        <source>Food &amp; Drink</source>
+        <translation>Їжа й напої</translation>
+    </message>
+    <message>
+        <source>Activities</source>
+        <translation>Активності</translation>
+    </message>
+    <message>
+        <source>Travel &amp; Places</source>
+        <translation>Подорожі й місця</translation>
+    </message>
+    <message>
+        <source>Objects</source>
+        <translation>Предмети</translation>
+    </message>
+    <message>
+        <source>Symbols</source>
+        <translation>Символи</translation>
+    </message>
+    <message>
+        <source>Flags</source>
+        <translation>Прапори</translation>
+    </message>
+</context>
+<context>
     <name>EntryKind</name>
     <message>
         <source>Income</source>
@@ -217,6 +462,19 @@
     <message>
         <source>Saving Goal</source>
         <translation>Ціль заощаджень</translation>
+    </message>
+</context>
+<context>
+    <name>MoneyDisplay</name>
+    <message>
+        <source>%1M</source>
+        <comment>millions on a chart axis: 1.2M</comment>
+        <translation>%1 млн</translation>
+    </message>
+    <message>
+        <source>%1k</source>
+        <comment>thousands on a chart axis: 12.5k</comment>
+        <translation>%1 тис.</translation>
     </message>
 </context>
 <context>
@@ -397,6 +655,101 @@
     <message>
         <source>Monobank (public rate)</source>
         <translation>Monobank (публічний курс)</translation>
+    </message>
+</context>
+<context>
+    <name>ShellTexts</name>
+    <message>
+        <source>Welcome to Tallyra</source>
+        <translation>Ласкаво просимо до Tallyra</translation>
+    </message>
+    <message>
+        <source>The Whole Picture</source>
+        <translation>Уся картина</translation>
+    </message>
+    <message>
+        <source>Net worth, income and spending for any period, next to the same days of the period before.</source>
+        <translation>Капітал, доходи й витрати за будь-який період поруч із тими самими днями попереднього періоду.</translation>
+    </message>
+    <message>
+        <source>Recorded in Seconds</source>
+        <translation>Запис за секунди</translation>
+    </message>
+    <message>
+        <source>Press Ctrl+N on any screen, type the amount, pick a category and press Enter.</source>
+        <translation>Натисніть Ctrl+N на будь-якому екрані, введіть суму, виберіть категорію й натисніть Enter.</translation>
+    </message>
+    <message>
+        <source>Categories Your Way</source>
+        <translation>Категорії на ваш смак</translation>
+    </message>
+    <message>
+        <source>Up to four levels, each with its color and an emoji, a symbol or a picture of your own.</source>
+        <translation>До чотирьох рівнів, кожна зі своїм кольором та емодзі, символом або власним зображенням.</translation>
+    </message>
+    <message>
+        <source>Private by Design</source>
+        <translation>Приватність від початку</translation>
+    </message>
+    <message>
+        <source>Everything stays in one database on this computer. No sign-up, no ads, no tracking.</source>
+        <translation>Усе зберігається в одній базі даних на цьому комп’ютері. Без реєстрації, реклами й стеження.</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Продовжити</translation>
+    </message>
+    <message>
+        <source>Track what you earn and spend across all your accounts and currencies. Your data lives in one database on this computer — there are no Tallyra servers and no separate account.</source>
+        <translation>Відстежуйте доходи й витрати на всіх рахунках і в усіх валютах. Ваші дані зберігаються в одній базі даних на цьому комп’ютері — жодних серверів Tallyra й жодного окремого облікового запису.</translation>
+    </message>
+    <message>
+        <source>Add an account</source>
+        <translation>Додайте рахунок</translation>
+    </message>
+    <message>
+        <source>A bank account, card, cash or savings — with what it holds today.</source>
+        <translation>Банківський рахунок, картка, готівка чи заощадження — з тим, що на них сьогодні.</translation>
+    </message>
+    <message>
+        <source>Record a transaction</source>
+        <translation>Запишіть транзакцію</translation>
+    </message>
+    <message>
+        <source>Expenses, income and transfers between accounts. Ctrl+N works on every screen.</source>
+        <translation>Витрати, доходи й перекази між рахунками. Ctrl+N працює на кожному екрані.</translation>
+    </message>
+    <message>
+        <source>You can undo this with Ctrl+Z.</source>
+        <translation>Це можна скасувати за допомогою Ctrl+Z.</translation>
+    </message>
+    <message>
+        <source>New Transaction (Ctrl+N)</source>
+        <translation>Нова транзакція (Ctrl+N)</translation>
+    </message>
+    <message>
+        <source>Add Account (Ctrl+Shift+N)</source>
+        <translation>Додати рахунок (Ctrl+Shift+N)</translation>
+    </message>
+    <message>
+        <source>Previous Period (Ctrl+[)</source>
+        <translation>Попередній період (Ctrl+[)</translation>
+    </message>
+    <message>
+        <source>Next Period (Ctrl+])</source>
+        <translation>Наступний період (Ctrl+])</translation>
+    </message>
+    <message>
+        <source>Net worth and account balances show as •••; transactions stay readable (Ctrl+Shift+B)</source>
+        <translation>Капітал і баланси рахунків показано як •••; транзакції лишаються видимими (Ctrl+Shift+B)</translation>
+    </message>
+    <message>
+        <source>Sample data isn’t kept in a file</source>
+        <translation>Демонстраційні дані не зберігаються у файлі</translation>
+    </message>
+    <message>
+        <source>A copy of everything, receipts and pictures included</source>
+        <translation>Копія всього, разом із чеками й зображеннями</translation>
     </message>
 </context>
 <context>
@@ -1007,6 +1360,67 @@
     <message>
         <source>Close</source>
         <translation>Закрити</translation>
+    </message>
+</context>
+<context>
+    <name>SyncStatus</name>
+    <message>
+        <source>Sample data — nothing is saved</source>
+        <translation>Демонстраційні дані — нічого не зберігається</translation>
+    </message>
+    <message>
+        <source>Saved on this computer — syncing is off</source>
+        <translation>Збережено на цьому комп’ютері — синхронізацію вимкнено</translation>
+    </message>
+    <message>
+        <source>Everything lives in one database on this computer. There are no Tallyra servers and no separate account.</source>
+        <translation>Усе зберігається в одній базі даних на цьому комп’ютері. Жодних серверів Tallyra й жодного окремого облікового запису.</translation>
+    </message>
+</context>
+<context>
+    <name>TransactionEditor</name>
+    <message>
+        <source>Add Expense</source>
+        <translation>Нова витрата</translation>
+    </message>
+    <message>
+        <source>Edit Expense</source>
+        <translation>Зміна витрати</translation>
+    </message>
+    <message>
+        <source>Add Income</source>
+        <translation>Новий дохід</translation>
+    </message>
+    <message>
+        <source>Edit Income</source>
+        <translation>Зміна доходу</translation>
+    </message>
+    <message>
+        <source>Add Transfer</source>
+        <translation>Новий переказ</translation>
+    </message>
+    <message>
+        <source>Edit Transfer</source>
+        <translation>Зміна переказу</translation>
+    </message>
+    <message>
+        <source>Received</source>
+        <translation>Надійшло</translation>
+    </message>
+    <message>
+        <source> · empty = today’s rate</source>
+        <translation> · порожнє = сьогоднішній курс</translation>
+    </message>
+</context>
+<context>
+    <name>TransactionRow</name>
+    <message>
+        <source>Transfer</source>
+        <translation>Переказ</translation>
+    </message>
+    <message>
+        <source>Uncategorized</source>
+        <translation>Без категорії</translation>
     </message>
 </context>
 </TS>

@@ -1,7 +1,5 @@
 #include "app_commands.h"
 
-#include <array>
-
 #include <QCoreApplication>
 
 #include "app_model.h"
@@ -12,23 +10,9 @@ namespace tallyra::app {
 
 namespace {
 
-constexpr std::array kAllCommands{
-    AppCommand::newTransaction, AppCommand::newAccount,     AppCommand::exportTransactions,
-    AppCommand::backUp,         AppCommand::settings,       AppCommand::edit,
-    AppCommand::duplicate,      AppCommand::overview,       AppCommand::transactions,
-    AppCommand::categories,     AppCommand::accounts,       AppCommand::search,
-    AppCommand::toggleBalances, AppCommand::previousPeriod, AppCommand::nextPeriod,
-    AppCommand::welcome,        AppCommand::support,        AppCommand::privacy,
-};
-
 QString translated(const char* text)
 {
     return QCoreApplication::translate("AppCommands", text);
-}
-
-QKeySequence keys(QKeyCombination combination)
-{
-    return QKeySequence(combination);
 }
 
 } // namespace
@@ -48,95 +32,18 @@ AppCommands::AppCommands(AppModel& model, LedgerStore* store, bool storeAvailabl
 
 AppCommands::~AppCommands() = default;
 
-std::span<const AppCommand> AppCommands::all()
-{
-    return kAllCommands;
-}
-
-QString AppCommands::menuTitle(AppMenu menu)
-{
-    switch (menu) {
-    case AppMenu::file:
-        return translated(QT_TRANSLATE_NOOP("AppCommands", "File"));
-    case AppMenu::edit:
-        return translated(QT_TRANSLATE_NOOP("AppCommands", "Edit"));
-    case AppMenu::view:
-        return translated(QT_TRANSLATE_NOOP("AppCommands", "View"));
-    case AppMenu::period:
-        return translated(QT_TRANSLATE_NOOP("AppCommands", "Period"));
-    case AppMenu::help:
-        return translated(QT_TRANSLATE_NOOP("AppCommands", "Help"));
-    }
-    return {};
-}
-
 CommandDescription AppCommands::description(AppCommand command) const
 {
-    const auto make = [&](AppMenu menu, const char* title, QKeySequence shortcut = {}) {
-        return CommandDescription{command,           menu,
-                                  translated(title), std::move(shortcut),
-                                  QAction::NoRole,   isEnabled(command)};
-    };
-    switch (command) {
-    case AppCommand::newTransaction:
-        return make(AppMenu::file, QT_TRANSLATE_NOOP("AppCommands", "New Transaction"),
-                    keys(Qt::CTRL | Qt::Key_N));
-    case AppCommand::newAccount:
-        return make(AppMenu::file, QT_TRANSLATE_NOOP("AppCommands", "New Account…"),
-                    keys(Qt::SHIFT | Qt::CTRL | Qt::Key_N));
-    case AppCommand::exportTransactions:
-        return make(AppMenu::file, QT_TRANSLATE_NOOP("AppCommands", "Export Transactions…"),
-                    keys(Qt::SHIFT | Qt::CTRL | Qt::Key_E));
-    case AppCommand::backUp:
-        return make(AppMenu::file, QT_TRANSLATE_NOOP("AppCommands", "Back Up Data…"));
-    case AppCommand::settings: {
-        CommandDescription settings =
-            make(AppMenu::edit, QT_TRANSLATE_NOOP("AppCommands", "Preferences…"),
-                 keys(Qt::CTRL | Qt::Key_Comma));
-        settings.role = QAction::PreferencesRole;
-        return settings;
-    }
-    case AppCommand::edit:
-        return make(AppMenu::edit, QT_TRANSLATE_NOOP("AppCommands", "Edit…"),
-                    keys(Qt::CTRL | Qt::Key_Return));
-    case AppCommand::duplicate:
-        return make(AppMenu::edit, QT_TRANSLATE_NOOP("AppCommands", "Duplicate"),
-                    keys(Qt::CTRL | Qt::Key_D));
-    case AppCommand::overview:
-        return make(AppMenu::view, QT_TRANSLATE_NOOP("AppCommands", "Overview"),
-                    keys(Qt::CTRL | Qt::Key_1));
-    case AppCommand::transactions:
-        return make(AppMenu::view, QT_TRANSLATE_NOOP("AppCommands", "Transactions"),
-                    keys(Qt::CTRL | Qt::Key_2));
-    case AppCommand::categories:
-        return make(AppMenu::view, QT_TRANSLATE_NOOP("AppCommands", "Categories"),
-                    keys(Qt::CTRL | Qt::Key_3));
-    case AppCommand::accounts:
-        return make(AppMenu::view, QT_TRANSLATE_NOOP("AppCommands", "Accounts"),
-                    keys(Qt::CTRL | Qt::Key_4));
-    case AppCommand::search:
-        return make(AppMenu::view, QT_TRANSLATE_NOOP("AppCommands", "Search"),
-                    keys(Qt::ALT | Qt::CTRL | Qt::Key_F));
-    case AppCommand::toggleBalances:
-        return make(AppMenu::view,
-                    m_model.hidesBalances() ? QT_TRANSLATE_NOOP("AppCommands", "Show Balances")
-                                            : QT_TRANSLATE_NOOP("AppCommands", "Hide Balances"),
-                    keys(Qt::SHIFT | Qt::CTRL | Qt::Key_B));
-    case AppCommand::previousPeriod:
-        return make(AppMenu::period, QT_TRANSLATE_NOOP("AppCommands", "Previous Period"),
-                    keys(Qt::CTRL | Qt::Key_BracketLeft));
-    case AppCommand::nextPeriod:
-        return make(AppMenu::period, QT_TRANSLATE_NOOP("AppCommands", "Next Period"),
-                    keys(Qt::CTRL | Qt::Key_BracketRight));
-    case AppCommand::welcome:
-        return make(AppMenu::help, QT_TRANSLATE_NOOP("AppCommands", "Welcome to Tallyra"));
-    case AppCommand::support:
-        return make(AppMenu::help, QT_TRANSLATE_NOOP("AppCommands", "Tallyra Support"));
-    case AppCommand::privacy:
-        return make(AppMenu::help, QT_TRANSLATE_NOOP("AppCommands", "Privacy"));
-    }
-    Q_UNREACHABLE();
-    return make(AppMenu::help, "");
+    const AppCommandCase& row = kAppCommands[command];
+    CommandDescription described{
+        command,         row.menu,
+        title(command),  row.shortcut ? QKeySequence(*row.shortcut) : QKeySequence(),
+        QAction::NoRole, isEnabled(command)};
+    if (command == AppCommand::settings)
+        described.role = QAction::PreferencesRole;
+    if (command == AppCommand::toggleBalances && m_model.hidesBalances())
+        described.title = translated(QT_TRANSLATE_NOOP("AppCommands", "Show Balances"));
+    return described;
 }
 
 bool AppCommands::isEnabled(AppCommand command) const

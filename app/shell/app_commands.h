@@ -21,9 +21,7 @@
 //
 // Threading: main thread only.
 
-#include <memory>
 #include <optional>
-#include <span>
 
 #include <QAction>
 #include <QKeySequence>
@@ -31,6 +29,8 @@
 #include <QString>
 #include <QTimeZone>
 #include <QUrl>
+
+#include "base/enum_table.h"
 
 namespace tallyra {
 class LedgerStore;
@@ -71,6 +71,98 @@ enum class AppMenu
     help,
 };
 
+inline constexpr auto kAppMenus = makeEnumTable<AppMenu>(
+    {
+        {AppMenu::file, u"file", QT_TRANSLATE_NOOP("AppCommands", "File")},
+        {AppMenu::edit, u"edit", QT_TRANSLATE_NOOP("AppCommands", "Edit")},
+        {AppMenu::view, u"view", QT_TRANSLATE_NOOP("AppCommands", "View")},
+        {AppMenu::period, u"period", QT_TRANSLATE_NOOP("AppCommands", "Period")},
+        {AppMenu::help, u"help", QT_TRANSLATE_NOOP("AppCommands", "Help")},
+    },
+    "AppCommands");
+[[nodiscard]] constexpr const auto& enumTable(AppMenu) noexcept
+{
+    return kAppMenus;
+}
+
+// The fixed facts of a command: its id (raw value), title, menu and Linux
+// shortcut (none for commands without one).
+struct AppCommandCase
+{
+    AppCommand value;
+    QStringView raw;
+    const char* title;
+    AppMenu menu;
+    std::optional<QKeyCombination> shortcut;
+};
+
+namespace command_keys {
+constexpr QKeyCombination ctrl(Qt::Key key)
+{
+    return QKeyCombination(Qt::ControlModifier, key);
+}
+constexpr QKeyCombination ctrlShift(Qt::Key key)
+{
+    return QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, key);
+}
+constexpr QKeyCombination ctrlAlt(Qt::Key key)
+{
+    return QKeyCombination(Qt::ControlModifier | Qt::AltModifier, key);
+}
+} // namespace command_keys
+
+// In menu order. toggleBalances is titled by what it will do: the table
+// holds "Hide Balances", the description says "Show Balances" while hidden.
+inline constexpr auto kAppCommands = makeEnumTable<AppCommand, AppCommandCase>(
+    {
+        {AppCommand::newTransaction, u"newTransaction",
+         QT_TRANSLATE_NOOP("AppCommands", "New Transaction"), AppMenu::file,
+         command_keys::ctrl(Qt::Key_N)},
+        {AppCommand::newAccount, u"newAccount", QT_TRANSLATE_NOOP("AppCommands", "New Account…"),
+         AppMenu::file, command_keys::ctrlShift(Qt::Key_N)},
+        {AppCommand::exportTransactions, u"exportTransactions",
+         QT_TRANSLATE_NOOP("AppCommands", "Export Transactions…"), AppMenu::file,
+         command_keys::ctrlShift(Qt::Key_E)},
+        {AppCommand::backUp, u"backUp", QT_TRANSLATE_NOOP("AppCommands", "Back Up Data…"),
+         AppMenu::file, std::nullopt},
+        {AppCommand::settings, u"settings", QT_TRANSLATE_NOOP("AppCommands", "Preferences…"),
+         AppMenu::edit, command_keys::ctrl(Qt::Key_Comma)},
+        {AppCommand::edit, u"edit", QT_TRANSLATE_NOOP("AppCommands", "Edit…"), AppMenu::edit,
+         command_keys::ctrl(Qt::Key_Return)},
+        {AppCommand::duplicate, u"duplicate", QT_TRANSLATE_NOOP("AppCommands", "Duplicate"),
+         AppMenu::edit, command_keys::ctrl(Qt::Key_D)},
+        {AppCommand::overview, u"overview", QT_TRANSLATE_NOOP("AppCommands", "Overview"),
+         AppMenu::view, command_keys::ctrl(Qt::Key_1)},
+        {AppCommand::transactions, u"transactions",
+         QT_TRANSLATE_NOOP("AppCommands", "Transactions"), AppMenu::view,
+         command_keys::ctrl(Qt::Key_2)},
+        {AppCommand::categories, u"categories", QT_TRANSLATE_NOOP("AppCommands", "Categories"),
+         AppMenu::view, command_keys::ctrl(Qt::Key_3)},
+        {AppCommand::accounts, u"accounts", QT_TRANSLATE_NOOP("AppCommands", "Accounts"),
+         AppMenu::view, command_keys::ctrl(Qt::Key_4)},
+        {AppCommand::search, u"search", QT_TRANSLATE_NOOP("AppCommands", "Search"), AppMenu::view,
+         command_keys::ctrlAlt(Qt::Key_F)},
+        {AppCommand::toggleBalances, u"toggleBalances",
+         QT_TRANSLATE_NOOP("AppCommands", "Hide Balances"), AppMenu::view,
+         command_keys::ctrlShift(Qt::Key_B)},
+        {AppCommand::previousPeriod, u"previousPeriod",
+         QT_TRANSLATE_NOOP("AppCommands", "Previous Period"), AppMenu::period,
+         command_keys::ctrl(Qt::Key_BracketLeft)},
+        {AppCommand::nextPeriod, u"nextPeriod", QT_TRANSLATE_NOOP("AppCommands", "Next Period"),
+         AppMenu::period, command_keys::ctrl(Qt::Key_BracketRight)},
+        {AppCommand::welcome, u"welcome", QT_TRANSLATE_NOOP("AppCommands", "Welcome to Tallyra"),
+         AppMenu::help, std::nullopt},
+        {AppCommand::support, u"support", QT_TRANSLATE_NOOP("AppCommands", "Tallyra Support"),
+         AppMenu::help, std::nullopt},
+        {AppCommand::privacy, u"privacy", QT_TRANSLATE_NOOP("AppCommands", "Privacy"),
+         AppMenu::help, std::nullopt},
+    },
+    "AppCommands");
+[[nodiscard]] constexpr const auto& enumTable(AppCommand) noexcept
+{
+    return kAppCommands;
+}
+
 struct CommandDescription
 {
     AppCommand command;
@@ -95,9 +187,6 @@ public:
                 QTimeZone zone = QTimeZone::systemTimeZone(), QObject* parent = nullptr);
     ~AppCommands() override;
 
-    // Every command in menu order.
-    [[nodiscard]] static std::span<const AppCommand> all();
-    [[nodiscard]] static QString menuTitle(AppMenu menu);
     [[nodiscard]] CommandDescription description(AppCommand command) const;
     [[nodiscard]] bool isEnabled(AppCommand command) const;
 

@@ -2,12 +2,14 @@
 
 #include <QCoreApplication>
 #include <QLoggingCategory>
+#include <QSaveFile>
 
 #include "app_writers.h"
 #include "display/money_display.h"
 #include "scheduler.h"
 #include "services/app_services.h"
 #include "services/category_dedupe.h"
+#include "services/store_backup.h"
 #include "settings/in_memory_settings_backend.h"
 
 namespace tallyra::app {
@@ -149,6 +151,45 @@ void AppLifecycle::merge()
         m_model.reportError(error.userMessage(), QCoreApplication::translate(
                                                      "AppLifecycle", "Couldn’t Merge Categories"));
     }
+}
+
+} // namespace tallyra::app
+
+namespace tallyra::app {
+
+std::optional<QString> AppLifecycle::backUp(const QString& folder)
+{
+    m_model.setChoosingBackupFolder(false);
+    const QString title = QCoreApplication::translate("AppLifecycle", "Couldn’t Back Up");
+    try {
+        const auto file = m_services.store().container().fileLocation();
+        if (!file)
+            throw StoreBackup::Failure::noStore();
+        return StoreBackup::backup(*file, folder, m_services.clock().now(), m_services.zone());
+    } catch (const Error& error) {
+        qCWarning(lcLifecycle, "Backup: %s", qUtf8Printable(error.detail()));
+        m_model.reportError(error.userMessage(), title);
+        return std::nullopt;
+    }
+}
+
+bool AppLifecycle::saveExport(const QString& path)
+{
+    const std::optional<QString> document = m_model.exportDocument();
+    m_model.setExportDocument(std::nullopt);
+    if (!document)
+        return false;
+    QSaveFile file(path);
+    const QByteArray bytes = document->toUtf8();
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    qCWarning(lcLifecycle, "Export to %s: %s", qUtf8Printable(path),
+              qUtf8Printable(file.errorString()));
+    m_model.reportError(
+        QCoreApplication::translate("AppLifecycle", "The file couldn’t be written: %1")
+            .arg(file.errorString()),
+        QCoreApplication::translate("AppLifecycle", "Couldn’t Export"));
+    return false;
 }
 
 } // namespace tallyra::app

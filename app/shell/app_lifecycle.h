@@ -86,6 +86,14 @@ public:
     // One pass of the loop (also run by the scheduler).
     void pass();
 
+    // The backup folder chooser answered: copies the database into a dated
+    // folder inside `folder` and returns its path; a failure (or a run
+    // that keeps nothing in a file) becomes the alert "Couldn’t Back Up".
+    std::optional<QString> backUp(const QString& folder);
+    // The export's save panel answered: writes the CSV document to `path`
+    // and clears it; a failure becomes the alert "Couldn’t Export".
+    bool saveExport(const QString& path);
+
 private:
     void merge();
     void scheduleNext();

@@ -74,8 +74,24 @@ void TransactionEditorModel::setDraft(const EntryDraft& draft)
 
 void TransactionEditorModel::setKind(EntryKind kind)
 {
+    // A category of the other side would be dropped silently on saving;
+    // the form shows that at once instead.
+    const auto fits = [&](const CategoryId& id) {
+        const CategoryItem* category = m_ledger ? m_ledger->category(id) : nullptr;
+        if (!category)
+            return false;
+        switch (kind) {
+        case EntryKind::expense:
+            return category->kind == CategoryKind::expense;
+        case EntryKind::income:
+            return category->kind == CategoryKind::income;
+        case EntryKind::transfer:
+            return category->kind == CategoryKind::transfer;
+        }
+        return false;
+    };
     changeDraft([&](EntryDraft& d) {
-        if (d.kind != kind && !m_categoryPickedByUser)
+        if (d.categoryID && !fits(*d.categoryID))
             d.categoryID.reset();
         d.kind = kind;
     });

@@ -37,7 +37,7 @@ CommandActions::CommandActions(AppCommands& commands, UndoManager& undoManager, 
     : QObject(parent), m_undoManager(undoManager), m_undo(new QAction(this)),
       m_redo(new QAction(this)), m_quit(new QAction(tr("Quit"), this))
 {
-    for (const AppCommand command : AppCommands::all()) {
+    for (const AppCommand command : allCases<AppCommand>()) {
         QAction* action = commands.makeAction(command, this);
         if (const char* symbol = symbolOf(command))
             action->setIcon(SymbolIcons::icon(QString::fromLatin1(symbol)));

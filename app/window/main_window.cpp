@@ -74,10 +74,10 @@ MainWindow::MainWindow(WindowContext& context, QWidget* parent)
     fillMenuBar(*menuBar(), m_context.commands, m_context.actions);
 
     m_sidebar = new Sidebar(m_context.model, m_netWorth, m_status);
-    for (const DestinationInfo& entry : destinations()) {
-        if (const auto command = jumpCommand(entry.destination))
+    for (const Destination destination : allCases<Destination>()) {
+        if (const auto command = jumpCommand(destination))
             if (QAction* action = m_context.actions.action(*command))
-                m_sidebar->destinations().setShortcut(entry.destination, action->shortcut());
+                m_sidebar->destinations().setShortcut(destination, action->shortcut());
     }
     m_status->setUserName(systemUserName());
 

@@ -37,14 +37,14 @@ void fillMenuBar(QMenuBar& menuBar, const AppCommands& commands, const CommandAc
     std::map<AppMenu, QMenu*> menus;
     for (const AppMenu menu :
          {AppMenu::file, AppMenu::edit, AppMenu::view, AppMenu::period, AppMenu::help}) {
-        menus[menu] = menuBar.addMenu(AppCommands::menuTitle(menu));
+        menus[menu] = menuBar.addMenu(title(menu));
     }
     QMenu* edit = menus[AppMenu::edit];
     edit->addAction(actions.undo());
     edit->addAction(actions.redo());
     edit->addSeparator();
 
-    for (const AppCommand command : AppCommands::all()) {
+    for (const AppCommand command : allCases<AppCommand>()) {
         QAction* action = actions.action(command);
         if (!action)
             continue;

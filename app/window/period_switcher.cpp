@@ -121,7 +121,7 @@ QString PeriodSwitcher::range() const
 QList<PeriodLength> PeriodSwitcher::offeredLengths() const
 {
     QList<PeriodLength> lengths;
-    for (const PeriodLength length : allPeriodLengths()) {
+    for (const PeriodLength length : allCases<PeriodLength>()) {
         const PeriodFamily lengthFamily = family(length);
         if (lengthFamily == PeriodFamily::both || (lengthFamily == PeriodFamily::rolling) ==
                                                       (m_model.periodMode() == PeriodMode::rolling))

@@ -29,14 +29,14 @@ QString SidebarModel::symbol(Destination destination)
 
 int SidebarModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(destinations().size());
+    return parent.isValid() ? 0 : static_cast<int>(allCases<Destination>().size());
 }
 
 QVariant SidebarModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= rowCount())
         return {};
-    const Destination destination = destinations()[static_cast<size_t>(index.row())].destination;
+    const Destination destination = allCases<Destination>()[static_cast<size_t>(index.row())];
     switch (role) {
     case Qt::DisplayRole:
     case Qt::AccessibleTextRole:
@@ -87,9 +87,9 @@ void SidebarModel::setShortcut(Destination destination, const QKeySequence& shor
 
 QModelIndex SidebarModel::indexOf(Destination destination) const
 {
-    const auto all = destinations();
+    const auto all = allCases<Destination>();
     for (size_t i = 0; i < all.size(); ++i)
-        if (all[i].destination == destination)
+        if (all[i] == destination)
             return index(static_cast<int>(i));
     return {};
 }

@@ -22,7 +22,7 @@ WindowState WindowState::read(const SettingsBackend& backend)
     state.geometry = readBytes(backend, kGeometryKey);
     state.splitter = readBytes(backend, kSplitterKey);
     if (const auto raw = backend.value(QString::fromLatin1(kDestinationKey)))
-        state.destination = destinationFromRaw(raw->toString());
+        state.destination = enumFromRaw<Destination>(raw->toString());
     return state;
 }
 

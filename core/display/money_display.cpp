@@ -113,6 +113,12 @@ public:
                 .symbols(percentSymbols);
         percentWhole = percentBase.precision(number::Precision::integer());
         percentTenths = percentBase.precision(number::Precision::fixedFraction(1));
+
+        UErrorCode ordinalStatus = U_ZERO_ERROR;
+        ordinal = std::make_unique<icu::RuleBasedNumberFormat>(icu::URBNF_ORDINAL, this->language,
+                                                               ordinalStatus);
+        if (U_FAILURE(ordinalStatus))
+            ordinal.reset();
     }
 
     const ForCurrency& currency(const QString& code, bool narrow)
@@ -147,6 +153,8 @@ public:
     number::LocalizedNumberFormatter axisCents;
     number::LocalizedNumberFormatter percentWhole;
     number::LocalizedNumberFormatter percentTenths;
+    // Null when ICU has no ordinal rules to offer.
+    std::unique_ptr<icu::RuleBasedNumberFormat> ordinal;
     std::map<std::pair<QString, bool>, ForCurrency> byCurrency;
 };
 
@@ -300,11 +308,9 @@ QString MoneyDisplay::percent(double ratio, PercentDigits digits, bool isSigned)
 
 QString MoneyDisplay::dayOfMonth(int day) const
 {
-    UErrorCode status = U_ZERO_ERROR;
-    icu::RuleBasedNumberFormat ordinal(icu::URBNF_ORDINAL, m_formatters->language, status);
-    if (U_SUCCESS(status)) {
+    if (m_formatters->ordinal) {
         icu::UnicodeString text;
-        ordinal.format(int32_t(day), text);
+        m_formatters->ordinal->format(int32_t(day), text);
         if (!text.isEmpty())
             return fromIcu(text);
     }

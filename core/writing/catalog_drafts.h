@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <utility>
 
 #include <QByteArray>
 #include <QDate>
@@ -78,6 +79,37 @@ struct AccountBalance
     Decimal balance = Decimal(0);
 
     friend bool operator==(const AccountBalance& a, const AccountBalance& b) = default;
+};
+
+// What happens to an account's transactions when it is deleted.
+class AccountTransactions
+{
+public:
+    // Moved to another account in the same currency.
+    [[nodiscard]] static AccountTransactions move(const AccountId& to)
+    {
+        return AccountTransactions(to);
+    }
+    // Deleted with the account.
+    [[nodiscard]] static AccountTransactions deleteAll()
+    {
+        return AccountTransactions(std::nullopt);
+    }
+
+    [[nodiscard]] const std::optional<AccountId>& destination() const noexcept
+    {
+        return m_destination;
+    }
+
+    friend bool operator==(const AccountTransactions& a, const AccountTransactions& b) = default;
+
+private:
+    explicit AccountTransactions(std::optional<AccountId> destination)
+        : m_destination(std::move(destination))
+    {
+    }
+
+    std::optional<AccountId> m_destination;
 };
 
 struct BudgetDraft

@@ -55,4 +55,17 @@ QDateTime WriteCalendar::noonOf(const QDateTime& instant) const
     return result.isValid() ? result : instant.toUTC();
 }
 
+QDateTime balanceInstant(const WriteCalendar& calendar, const QDateTime& now,
+                         const std::optional<QDate>& day, bool accountHasTransactionToday)
+{
+    const QDate today = calendar.dayOf(now);
+    if (day && *day != today)
+        return calendar.startOfNextDay(*day);
+    if (now > calendar.noonOf(now))
+        return now.toUTC();
+    if (accountHasTransactionToday)
+        return now.toUTC().addSecs(1);
+    return calendar.startOfNextDay(today);
+}
+
 } // namespace tallyra

@@ -2,7 +2,8 @@
 
 // WriteCalendar: the Gregorian calendar in the user's time zone as the
 // writers need it — which day an instant falls on, where a day starts, and
-// 12:00 of a day (where transactions without a time of day are stored).
+// 12:00 of a day (where transactions without a time of day are stored),
+// and the balance-date rule built on them.
 //
 // A day runs from its first instant (local midnight, or the first moment
 // after a clock change that skips midnight) to the next day's first
@@ -10,6 +11,8 @@
 // first moment after the gap.
 //
 // Thread safety: an immutable value; any thread.
+
+#include <optional>
 
 #include <QDate>
 #include <QDateTime>
@@ -42,5 +45,18 @@ public:
 private:
     QTimeZone m_zone;
 };
+
+// The balance-date rule: the instant a balance entered for a day applies
+// to, given the current instant.
+//   - A day other than today: the start of the following day (the balance
+//     holds at the end of that day).
+//   - Today, or no day: after 12:00 the current instant. Before it the
+//     balance is taken to hold at the end of the day, unless the account
+//     already has a transaction today: then it pins the balance as of now,
+//     one second after the current instant, so that those transactions
+//     count before it.
+[[nodiscard]] QDateTime balanceInstant(const WriteCalendar& calendar, const QDateTime& now,
+                                       const std::optional<QDate>& day,
+                                       bool accountHasTransactionToday);
 
 } // namespace tallyra

@@ -197,7 +197,7 @@ TEST_F(TallyraCli, balanceAtTheEndOfADayByNameOrId)
         cli({q("--json"), q("accounts")}).json().toArray()[5].toObject().value(q("id")).toString();
     const CliRun byId = cli({q("balance"), id});
     EXPECT_EQ(byId.exitCode, 0) << qPrintable(byId.err);
-    EXPECT_EQ(byId.out, QByteArray("-28692.50 UAH\n"));
+    EXPECT_EQ(byId.out, QByteArray("−₴28,692.50\n"));
 
     const CliRun unknown = cli({q("balance"), q("Piggy Bank")});
     EXPECT_EQ(unknown.exitCode, 2);
@@ -262,7 +262,8 @@ TEST_F(TallyraCli, netWorthConvertsEveryAccount)
         EXPECT_EQ(run.json().toObject(), money(minor, "UAH")) << day;
     }
     // --today pins "now" to the end of that day.
-    EXPECT_EQ(cli({q("networth")}).out, QByteArray("705249.81 UAH\n"));
+    EXPECT_EQ(cli({q("networth")}).out, QByteArray("₴705,249.81\n"));
+    EXPECT_EQ(cli({q("--hide-balances"), q("networth")}).out, QByteArray("₴\u00A0•••\n"));
 }
 
 TEST_F(TallyraCli, exportWritesEveryTransactionAsCsv)

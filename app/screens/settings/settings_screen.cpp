@@ -62,8 +62,8 @@ SettingsScreen::SettingsScreen(WindowContext& context, QWidget* parent)
     addRow(general, tr("Main currency"),
            tr("Totals, net worth and charts; accounts keep their own currencies"), m_currency);
     QStringList appearances;
-    for (const AppSettings::Appearance appearance : allAppearances())
-        appearances.push_back(label(appearance));
+    for (const AppSettings::Appearance appearance : allCases<AppSettings::Appearance>())
+        appearances.push_back(title(appearance));
     m_appearance = new SegmentedSwitcher(appearances);
     m_appearance->setAccessibleName(tr("Appearance"));
     m_controls.insert(tr("Appearance"), m_appearance);
@@ -211,7 +211,7 @@ SettingsScreen::SettingsScreen(WindowContext& context, QWidget* parent)
         m_viewModel->change([day](AppSettings& s) { s.monthStartDay = day; });
     });
     connect(m_defaultPeriod, &QComboBox::activated, this, [this] {
-        const auto length = periodLengthFromRaw(m_defaultPeriod->currentData().toString());
+        const auto length = enumFromRaw<PeriodLength>(m_defaultPeriod->currentData().toString());
         if (length)
             m_viewModel->change([length](AppSettings& s) { s.defaultPeriod = *length; });
     });
@@ -220,7 +220,10 @@ SettingsScreen::SettingsScreen(WindowContext& context, QWidget* parent)
         m_viewModel->change([mode](AppSettings& s) { s.periodMode = mode; });
     });
     connect(m_appearance, &SegmentedSwitcher::currentChanged, this, [this](int index) {
-        const AppSettings::Appearance appearance = allAppearances().value(index);
+        const auto appearances = allCases<AppSettings::Appearance>();
+        if (index < 0 || index >= static_cast<int>(appearances.size()))
+            return;
+        const AppSettings::Appearance appearance = appearances[static_cast<size_t>(index)];
         m_viewModel->change([appearance](AppSettings& s) { s.appearance = appearance; });
     });
     connect(m_hideCents, &QCheckBox::toggled, this,
@@ -313,7 +316,7 @@ void SettingsScreen::refresh()
         const QSignalBlocker modeBlocker(m_periodMode);
         m_periodMode->setCurrentIndex(s.periodMode == PeriodMode::rolling ? 0 : 1);
         const QSignalBlocker appearanceBlocker(m_appearance);
-        m_appearance->setCurrentIndex(static_cast<int>(allAppearances().indexOf(s.appearance)));
+        m_appearance->setCurrentIndex(static_cast<int>(s.appearance));
     }
     const auto check = [](QCheckBox* box, bool on) {
         const QSignalBlocker blocker(box);

@@ -113,7 +113,7 @@ QList<SettingsChoice> SettingsViewModel::defaultPeriods() const
     const PeriodLabels labels(m_model.periodEngine());
     const PeriodMode mode = settings().periodMode;
     QList<PeriodLength> lengths;
-    for (const PeriodLength length : allPeriodLengths())
+    for (const PeriodLength length : allCases<PeriodLength>())
         if (length != PeriodLength::max && converted(length, mode) == length)
             lengths.push_back(length);
     lengths.push_back(PeriodLength::max);

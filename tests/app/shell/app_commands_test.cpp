@@ -24,19 +24,20 @@ protected:
 
 TEST_F(AppCommandsTest, newTransactionComposesOnEveryScreen)
 {
-    for (const DestinationInfo& screen : destinations()) {
+    for (const Destination screen : allCases<Destination>()) {
         model.dismiss();
-        model.setDestination(screen.destination);
-        EXPECT_TRUE(commands.trigger(AppCommand::newTransaction)) << screen.raw;
-        EXPECT_TRUE(model.isComposingTransaction()) << screen.raw;
-        EXPECT_EQ(model.destination(), screen.destination) << "composing stays on the screen";
+        model.setDestination(screen);
+        const std::string name = rawValue(screen).toStdString();
+        EXPECT_TRUE(commands.trigger(AppCommand::newTransaction)) << name;
+        EXPECT_TRUE(model.isComposingTransaction()) << name;
+        EXPECT_EQ(model.destination(), screen) << "composing stays on the screen";
     }
 }
 
 TEST_F(AppCommandsTest, shortcutsAreLinuxOnesAndNeverShared)
 {
     std::set<QString> seen;
-    for (const AppCommand command : AppCommands::all()) {
+    for (const AppCommand command : allCases<AppCommand>()) {
         const CommandDescription described = commands.description(command);
         const QString keys = described.shortcut.toString(QKeySequence::PortableText);
         EXPECT_FALSE(keys.contains(q("Meta"))) << keys.toStdString();
@@ -106,7 +107,7 @@ TEST(AppCommands, everyLedgerCommandIsOffWithoutAStore)
     ModelSetup setup;
     AppModel model(setup.options());
     AppCommands commands(model, nullptr, false);
-    for (const AppCommand command : AppCommands::all()) {
+    for (const AppCommand command : allCases<AppCommand>()) {
         const bool help = command == AppCommand::welcome || command == AppCommand::support ||
                           command == AppCommand::privacy;
         EXPECT_EQ(commands.isEnabled(command), help) << int(command);

@@ -1,12 +1,20 @@
 #include "shell/app_lifecycle.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 #include "base/clock.h"
 #include "display/money_display.h"
+#include "money/currency.h"
+#include "rates/rate_provider.h"
+#include "reports/period_totals.h"
 #include "services/app_services.h"
 #include "settings/in_memory_settings_backend.h"
 #include "shell_test_support.h"
+#include "store/store_context.h"
 
 using namespace tallyra;
 using namespace tallyra::app;
@@ -111,11 +119,102 @@ TEST_F(LifecycleTest, settingsReachTheModelAndTheDisplay)
     EXPECT_EQ(m_model->periodEngine().settings().monthStartDay, 25);
 }
 
+TEST_F(LifecycleTest, backupAndExportFailuresBecomeAlerts)
+{
+    m_model->setChoosingBackupFolder(true);
+    EXPECT_FALSE(m_lifecycle->backUp(QDir::tempPath())) << "an empty run has no file";
+    EXPECT_FALSE(m_model->isChoosingBackupFolder());
+    EXPECT_EQ(m_model->errorTitle(), q("Couldn’t Back Up"));
+
+    QTemporaryDir dir;
+    m_model->setExportDocument(q("Date,Time\n"));
+    EXPECT_FALSE(m_lifecycle->saveExport(dir.filePath(q("missing/folder/t.csv"))));
+    EXPECT_EQ(m_model->errorTitle(), q("Couldn’t Export"));
+    EXPECT_FALSE(m_model->exportDocument());
+
+    m_model->setExportDocument(q("Date,Time\n"));
+    ASSERT_TRUE(m_lifecycle->saveExport(dir.filePath(q("t.csv"))));
+    QFile written(dir.filePath(q("t.csv")));
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll(), QByteArray("Date,Time\n"));
+}
+
 TEST_F(LifecycleTest, aRunThatKeepsNothingLeavesThePreferencesAlone)
 {
     m_model->setPlaysSounds(false);
     EXPECT_FALSE(m_services->defaults().value(q("sounds.enabled")));
     EXPECT_FALSE(m_model->asksForContacts());
+}
+
+} // namespace
+
+namespace {
+
+// Rates that never arrive: the refresh stays under way for the whole test.
+class SilentProvider final : public RateProvider
+{
+public:
+    mutable int asked = 0;
+    void rates(const CurrencyCode&, const CurrencySet&, QObject*, RatesHandler) const override
+    {
+        ++asked;
+    }
+};
+
+TEST(AppLifecycleCurrency, totalsAreReExpressedBeforeTheFreshRatesArrive)
+{
+    QTemporaryDir dir;
+    Currency::setMain(q("USD"));
+    auto defaults = std::make_shared<InMemorySettingsBackend>();
+    defaults->setValue(q("fx.base"), QVariant(q("USD")));
+    defaults->setValue(q("fx.rates"), QVariant(QVariantMap{{q("UAH"), 0.025}}));
+    auto provider = std::make_shared<SilentProvider>();
+    AppServices::Options options;
+    options.defaults = defaults;
+    options.databaseFile = dir.filePath(q("Tallyra.sqlite"));
+    options.clock = std::make_shared<FixedClock>(kyiv(2026, 3, 15));
+    options.zone = kyivZone();
+    options.buildEnvironment = [] { return std::optional<CloudEnvironment>(); };
+    options.rateProvider = provider;
+    options.preferredLocalizations = {q("en")};
+    options.reloadDelay = 5ms;
+    auto services = AppServices::start(std::move(options));
+
+    StoreContext& context = services->store().mainContext();
+    AccountModel card;
+    card.id = AccountId::random();
+    card.name = q("Card");
+    card.currency = q("UAH");
+    context.insert(card);
+    AccountModel wise; // spent in dollars: after the switch it needs the rebased rate
+    wise.id = AccountId::random();
+    wise.name = q("Wise");
+    wise.currency = q("USD");
+    context.insert(wise);
+    TransactionModel coffee;
+    coffee.kindRaw = q("expense");
+    coffee.amountMinor = 1000;
+    coffee.account = wise.objectID;
+    coffee.date = kyiv(2026, 3, 14);
+    context.insert(coffee);
+    context.save();
+    ASSERT_TRUE(services->store().waitUntilIdle());
+
+    ManualScheduler scheduler;
+    AppModel model(AppLifecycle::modelOptions(*services, scheduler));
+    AppLifecycle lifecycle(*services, model, scheduler);
+    const auto spent = [&] {
+        const PeriodWindow window = model.periodEngine().window(model.period());
+        return totals(*services->store().index(), window.elapsedInterval()).spent;
+    };
+    EXPECT_EQ(spent(), (Money{1000, q("USD")}));
+
+    const int askedBefore = provider->asked;
+    services->settings().update([](AppSettings& s) { s.currency = q("UAH"); });
+    ASSERT_TRUE(services->store().waitUntilIdle());
+    EXPECT_EQ(spent(), (Money{40000, q("UAH")})) << "rebased rates, no download needed";
+    EXPECT_GT(provider->asked, askedBefore) << "the fresh rates are on their way";
+    Currency::setMain(q("USD"));
 }
 
 } // namespace

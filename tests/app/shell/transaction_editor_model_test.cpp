@@ -279,6 +279,16 @@ TEST_F(EditorTest, changesAreTheDraftTagsOrReceipt)
     EXPECT_EQ(m_writers->ledger().receipt(entry.id), QByteArray("%PDF-1.4"));
 }
 
+TEST_F(EditorTest, switchingTheKindDropsACategoryOfTheOtherSide)
+{
+    auto editor = composer();
+    editor->pickCategory(food);
+    editor->setKind(EntryKind::expense);
+    EXPECT_EQ(editor->draft().categoryID, food);
+    editor->setKind(EntryKind::income);
+    EXPECT_FALSE(editor->draft().categoryID);
+}
+
 TEST_F(EditorTest, tagsAreSplitTrimmedAndKeptInOrder)
 {
     auto editor = composer();

@@ -49,8 +49,8 @@ private slots:
     void ctrlNComposesFromEveryScreen_data()
     {
         QTest::addColumn<int>("destination");
-        for (const DestinationInfo& info : destinations())
-            QTest::newRow(info.raw) << static_cast<int>(info.destination);
+        for (const Destination destination : allCases<Destination>())
+            QTest::newRow(qPrintable(rawValue(destination))) << static_cast<int>(destination);
     }
     void ctrlNComposesFromEveryScreen()
     {

@@ -50,7 +50,7 @@ private slots:
         auto* periods = qobject_cast<QComboBox*>(screen->control(QStringLiteral("Default period")));
         QCOMPARE(periods->currentData().toString(), rawValue(PeriodLength::month));
         for (int i = 0; i < periods->count(); ++i) {
-            const auto length = periodLengthFromRaw(periods->itemData(i).toString());
+            const auto length = enumFromRaw<PeriodLength>(periods->itemData(i).toString());
             QVERIFY(length && !isRolling(*length));
         }
     }

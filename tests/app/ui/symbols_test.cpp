@@ -72,7 +72,7 @@ private slots:
             for (const auto& child : root.children)
                 wanted.insert(child.symbol);
         }
-        for (const AccountKind kind : kAllAccountKinds)
+        for (const AccountKind kind : allCases<AccountKind>())
             wanted.insert(symbol(kind));
         QVERIFY(wanted.size() > 40);
         const SymbolCatalog& catalog = SymbolCatalog::bundled();
