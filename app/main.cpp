@@ -7,6 +7,8 @@
 #include <QMessageBox>
 #include <QTimeZone>
 
+#include "rates/rates_file.h"
+#include "rates/snapshot_rate_provider.h"
 #include "services/app_services.h"
 #include "settings/user_defaults_backend.h"
 #include "shell/app_options.h"
@@ -68,6 +70,14 @@ int main(int argc, char** argv)
     if (screenshots)
         env->showsWelcome = false;
     options.env = *env;
+    if (windowOptions->ratesFile) {
+        try {
+            options.rateProvider =
+                std::make_shared<SnapshotRateProvider>(readRatesFile(*windowOptions->ratesFile));
+        } catch (const Error& error) {
+            return fatal(error.userMessage());
+        }
+    }
     if (windowOptions->today) {
         const QDateTime noon(*windowOptions->today, QTime(12, 0), options.zone);
         options.clock = std::make_shared<FixedClock>(noon);
@@ -88,6 +98,12 @@ int main(int argc, char** argv)
     MainWindow& window = session.window();
 
     if (screenshots) {
+        // Pinned rates are asked for once, as a live window would at start.
+        if (windowOptions->ratesFile) {
+            const QFuture<void> refreshed = services->refreshRates();
+            while (!refreshed.isFinished())
+                QApplication::processEvents(QEventLoop::AllEvents, 50);
+        }
         ScreenshotRunner runner(window);
         const QStringList written = runner.run(*windowOptions->screenshotFolder);
         for (const QString& path : written)

@@ -835,11 +835,17 @@
         <source>  --today YYYY-MM-DD  act as if today were that day
   --screenshots DIR   render every screen and sheet to DIR as PNG files and quit
                       (an empty ledger unless --sample-data is given)
+  --rates FILE        take exchange rates from FILE instead of the banks
 </source>
         <translation>  --today РРРР-ММ-ДД  вважати сьогоднішнім цей день
   --screenshots ТЕКА  намалювати кожен екран і аркуш у ТЕКУ як PNG і завершити роботу
                       (порожній облік, якщо не задано --sample-data)
+  --rates ФАЙЛ        брати курси валют із ФАЙЛУ, а не з банків
 </translation>
+    </message>
+    <message>
+        <source>--rates needs a rates file such as rates.json.</source>
+        <translation>--rates потребує файлу курсів, наприклад rates.json.</translation>
     </message>
 </context>
 <context>

@@ -34,6 +34,12 @@ Result<WindowOptions, QString> parseWindowOptions(const QStringList& arguments)
                 return fail(QCoreApplication::translate(
                     "WindowOptions", "--screenshots needs the folder to write the pictures to."));
             options.screenshotFolder = *folder;
+        } else if (word == u"--rates") {
+            const std::optional<QString> file = take();
+            if (!file || file->isEmpty())
+                return fail(QCoreApplication::translate(
+                    "WindowOptions", "--rates needs a rates file such as rates.json."));
+            options.ratesFile = *file;
         } else if (word == u"--help" || word == u"-h") {
             options.help = true;
         } else {
@@ -49,7 +55,8 @@ QString windowOptionsHelp()
         "WindowOptions",
         "  --today YYYY-MM-DD  act as if today were that day\n"
         "  --screenshots DIR   render every screen and sheet to DIR as PNG files and quit\n"
-        "                      (an empty ledger unless --sample-data is given)\n");
+        "                      (an empty ledger unless --sample-data is given)\n"
+        "  --rates FILE        take exchange rates from FILE instead of the banks\n");
 }
 
 } // namespace tallyra::app

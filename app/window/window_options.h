@@ -7,6 +7,8 @@
 //                        tests, demonstrations)
 //   --screenshots DIR    renders every screen and sheet to DIR as PNG and
 //                        exits; implies --empty unless --sample-data is given
+//   --rates FILE         takes exchange rates from a rates file instead of
+//                        the banks (the command line's format)
 //   --help               prints the options
 //
 // Both "--option value" and "--option=value" are accepted. Everything else
@@ -28,6 +30,7 @@ struct WindowOptions
 {
     std::optional<QDate> today;
     std::optional<QString> screenshotFolder;
+    std::optional<QString> ratesFile;
     bool help = false;
     QStringList rest;
 };

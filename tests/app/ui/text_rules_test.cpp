@@ -112,6 +112,14 @@ private slots:
         QCOMPARE(options->rest, rest);
     }
 
+    void ratesFileIsTaken()
+    {
+        const auto options = parseWindowOptions(words({"--rates", "r.json", "--empty"}));
+        QVERIFY(options.hasValue());
+        QCOMPARE(options->ratesFile.value_or(QString()), q("r.json"));
+        QCOMPARE(options->rest, words({"--empty"}));
+    }
+
     void badWindowOptionsAreRefused_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -119,6 +127,7 @@ private slots:
         QTest::newRow("day missing") << words({"--today"});
         QTest::newRow("day is another option") << words({"--today", "--empty"});
         QTest::newRow("folder missing") << words({"--screenshots"});
+        QTest::newRow("rates file missing") << words({"--rates"});
         QTest::newRow("empty folder") << words({"--screenshots="});
     }
     void badWindowOptionsAreRefused()

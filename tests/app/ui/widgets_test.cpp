@@ -1,14 +1,20 @@
+#include <cmath>
+#include <memory>
+
 #include <QAction>
 #include <QApplication>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QtCharts/QCategoryAxis>
 #include <QtCharts/QChart>
 #include <QtCharts/QValueAxis>
 
+#include "display/money_display.h"
 #include "theme/semantic_colors.h"
 #include "theme/theme.h"
 #include "ui_test_registry.h"
+#include "widgets/amount_axis.h"
 #include "widgets/chart_view.h"
 #include "widgets/empty_state.h"
 #include "widgets/segmented_switcher.h"
@@ -98,6 +104,51 @@ private slots:
         const int longest =
             switcher.fontMetrics().horizontalAdvance(QStringLiteral("A much longer choice"));
         QVERIFY(switcher.sizeHint().width() >= 2 * longest);
+    }
+
+    void amountAxesTakeRoundSteps_data()
+    {
+        QTest::addColumn<double>("low");
+        QTest::addColumn<double>("high");
+        QTest::addColumn<double>("first");
+        QTest::addColumn<double>("step");
+        QTest::addColumn<int>("count");
+        QTest::newRow("small spending") << 0.0 << 950.0 << 0.0 << 200.0 << 6;
+        QTest::newRow("crosses zero") << -1200.0 << 3400.0 << -2000.0 << 2000.0 << 4;
+        QTest::newRow("debts only, zero on top") << -300.0 << -10.0 << -300.0 << 100.0 << 4;
+        QTest::newRow("one value reaches down to zero") << 5.0 << 5.0 << 0.0 << 2.0 << 4;
+        QTest::newRow("nothing") << 0.0 << 0.0 << 0.0 << 1.0 << 2;
+        QTest::newRow("inverted range") << 950.0 << 0.0 << 0.0 << 200.0 << 6;
+        QTest::newRow("millions") << 0.0 << 12345678.0 << 0.0 << 5000000.0 << 4;
+        QTest::newRow("not a number") << std::nan("") << 10.0 << 0.0 << 1.0 << 2;
+    }
+    void amountAxesTakeRoundSteps()
+    {
+        QFETCH(double, low);
+        QFETCH(double, high);
+        QFETCH(double, first);
+        QFETCH(double, step);
+        QFETCH(int, count);
+        const AxisTicks ticks = niceTicks(low, high, 5);
+        QCOMPARE(ticks.first, first);
+        QCOMPARE(ticks.step, step);
+        QCOMPARE(ticks.count, count);
+        if (std::isfinite(low)) {
+            QVERIFY(ticks.first <= std::min(low, high));
+            QVERIFY(ticks.last() >= std::max(low, high));
+        }
+    }
+
+    void amountAxesAreLabelledByTheMoneyDisplay()
+    {
+        const MoneyDisplay display(QLocale(QStringLiteral("en_US")));
+        std::unique_ptr<QCategoryAxis> axis(amountAxis(0, 12500, QStringLiteral("UAH"), display));
+        const QStringList labels = axis->categoriesLabels();
+        QVERIFY(labels.size() >= 3);
+        QCOMPARE(labels.front(), display.axisLabel(0, QStringLiteral("UAH"), true));
+        QVERIFY(labels.back().contains(QLatin1Char('k')));
+        QCOMPARE(axis->min(), 0.0);
+        QVERIFY(axis->max() >= 12500);
     }
 
     void emptyStateButtonsFollowTheirAction()
