@@ -815,6 +815,560 @@
     </message>
 </context>
 <context>
+    <name>QObject</name>
+    <message>
+        <source>Couldn’t read your data</source>
+        <translation>Не вдалося прочитати ваші дані</translation>
+    </message>
+</context>
+<context>
+    <name>WindowOptions</name>
+    <message>
+        <source>--today needs a day such as 2026-12-10.</source>
+        <translation>--today потребує дня, наприклад 2026-12-10.</translation>
+    </message>
+    <message>
+        <source>--screenshots needs the folder to write the pictures to.</source>
+        <translation>--screenshots потребує теки, куди записати зображення.</translation>
+    </message>
+    <message>
+        <source>  --today YYYY-MM-DD  act as if today were that day
+  --screenshots DIR   render every screen and sheet to DIR as PNG files and quit
+                      (an empty ledger unless --sample-data is given)
+  --rates FILE        take exchange rates from FILE instead of the banks
+</source>
+        <translation>  --today РРРР-ММ-ДД  вважати сьогоднішнім цей день
+  --screenshots ТЕКА  намалювати кожен екран і аркуш у ТЕКУ як PNG і завершити роботу
+                      (порожній облік, якщо не задано --sample-data)
+  --rates ФАЙЛ        брати курси валют із ФАЙЛУ, а не з банків
+</translation>
+    </message>
+    <message>
+        <source>--rates needs a rates file such as rates.json.</source>
+        <translation>--rates потребує файлу курсів, наприклад rates.json.</translation>
+    </message>
+</context>
+<context>
+    <name>tallyra::app::CommandActions</name>
+    <message>
+        <source>Quit</source>
+        <translation>Вийти</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Скасувати: %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Повторити</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Повторити: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tallyra::app::DataTasks</name>
+    <message>
+        <source>Tallyra Transactions %1.csv</source>
+        <translation>Операції Tallyra %1.csv</translation>
+    </message>
+    <message>
+        <source>Export Transactions</source>
+        <translation>Експорт операцій</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Файли CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Експортувати</translation>
+    </message>
+    <message>
+        <source>Choose where to keep the backup</source>
+        <translation>Виберіть, де зберігати резервну копію</translation>
+    </message>
+    <message>
+        <source>Back Up Here</source>
+        <translation>Зберегти копію тут</translation>
+    </message>
+    <message>
+        <source>The file couldn’t be written. Check that the folder exists and that you may write to it.</source>
+        <translation>Не вдалося записати файл. Перевірте, що тека існує і ви можете в неї писати.</translation>
+    </message>
+    <message>
+        <source>Couldn’t Export</source>
+        <translation>Не вдалося експортувати</translation>
+    </message>
+    <message>
+        <source>Exported the transactions to %1</source>
+        <translation>Операції експортовано у %1</translation>
+    </message>
+    <message>
+        <source>Couldn’t Back Up</source>
+        <translation>Не вдалося створити резервну копію</translation>
+    </message>
+    <message>
+        <source>Backed up to “%1”</source>
+        <translation>Резервну копію збережено в «%1»</translation>
+    </message>
+</context>
+<context>
+    <name>tallyra::app::FirstRunView</name>
+    <message>
+        <source>Done</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>Welcome to Tallyra</source>
+        <translation>Вітаємо в Tallyra</translation>
+    </message>
+    <message>
+        <source>Track what you earn and spend across all your accounts and currencies. Your data lives in a local database on this computer — there are no Tallyra servers and no separate account.</source>
+        <translation>Стежте за доходами й витратами на всіх рахунках і в усіх валютах. Ваші дані зберігаються в локальній базі на цьому комп’ютері — жодних серверів Tallyra і жодного окремого облікового запису.</translation>
+    </message>
+    <message>
+        <source>Add an account</source>
+        <translation>Додайте рахунок</translation>
+    </message>
+    <message>
+        <source>Add Account</source>
+        <translation>Додати рахунок</translation>
+    </message>
+    <message>
+        <source>A bank account, card, cash or savings — with what it holds today.</source>
+        <translation>Банківський рахунок, картка, готівка чи заощадження — з тим, що на них сьогодні.</translation>
+    </message>
+    <message>
+        <source>Record a transaction</source>
+        <translation>Запишіть операцію</translation>
+    </message>
+    <message>
+        <source>Expenses, income and transfers between accounts. %1 works on every screen.</source>
+        <translation>Витрати, доходи й перекази між рахунками. %1 працює на кожному екрані.</translation>
+    </message>
+    <message>
+        <source>New Transaction…</source>
+        <translation>Нова операція…</translation>
+    </message>
+    <message>
+        <source>Add an account first</source>
+        <translation>Спершу додайте рахунок</translation>
+    </message>
+</context>
+<context>
+    <name>tallyra::app::MainWindow</name>
+    <message>
+        <source>Screen actions</source>
+        <translation>Дії екрана</translation>
+    </message>
+    <message>
+        <source>New Transaction (%1)</source>
+        <translation>Нова операція (%1)</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>Deleted 3 transactions</source>
+        <translation>Видалено 3 операції</translation>
+    </message>
+    <message>
+        <source>The store is busy with another change. Try again in a moment.</source>
+        <translation>Сховище зайняте іншою зміною. Спробуйте ще раз за мить.</translation>
+    </message>
+    <message>
+        <source>The data file is damaged or was made by a newer version of Tallyra.</source>
+        <translation>Файл даних пошкоджено або його створено новішою версією Tallyra.</translation>
+    </message>
+</context>
+<context>
+    <name>tallyra::app::MessageBar</name>
+    <message>
+        <source>Close</source>
+        <translation>Закрити</translation>
+    </message>
+</context>
+<context>
+    <name>tallyra::app::NetWorthCard</name>
+    <message>
+        <source>Net Worth</source>
+        <translation>Чиста вартість</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n accounts aren’t counted: no rate</source>
+        <translation>
+            <numerusform>%n рахунок не враховано: немає курсу</numerusform>
+            <numerusform>%n рахунки не враховано: немає курсу</numerusform>
+            <numerusform>%n рахунків не враховано: немає курсу</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tallyra::app::PeriodSwitcher</name>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Previous Period</source>
+        <translation>Попередній період</translation>
+    </message>
+    <message>
+        <source>Next Period</source>
+        <translation>Наступний період</translation>
+    </message>
+    <message>
+        <source>Choose the length of the period</source>
+        <translation>Виберіть тривалість періоду</translation>
+    </message>
+    <message>
+        <source>Period length</source>
+        <translation>Тривалість періоду</translation>
+    </message>
+    <message>
+        <source>Period: %1</source>
+        <translation>Період: %1</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>Тиждень</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Місяць</translation>
+    </message>
+    <message>
+        <source>3 Months</source>
+        <translation>3 місяці</translation>
+    </message>
+    <message>
+        <source>6 Months</source>
+        <translation>6 місяців</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Рік</translation>
+    </message>
+    <message>
+        <source>All Time</source>
+        <translation>Весь час</translation>
+    </message>
+    <message>
+        <source>7 Days</source>
+        <translation>7 днів</translation>
+    </message>
+    <message>
+        <source>30 Days</source>
+        <translation>30 днів</translation>
+    </message>
+    <message>
+        <source>90 Days</source>
+        <translation>90 днів</translation>
+    </message>
+    <message>
+        <source>12 Months</source>
+        <translation>12 місяців</translation>
+    </message>
+</context>
+<context>
+    <name>tallyra::app::SettingsScreen</name>
+    <message>
+        <source>General</source>
+        <translation>Загальні</translation>
+    </message>
+    <message>
+        <source>Main currency</source>
+        <translation>Основна валюта</translation>
+    </message>
+    <message>
+        <source>Totals, net worth and charts; accounts keep their own currencies</source>
+        <translation>Підсумки, чиста вартість і графіки; рахунки зберігають свої валюти</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Вигляд</translation>
+    </message>
+    <message>
+        <source>Hide cents</source>
+        <translation>Приховати копійки</translation>
+    </message>
+    <message>
+        <source>Round every amount on screen; editing and exports keep the cents</source>
+        <translation>Округлювати всі суми на екрані; редагування й експорт зберігають копійки</translation>
+    </message>
+    <message>
+        <source>Hide balances</source>
+        <translation>Приховати залишки</translation>
+    </message>
+    <message>
+        <source>Net worth and account balances show as •••; transactions stay readable (%1)</source>
+        <translation>Чиста вартість і залишки рахунків показуються як •••; операції лишаються видимими (%1)</translation>
+    </message>
+    <message>
+        <source>Sounds</source>
+        <translation>Звуки</translation>
+    </message>
+    <message>
+        <source>A short sound when a new transaction is saved: one for an expense, income and a transfer</source>
+        <translation>Короткий звук після збереження нової операції: свій для витрати, доходу й переказу</translation>
+    </message>
+    <message>
+        <source>Periods</source>
+        <translation>Періоди</translation>
+    </message>
+    <message>
+        <source>Week starts on</source>
+        <translation>Тиждень починається з</translation>
+    </message>
+    <message>
+        <source>Month starts on</source>
+        <translation>Місяць починається</translation>
+    </message>
+    <message>
+        <source>Set this to your payday so every month starts with your salary</source>
+        <translation>Вкажіть день зарплати, щоб кожен місяць починався з неї</translation>
+    </message>
+    <message>
+        <source>Rolling</source>
+        <translation>Ковзні</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Календарні</translation>
+    </message>
+    <message>
+        <source>Rolling periods end today (the last 30 days); calendar periods are whole weeks and months</source>
+        <translation>Ковзні періоди закінчуються сьогодні (останні 30 днів); календарні — це цілі тижні й місяці</translation>
+    </message>
+    <message>
+        <source>Default period</source>
+        <translation>Типовий період</translation>
+    </message>
+    <message>
+        <source>Overview, Transactions, Categories and Accounts open on this period</source>
+        <translation>Огляд, Операції, Категорії та Рахунки відкриваються на цьому періоді</translation>
+    </message>
+    <message>
+        <source>Transactions</source>
+        <translation>Операції</translation>
+    </message>
+    <message>
+        <source>Show time in lists</source>
+        <translation>Показувати час у списках</translation>
+    </message>
+    <message>
+        <source>Otherwise the order within a day tells when it happened</source>
+        <translation>Інакше про час говорить порядок у межах дня</translation>
+    </message>
+    <message>
+        <source>Suggest a category from the contact</source>
+        <translation>Пропонувати категорію за контактом</translation>
+    </message>
+    <message>
+        <source>Picking a person fills the category used with them last time</source>
+        <translation>Вибір людини підставляє категорію, вжиту з нею минулого разу</translation>
+    </message>
+    <message>
+        <source>Track cleared status</source>
+        <translation>Відстежувати підтвердження</translation>
+    </message>
+    <message>
+        <source>Mark transactions as they appear on your statement; off keeps the editors simpler</source>
+        <translation>Позначайте операції, коли вони з’являються у виписці; вимкнено — редактори простіші</translation>
+    </message>
+    <message>
+        <source>Exchange Rates</source>
+        <translation>Курси валют</translation>
+    </message>
+    <message>
+        <source>Refresh Now</source>
+        <translation>Оновити зараз</translation>
+    </message>
+    <message>
+        <source>Exchange rates</source>
+        <translation>Курси валют</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Дані</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Експортувати…</translation>
+    </message>
+    <message>
+        <source>Export transactions</source>
+        <translation>Експорт операцій</translation>
+    </message>
+    <message>
+        <source>Every transaction as a CSV file</source>
+        <translation>Усі операції як файл CSV</translation>
+    </message>
+    <message>
+        <source>Back Up…</source>
+        <translation>Створити копію…</translation>
+    </message>
+    <message>
+        <source>Back up data</source>
+        <translation>Резервна копія даних</translation>
+    </message>
+    <message>
+        <source>Sample data isn’t kept in a file</source>
+        <translation>Демонстраційні дані не зберігаються у файлі</translation>
+    </message>
+    <message>
+        <source>A copy of everything, receipts and pictures included</source>
+        <translation>Копія всього, разом із чеками й зображеннями</translation>
+    </message>
+    <message>
+        <source>Privacy</source>
+        <translation>Приватність</translation>
+    </message>
+</context>
+<context>
+    <name>tallyra::app::SettingsViewModel</name>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>Updated %1</source>
+        <translation>Оновлено %1</translation>
+    </message>
+    <message>
+        <source>Not loaded yet</source>
+        <translation>Ще не завантажено</translation>
+    </message>
+    <message>
+        <source>Couldn’t refresh rates: %1</source>
+        <translation>Не вдалося оновити курси: %1</translation>
+    </message>
+    <message>
+        <source>; totals are shown in %1</source>
+        <translation>; підсумки показано в %1</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Версія %1</translation>
+    </message>
+</context>
+<context>
+    <name>tallyra::app::Sheet</name>
+    <message>
+        <source>Discard changes?</source>
+        <translation>Відкинути зміни?</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Відкинути</translation>
+    </message>
+    <message>
+        <source>Keep Editing</source>
+        <translation>Редагувати далі</translation>
+    </message>
+</context>
+<context>
+    <name>tallyra::app::Sidebar</name>
+    <message>
+        <source>Sidebar</source>
+        <translation>Бічна панель</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Пошук</translation>
+    </message>
+    <message>
+        <source>Search transactions</source>
+        <translation>Пошук операцій</translation>
+    </message>
+    <message>
+        <source>Screens</source>
+        <translation>Екрани</translation>
+    </message>
+</context>
+<context>
+    <name>tallyra::app::SidebarModel</name>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>tallyra::app::StoreFailurePage</name>
+    <message>
+        <source>Couldn’t read your data</source>
+        <translation>Не вдалося прочитати ваші дані</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Спробувати знову</translation>
+    </message>
+</context>
+<context>
+    <name>tallyra::app::Toast</name>
+    <message>
+        <source>Close</source>
+        <translation>Закрити</translation>
+    </message>
+</context>
+<context>
+    <name>tallyra::app::WelcomeSheet</name>
+    <message>
+        <source>Welcome to Tallyra</source>
+        <translation>Вітаємо в Tallyra</translation>
+    </message>
+    <message>
+        <source>The Whole Picture</source>
+        <translation>Уся картина</translation>
+    </message>
+    <message>
+        <source>Net worth, income and spending for any period, next to the same days of the period before.</source>
+        <translation>Чиста вартість, доходи й витрати за будь-який період поруч із тими самими днями попереднього.</translation>
+    </message>
+    <message>
+        <source>Recorded in Seconds</source>
+        <translation>Запис за секунди</translation>
+    </message>
+    <message>
+        <source>Press %1 on any screen, type the amount, pick a category and press Return.</source>
+        <translation>Натисніть %1 на будь-якому екрані, введіть суму, виберіть категорію й натисніть Enter.</translation>
+    </message>
+    <message>
+        <source>Categories Your Way</source>
+        <translation>Категорії на ваш смак</translation>
+    </message>
+    <message>
+        <source>Up to four levels, each with its color and an emoji, a symbol or a picture of your own.</source>
+        <translation>До чотирьох рівнів, кожен зі своїм кольором і емодзі, символом чи власним зображенням.</translation>
+    </message>
+    <message>
+        <source>Private by Design</source>
+        <translation>Приватність за задумом</translation>
+    </message>
+    <message>
+        <source>Everything stays in a local database on this computer. No sign-up, no ads, no tracking.</source>
+        <translation>Усе лишається в локальній базі на цьому комп’ютері. Без реєстрації, реклами й стеження.</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Продовжити</translation>
+    </message>
+</context>
+<context>
+    <name>tallyra::app::AlertSheet</name>
+    <message>
+        <source>Close</source>
+        <translation>Закрити</translation>
+    </message>
+</context>
+<context>
     <name>SyncStatus</name>
     <message>
         <source>Sample data — nothing is saved</source>

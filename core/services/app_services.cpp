@@ -74,6 +74,12 @@ std::unique_ptr<AppServices> AppServices::start(Options options)
     std::shared_ptr<SettingsBackend> settingsBackend =
         keepsNothing ? std::make_shared<InMemorySettingsBackend>() : s.m_defaults;
     s.m_settings = std::make_unique<SettingsStore>(settingsBackend);
+    // The sample's amounts, plans and rates are written for its home
+    // currency; its settings are in memory, so this changes nothing kept.
+    if (s.m_env.useSampleData)
+        s.m_settings->update([](AppSettings& settings) {
+            settings.currency = QString::fromUtf16(SampleData::kHomeCurrency);
+        });
     Currency::setMain(s.m_settings->settings().currency);
     const QStringList preferred = options.preferredLocalizations.isEmpty()
                                       ? systemPreferredLocalizations()

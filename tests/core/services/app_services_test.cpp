@@ -196,6 +196,11 @@ TEST_F(StartupTest, sampleDataWithoutAHookIsTheBuiltInLedger)
     ASSERT_TRUE(services->store().waitUntilIdle());
     const auto& index = *services->store().index();
     EXPECT_EQ(index.accounts().size(), 7u);
+    // Its amounts and plans are written for its home currency.
+    EXPECT_EQ(services->settings().settings().currency, q("UAH"));
+    EXPECT_EQ(Currency::main(), q("UAH"));
+    EXPECT_EQ(m_defaults->value(AppSettings::kCurrencyKey), std::nullopt)
+        << "the device's own settings are not touched";
     ASSERT_FALSE(index.entries().empty());
     // The sample's newest transaction lands on the run's today.
     EXPECT_EQ(index.entries().back().date.toTimeZone(QTimeZone::utc()).date(), services->today());
