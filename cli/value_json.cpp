@@ -13,11 +13,6 @@ QJsonObject moneyJson(const Money& money)
                        {QStringLiteral("currency"), money.currency}};
 }
 
-QString moneyText(const Money& money)
-{
-    return money.decimal().toFixed(Currency::minorDigits(money.currency)) + u' ' + money.currency;
-}
-
 QString instantText(const QDateTime& instant, const QTimeZone& zone)
 {
     const QDateTime local = instant.toTimeZone(zone);
