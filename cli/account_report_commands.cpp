@@ -10,7 +10,6 @@
 #include "reports/account_detail.h"
 #include "reports/account_sections.h"
 #include "reports/credit_summary.h"
-#include "text_format.h"
 #include "value_json.h"
 
 namespace tallyra::cli {
@@ -30,13 +29,13 @@ int runSections(CommandContext& context, QStringList arguments)
     }
     if (sections.empty())
         context.out << "No accounts.\n";
-    ReportText text(index, session.zone(), context.out);
+    ReportText text(index, session.zone(), context.display, context.out);
     for (const AccountSection& section : sections) {
         if (&section != &sections.front())
             context.out << '\n';
         context.out << (section.group ? title(*section.group) : QStringLiteral("Archived")) << '\n';
         for (const AccountSection::Row& row : section.rows)
-            text.amountLine(row.account.name, row.balance);
+            text.balanceLine(row.account.name, row.balance);
     }
     return 0;
 }
@@ -61,25 +60,25 @@ int runAccountDetail(CommandContext& context, QStringList arguments)
         return 0;
     }
     const QTimeZone& zone = session.zone();
-    ReportText text(index, zone, context.out);
+    ReportText text(index, zone, context.display, context.out);
     context.out << account.name << ' ' << periodHeading(selection, engine.window(selection), zone)
                 << '\n';
-    text.amountLine(QStringLiteral("Opening"), detail.opening, 0);
-    text.amountLine(QStringLiteral("Closing"), detail.closing, 0);
+    text.balanceLine(QStringLiteral("Opening"), detail.opening, 0);
+    text.balanceLine(QStringLiteral("Closing"), detail.closing, 0);
     if (detail.lowest)
-        text.amountLine(QStringLiteral("Lowest (") + dayText(detail.lowest->day, zone) + u')',
-                        detail.lowest->balance, 0);
-    text.amountLine(QStringLiteral("Average daily balance"), detail.averageDaily, 0);
-    text.amountLine(QStringLiteral("Money in (%1)").arg(detail.inCount), detail.moneyIn, 0);
-    text.amountLine(QStringLiteral("Money out (%1)").arg(detail.outCount), detail.moneyOut, 0);
+        text.balanceLine(QStringLiteral("Lowest (") + dayText(detail.lowest->day, zone) + u')',
+                         detail.lowest->balance, 0);
+    text.balanceLine(QStringLiteral("Average daily balance"), detail.averageDaily, 0);
+    text.flowLine(QStringLiteral("Money in (%1)").arg(detail.inCount), detail.moneyIn, 0);
+    text.flowLine(QStringLiteral("Money out (%1)").arg(detail.outCount), detail.moneyOut, 0);
     if (credit) {
         context.out << "\nCredit\n";
-        text.amountLine(QStringLiteral("Owed"), credit->owed);
-        text.amountLine(QStringLiteral("Own funds"), credit->ownFunds);
+        text.balanceLine(QStringLiteral("Owed"), credit->owed);
+        text.balanceLine(QStringLiteral("Own funds"), credit->ownFunds);
         if (credit->limit)
-            text.amountLine(QStringLiteral("Limit"), *credit->limit);
+            text.flowLine(QStringLiteral("Limit"), *credit->limit);
         if (credit->available)
-            text.amountLine(QStringLiteral("Available"), *credit->available);
+            text.balanceLine(QStringLiteral("Available"), *credit->available);
         if (credit->nextStatement)
             context.out << "  Next statement  " << dayText(*credit->nextStatement) << '\n';
         if (credit->nextPaymentDue)

@@ -3,6 +3,7 @@
 #include <QJsonArray>
 #include <QJsonObject>
 
+#include "display/money_display.h"
 #include "ledger_session.h"
 #include "value_json.h"
 
@@ -42,9 +43,10 @@ int runAccounts(CommandContext& context, QStringList arguments)
             section = listGroup(account);
             context.out << title(*section) << '\n';
         }
+        const Money balance = index.currentBalance(account.id);
         context.out << "  " << account.name.leftJustified(28) << ' '
-                    << moneyText(index.currentBalance(account.id)).rightJustified(22) << "  "
-                    << title(account.kind)
+                    << context.display.format(balance.minor, balance.currency).rightJustified(22)
+                    << "  " << title(account.kind)
                     << (account.isArchived ? QStringLiteral(" (archived)") : QString()) << '\n';
     }
     return 0;

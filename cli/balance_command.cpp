@@ -1,5 +1,6 @@
 #include "balance_command.h"
 
+#include "display/money_display.h"
 #include "ledger_session.h"
 #include "value_json.h"
 
@@ -19,7 +20,7 @@ int runBalance(CommandContext& context, QStringList arguments)
     if (context.options.json)
         printJson(context.out, moneyJson(balance));
     else
-        context.out << moneyText(balance) << '\n';
+        context.out << context.display.format(balance.minor, balance.currency) << '\n';
     return 0;
 }
 

@@ -11,11 +11,11 @@ namespace {
 
 AccountKind parseAccountKind(const QString& text)
 {
-    for (const AccountKind kind : kAllAccountKinds)
+    for (const AccountKind kind : allCases<AccountKind>())
         if (rawValue(kind).compare(text, Qt::CaseInsensitive) == 0)
             return kind;
     QStringList names;
-    for (const AccountKind kind : kAllAccountKinds)
+    for (const AccountKind kind : allCases<AccountKind>())
         names.append(rawValue(kind));
     throw UsageError(QStringLiteral("--kind expects one of %1, not “%2”.")
                          .arg(names.join(QStringLiteral(", ")), text));
@@ -23,7 +23,7 @@ AccountKind parseAccountKind(const QString& text)
 
 CategoryKind parseCategoryKind(const QString& text)
 {
-    if (const auto kind = categoryKindFromRaw(text.toLower()))
+    if (const auto kind = enumFromRaw<CategoryKind>(text.toLower()))
         return *kind;
     throw UsageError(
         QStringLiteral("--kind expects expense, income or transfer, not “%1”.").arg(text));

@@ -8,7 +8,6 @@
 #include "report_text.h"
 #include "reports/category_breakdown.h"
 #include "reports/category_detail.h"
-#include "text_format.h"
 #include "value_json.h"
 
 namespace tallyra::cli {
@@ -45,7 +44,7 @@ CategoryScope takeScope(QStringList& arguments, const LedgerIndex& index)
     if (category)
         return CategoryScope::category(findCategory(index, *category));
     if (uncategorized) {
-        const auto kind = entryKindFromRaw(*uncategorized);
+        const auto kind = enumFromRaw<EntryKind>(*uncategorized);
         if (!kind)
             throw UsageError(
                 QStringLiteral("--uncategorized expects expense, income or transfer, not “%1”.")
@@ -88,7 +87,7 @@ int runCategories(CommandContext& context, QStringList arguments)
     const auto modeText = takeOption(arguments, QStringLiteral("--mode"));
     expectNoArgumentsLeft(arguments, QStringLiteral("categories"));
     const std::optional<CategoryMode> mode =
-        modeText ? categoryModeFromRaw(*modeText) : std::optional(CategoryMode::expenses);
+        modeText ? enumFromRaw<CategoryMode>(*modeText) : std::optional(CategoryMode::expenses);
     if (!mode)
         throw UsageError(QStringLiteral("--mode expects expenses, income or transfers, not “%1”.")
                              .arg(*modeText));
@@ -101,9 +100,9 @@ int runCategories(CommandContext& context, QStringList arguments)
         printJson(context.out, ReportJson(index, session.zone()).breakdown(breakdown));
         return 0;
     }
-    ReportText text(index, session.zone(), context.out);
+    ReportText text(index, session.zone(), context.display, context.out);
     context.out << title(*mode) << ' ' << periodHeading(selection, window, session.zone()) << '\n';
-    text.amountLine(amountLabel(*mode), breakdown.total, 0);
+    text.flowLine(amountLabel(*mode), breakdown.total, 0);
     if (breakdown.uncounted > 0)
         context.out << breakdown.uncounted << " transactions not counted: no rate\n";
     context.out << '\n';
@@ -133,24 +132,23 @@ int runCategoryDetail(CommandContext& context, QStringList arguments)
         return 0;
     }
     const QTimeZone& zone = session.zone();
-    ReportText text(index, zone, context.out);
+    ReportText text(index, zone, context.display, context.out);
     const QJsonObject id = json.scope(scope);
     context.out << id.begin().value().toString() << ' ' << periodHeading(selection, window, zone)
                 << '\n';
-    text.amountLine(QStringLiteral("Total (%1 transactions)").arg(detail.count), detail.total, 0);
-    text.amountLine(QStringLiteral("Same days before"), detail.comparisonTotal, 0);
+    text.flowLine(QStringLiteral("Total (%1 transactions)").arg(detail.count), detail.total, 0);
+    text.flowLine(QStringLiteral("Same days before"), detail.comparisonTotal, 0);
     if (detail.average)
-        text.amountLine(QStringLiteral("Average per complete ") +
-                            ReportJson::granularityName(detail.granularity),
-                        *detail.average, 0);
+        text.flowLine(QStringLiteral("Average per complete ") +
+                          ReportJson::granularityName(detail.granularity),
+                      *detail.average, 0);
     context.out << "Share of " << title(modeOf(scope, index)).toLower() << ": "
-                << shareText(detail.share) << '\n';
+                << text.share(detail.share) << '\n';
     if (detail.uncounted > 0)
         context.out << detail.uncounted << " transactions not counted: no rate\n";
     context.out << "\nBy " << ReportJson::granularityName(detail.granularity) << '\n';
     for (const CategoryDetail::Bar& bar : detail.bars)
-        context.out << "  " << dayText(bar.interval.start, zone) << "  "
-                    << rightColumn(moneyText(bar.amount), kAmountWidth)
+        context.out << "  " << dayText(bar.interval.start, zone) << "  " << text.flow(bar.amount)
                     << (bar.isComplete ? "" : "  (partial)") << '\n';
     context.out << "\nRecent\n";
     text.entries(detail.recent);

@@ -72,6 +72,14 @@ CommandLine parseCommandLine(const QStringList& arguments)
             line.options.json = true;
             continue;
         }
+        if (word == u"--hide-cents") {
+            line.options.hideCents = true;
+            continue;
+        }
+        if (word == u"--hide-balances") {
+            line.options.hideBalances = true;
+            continue;
+        }
         if (word == u"--sample-data") {
             line.options.sampleData = true;
             continue;

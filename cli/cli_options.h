@@ -26,6 +26,8 @@ struct GlobalOptions
     std::optional<int> monthStartDay;  // --month-start D
     std::optional<int> firstWeekday;   // --first-weekday W
     std::optional<QString> periodMode; // --mode rolling|calendar
+    bool hideCents = false;            // --hide-cents
+    bool hideBalances = false;         // --hide-balances
     bool json = false;                 // --json
     bool help = false;                 // --help / -h
     bool version = false;              // --version

@@ -9,6 +9,10 @@
 
 #include "cli_options.h"
 
+namespace tallyra {
+class MoneyDisplay;
+}
+
 namespace tallyra::cli {
 
 struct CommandContext
@@ -16,6 +20,8 @@ struct CommandContext
     const GlobalOptions& options;
     QTextStream& out; // the command's result (text or JSON)
     QTextStream& err; // messages for the person at the terminal
+    // Amounts in human-readable output (--hide-cents, --hide-balances).
+    const MoneyDisplay& display;
 };
 
 // Runs the command with its own arguments and returns the exit status.

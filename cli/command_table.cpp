@@ -2,6 +2,7 @@
 #include "backup_command.h"
 #include "balance_command.h"
 #include "command.h"
+#include "emoji_command.h"
 #include "export_command.h"
 #include "import_command.h"
 #include "networth_command.h"
@@ -33,6 +34,8 @@ const QList<Command>& commandTable()
         {QStringLiteral("networth"), QStringLiteral("networth [--at YYYY-MM-DD]"),
          QStringLiteral("net worth in the main currency at the end of a day (default: now)"),
          &runNetWorth},
+        {QStringLiteral("emoji"), QStringLiteral("emoji [--search WORDS] [--group NAME]"),
+         QStringLiteral("the emoji of the icon picker with their names"), &runEmoji},
         {QStringLiteral("overview"), QStringLiteral("overview [--period LENGTH [--offset K]]"),
          QStringLiteral("net worth, income and spending, the spending tree, recent transactions, "
                         "flow and net worth by day"),

@@ -8,7 +8,6 @@
 #include "report_text.h"
 #include "reports/entry_search.h"
 #include "reports/transaction_feed.h"
-#include "text_format.h"
 #include "value_json.h"
 
 namespace tallyra::cli {
@@ -25,7 +24,8 @@ int runFeed(CommandContext& context, QStringList arguments)
     const auto searchText = takeOption(arguments, QStringLiteral("--search"));
     expectNoArgumentsLeft(arguments, QStringLiteral("feed"));
     const std::optional<TransactionFilter> filter =
-        filterText ? transactionFilterFromRaw(*filterText) : std::optional(TransactionFilter::all);
+        filterText ? enumFromRaw<TransactionFilter>(*filterText)
+                   : std::optional(TransactionFilter::all);
     if (!filter)
         throw UsageError(
             QStringLiteral("--filter expects all, expenses, income or transfers, not “%1”.")
@@ -52,13 +52,13 @@ int runFeed(CommandContext& context, QStringList arguments)
         return 0;
     }
     const QTimeZone& zone = session.zone();
-    ReportText text(index, zone, context.out);
+    ReportText text(index, zone, context.display, context.out);
     context.out << title(*filter) << ' ' << periodHeading(selection, window, zone) << '\n';
     text.totals(feed.totals, 0);
     for (const TransactionFeed::Day& day : feed.days) {
         context.out << '\n'
-                    << dayText(day.id, zone) << "  spent " << moneyText(day.totals.spent)
-                    << ", received " << moneyText(day.totals.received) << '\n';
+                    << dayText(day.id, zone) << "  spent " << text.flow(day.totals.spent).trimmed()
+                    << ", received " << text.flow(day.totals.received).trimmed() << '\n';
         text.entries(day.entries);
     }
     return 0;

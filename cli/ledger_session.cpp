@@ -73,7 +73,7 @@ FXRates readRatesFile(const QString& path)
     }
     const QJsonObject sources = root.value(QStringLiteral("sources")).toObject();
     for (auto it = sources.begin(); it != sources.end(); ++it) {
-        const auto source = rateSourceFromRaw(it.value().toString());
+        const auto source = enumFromRaw<RateSource>(it.value().toString());
         if (!source)
             throw bad(QStringLiteral("the source of %1 must be nbu or monobank").arg(it.key()));
         if (it.key() != base)
@@ -103,7 +103,7 @@ LedgerSession::LedgerSession(const GlobalOptions& options, Access access) : m_op
                                   options.firstWeekday.value_or(settings.firstWeekday)};
     m_locale = options.locale ? QLocale(*options.locale) : QLocale::system();
     if (options.periodMode)
-        m_mode = periodModeFromRaw(*options.periodMode);
+        m_mode = enumFromRaw<PeriodMode>(*options.periodMode);
     m_defaultPeriod = settings.defaultPeriod;
 
     openStore(access);

@@ -7,6 +7,7 @@
 #include <QTextStream>
 
 #include "command.h"
+#include "display/money_display.h"
 
 namespace {
 
@@ -26,6 +27,8 @@ void printHelp(QTextStream& out)
            "  --month-start D        first day of a pay month (1-31)\n"
            "  --first-weekday W      1 = Sunday ... 7 = Saturday\n"
            "  --mode rolling|calendar\n"
+           "  --hide-cents           round amounts to whole units in text output\n"
+           "  --hide-balances        mask balances and net worth in text output\n"
            "  --json                 print value records as JSON\n\n"
            "Commands:\n";
     for (const Command& command : commandTable())
@@ -54,7 +57,11 @@ int main(int argc, char** argv)
         }
         for (const Command& command : commandTable()) {
             if (command.name == line.command) {
-                CommandContext context{line.options, out, err};
+                tallyra::MoneyDisplay display(line.options.locale ? QLocale(*line.options.locale)
+                                                                  : QLocale::system());
+                display.setHideCents(line.options.hideCents);
+                display.setHideBalances(line.options.hideBalances);
+                CommandContext context{line.options, out, err, display};
                 return command.run(context, line.arguments);
             }
         }

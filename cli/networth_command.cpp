@@ -1,5 +1,6 @@
 #include "networth_command.h"
 
+#include "display/money_display.h"
 #include "ledger_session.h"
 #include "reports/period_totals.h"
 #include "value_json.h"
@@ -26,7 +27,7 @@ int runNetWorth(CommandContext& context, QStringList arguments)
     if (context.options.json)
         printJson(context.out, moneyJson(worth));
     else
-        context.out << moneyText(worth) << '\n';
+        context.out << context.display.format(worth.minor, worth.currency) << '\n';
     return 0;
 }
 

@@ -7,20 +7,18 @@
 #include "report_support.h"
 #include "report_text.h"
 #include "reports/overview_report.h"
-#include "text_format.h"
 #include "value_json.h"
 
 namespace tallyra::cli {
 
 namespace {
 
-void printOverview(QTextStream& out, const OverviewReport& report, const LedgerIndex& index,
+void printOverview(QTextStream& out, const OverviewReport& report, ReportText& text,
                    const QTimeZone& zone)
 {
-    ReportText text(index, zone, out);
-    text.amountLine(QStringLiteral("Net worth"), report.netWorth, 0);
-    text.amountLine(QStringLiteral("Change since ") + dayText(report.netWorthBaseDate, zone),
-                    report.netWorthChange, 0);
+    text.balanceLine(QStringLiteral("Net worth"), report.netWorth, 0);
+    text.balanceLine(QStringLiteral("Change since ") + dayText(report.netWorthBaseDate, zone),
+                     report.netWorthChange, 0);
     out << "\nSo far\n";
     text.totals(report.totals);
     if (!report.comparisonInterval.isEmpty()) {
@@ -37,16 +35,15 @@ void printOverview(QTextStream& out, const OverviewReport& report, const LedgerI
     out << "\nIncome and spending by " << ReportJson::granularityName(report.flowGranularity)
         << '\n';
     for (const FlowBucket& bucket : report.flow)
-        out << "  " << dayText(bucket.interval.start, zone) << "  in "
-            << rightColumn(moneyText(bucket.received), kAmountWidth) << "  out "
-            << rightColumn(moneyText(bucket.spent), kAmountWidth)
-            << (bucket.isComplete ? "" : "  (partial)") << '\n';
+        out << "  " << dayText(bucket.interval.start, zone) << "  in " << text.flow(bucket.received)
+            << "  out " << text.flow(bucket.spent) << (bucket.isComplete ? "" : "  (partial)")
+            << '\n';
     if (!report.netWorthPoints.empty()) {
         const NetWorthPoint& lowest = *std::min_element(
             report.netWorthPoints.begin(), report.netWorthPoints.end(),
             [](const NetWorthPoint& a, const NetWorthPoint& b) { return a.value < b.value; });
         out << "\nNet worth over " << report.netWorthPoints.size() << " days: lowest "
-            << moneyText(lowest.value) << " on " << dayText(lowest.day, zone) << '\n';
+            << text.balance(lowest.value).trimmed() << " on " << dayText(lowest.day, zone) << '\n';
     }
 }
 
@@ -66,7 +63,8 @@ int runOverview(CommandContext& context, QStringList arguments)
     }
     context.out << "Overview " << periodHeading(selection, engine.window(selection), session.zone())
                 << '\n';
-    printOverview(context.out, report, index, session.zone());
+    ReportText text(index, session.zone(), context.display, context.out);
+    printOverview(context.out, report, text, session.zone());
     return 0;
 }
 

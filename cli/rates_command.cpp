@@ -131,8 +131,7 @@ void printText(QTextStream& out, const ExchangeRates& service,
         for (const auto& [code, rate] : rates.perUnit) {
             const auto source = rates.sources.find(code);
             out << "  " << code << "  " << rate.toString().leftJustified(18) << ' '
-                << (source == rates.sources.end() ? QString() : displayName(source->second))
-                << '\n';
+                << (source == rates.sources.end() ? QString() : title(source->second)) << '\n';
         }
     }
     // Grouped by cause in the order the application lists them.

@@ -7,7 +7,7 @@ namespace tallyra::cli {
 
 PeriodLength parsePeriodLength(const QString& text)
 {
-    if (const auto length = periodLengthFromRaw(text))
+    if (const auto length = enumFromRaw<PeriodLength>(text))
         return *length;
     throw UsageError(
         QStringLiteral("--period expects one of 1W, 1M, 3M, 6M, 1Y, MAX, R7D, R30D, R90D, R6M, "

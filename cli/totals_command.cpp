@@ -2,6 +2,7 @@
 
 #include <QJsonObject>
 
+#include "display/money_display.h"
 #include "ledger_session.h"
 #include "periods/period_length.h"
 #include "periods/period_selection.h"
@@ -12,17 +13,19 @@ namespace tallyra::cli {
 
 namespace {
 
-void printTotals(QTextStream& out, const QString& heading, const DateInterval& interval,
-                 const PeriodTotals& totals, const QTimeZone& zone)
+void printTotals(QTextStream& out, const MoneyDisplay& display, const QString& heading,
+                 const DateInterval& interval, const PeriodTotals& totals, const QTimeZone& zone)
 {
+    // Totals are flows, not balances: they stay readable with balances hidden.
+    const auto amount = [&display](const Money& money) {
+        return display.format(money.minor, money.currency, true, MoneyDisplay::Masking::never)
+            .rightJustified(22);
+    };
     out << heading << ": " << instantText(interval.start, zone) << " … "
         << instantText(interval.end, zone) << '\n';
-    out << "  Income     " << moneyText(totals.received).rightJustified(22) << "  ("
-        << totals.incomeCount << ")\n";
-    out << "  Spending   " << moneyText(totals.spent).rightJustified(22) << "  ("
-        << totals.expenseCount << ")\n";
-    out << "  Transfers  " << moneyText(totals.moved).rightJustified(22) << "  ("
-        << totals.transferCount << ")\n";
+    out << "  Income     " << amount(totals.received) << "  (" << totals.incomeCount << ")\n";
+    out << "  Spending   " << amount(totals.spent) << "  (" << totals.expenseCount << ")\n";
+    out << "  Transfers  " << amount(totals.moved) << "  (" << totals.transferCount << ")\n";
     if (totals.withoutRate() > 0)
         out << "  " << totals.withoutRate() << " transactions not counted: no rate\n";
 }
@@ -37,7 +40,7 @@ int runTotals(CommandContext& context, QStringList arguments)
         throw UsageError(QStringLiteral("totals: unexpected “%1”.").arg(arguments.first()));
     if (!lengthText)
         throw UsageError(QStringLiteral("totals needs --period LENGTH, such as R30D or 1M."));
-    auto length = periodLengthFromRaw(*lengthText);
+    auto length = enumFromRaw<PeriodLength>(*lengthText);
     if (!length)
         throw UsageError(
             QStringLiteral("--period expects one of 1W, 1M, 3M, 6M, 1Y, MAX, R7D, R30D, R90D, R6M, "
@@ -81,10 +84,10 @@ int runTotals(CommandContext& context, QStringList arguments)
                 << (window.isRolling ? " (rolling)" : " (calendar)") << ": "
                 << instantText(window.interval.start, session.zone()) << " … "
                 << instantText(window.interval.end, session.zone()) << '\n';
-    printTotals(context.out, QStringLiteral("So far"), window.elapsedInterval(), current,
-                session.zone());
-    printTotals(context.out, QStringLiteral("Same days before"), comparisonInterval, comparison,
-                session.zone());
+    printTotals(context.out, context.display, QStringLiteral("So far"), window.elapsedInterval(),
+                current, session.zone());
+    printTotals(context.out, context.display, QStringLiteral("Same days before"),
+                comparisonInterval, comparison, session.zone());
     return 0;
 }
 

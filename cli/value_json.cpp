@@ -3,8 +3,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 
-#include "money/currency.h"
-
 namespace tallyra::cli {
 
 QJsonObject moneyJson(const Money& money)

@@ -3,7 +3,7 @@
 // How tallyra-cli writes values: JSON with the field names of the value
 // types (--json), and plain text for people.
 //
-//   Money      {"minor": 12050, "currency": "UAH"} (as text: text_format.h)
+//   Money      {"minor": 12050, "currency": "UAH"}; as text "120.50 UAH"
 //   instants   ISO 8601 in the run's time zone with its offset,
 //              "2026-03-01T00:00:00+02:00" (milliseconds only when not 0)
 //   ids        canonical UUID text without braces
@@ -20,7 +20,6 @@
 #include "periods/date_interval.h"
 #include "periods/period_window.h"
 #include "reports/period_totals.h"
-#include "text_format.h"
 
 namespace tallyra::cli {
 

@@ -149,7 +149,7 @@ QString WriteSession::localText(const QDateTime& instant) const
 
 EntryKind parseEntryKind(const QString& text)
 {
-    if (const auto kind = entryKindFromRaw(text.toLower()))
+    if (const auto kind = enumFromRaw<EntryKind>(text.toLower()))
         return *kind;
     throw UsageError(
         QStringLiteral("The kind is expense, income or transfer, not “%1”.").arg(text));

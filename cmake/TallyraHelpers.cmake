@@ -30,14 +30,18 @@ function(tallyra_add_library name)
   endif()
 endfunction()
 
-# tallyra_add_test(NAME SOURCES ... DEPS ... [QT_MOC])
+# tallyra_add_test(NAME SOURCES ... DEPS ... [QT_MOC] [GUI])
 # One GoogleTest executable per subsystem; each test case is registered with
-# CTest and runs headless.
+# CTest and runs headless. GUI: the tests run under a QGuiApplication.
 function(tallyra_add_test name)
-  cmake_parse_arguments(ARG "QT_MOC" "" "SOURCES;DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "QT_MOC;GUI" "" "SOURCES;DEPS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
-  target_link_libraries(${name} PRIVATE tallyra_options tallyra_test_main GTest::gtest GTest::gmock ${ARG_DEPS})
+  set(test_main tallyra_test_main)
+  if(ARG_GUI)
+    set(test_main tallyra_gui_test_main)
+  endif()
+  target_link_libraries(${name} PRIVATE tallyra_options ${test_main} GTest::gtest GTest::gmock ${ARG_DEPS})
   if(ARG_QT_MOC)
     set_target_properties(${name} PROPERTIES AUTOMOC ON)
   endif()

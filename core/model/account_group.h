@@ -5,12 +5,11 @@
 //
 // Thread safety: plain values and pure functions; any thread.
 
-#include <array>
 #include <cstdint>
-#include <optional>
 
-#include <QString>
 #include <QStringView>
+
+#include "base/enum_table.h"
 
 namespace tallyra {
 
@@ -23,18 +22,24 @@ enum class AccountGroup : std::uint8_t
     investments
 };
 
-// Every case in declaration order, which is also the order of the sections.
-inline constexpr std::array<AccountGroup, 5> kAllAccountGroups = {
-    AccountGroup::bank, AccountGroup::cash, AccountGroup::savings, AccountGroup::credit,
-    AccountGroup::investments};
+// In the order of the sections.
+inline constexpr auto kAccountGroups = makeEnumTable<AccountGroup>(
+    {
+        {AccountGroup::bank, u"bank", QT_TRANSLATE_NOOP("AccountGroup", "Bank")},
+        {AccountGroup::cash, u"cash", QT_TRANSLATE_NOOP("AccountGroup", "Cash")},
+        {AccountGroup::savings, u"savings", QT_TRANSLATE_NOOP("AccountGroup", "Savings")},
+        {AccountGroup::credit, u"credit", QT_TRANSLATE_NOOP("AccountGroup", "Credit")},
+        {AccountGroup::investments, u"investments",
+         QT_TRANSLATE_NOOP("AccountGroup", "Investments")},
+    },
+    "AccountGroup");
+[[nodiscard]] constexpr const auto& enumTable(AccountGroup) noexcept
+{
+    return kAccountGroups;
+}
 
-[[nodiscard]] QString rawValue(AccountGroup group);
-// The case for an exact raw value; nothing for any other text.
-[[nodiscard]] std::optional<AccountGroup> accountGroupFromRaw(QStringView raw);
 // Repairing read of stored data: a known raw value gives its case, the
 // older value "bankLinked" gives bank, anything else cash.
 [[nodiscard]] AccountGroup accountGroupFromStored(QStringView raw);
-// "Bank", "Cash", "Savings", "Credit", "Investments", translated.
-[[nodiscard]] QString title(AccountGroup group);
 
 } // namespace tallyra

@@ -5,12 +5,11 @@
 //
 // Thread safety: plain values and pure functions; any thread.
 
-#include <array>
 #include <cstdint>
-#include <optional>
 
-#include <QString>
 #include <QStringView>
+
+#include "base/enum_table.h"
 
 namespace tallyra {
 
@@ -20,15 +19,21 @@ enum class AccountSource : std::uint8_t
     monobank
 };
 
-inline constexpr std::array<AccountSource, 2> kAllAccountSources = {AccountSource::manual,
-                                                                    AccountSource::monobank};
+inline constexpr auto kAccountSources = makeEnumTable<AccountSource>(
+    {
+        {AccountSource::manual, u"manual", QT_TRANSLATE_NOOP("AccountSource", "Manual")},
+        {AccountSource::monobank, u"monobank", QT_TRANSLATE_NOOP("AccountSource", "Monobank")},
+    },
+    "AccountSource");
+[[nodiscard]] constexpr const auto& enumTable(AccountSource) noexcept
+{
+    return kAccountSources;
+}
 
-[[nodiscard]] QString rawValue(AccountSource source);
-// The case for an exact raw value; nothing for any other text.
-[[nodiscard]] std::optional<AccountSource> accountSourceFromRaw(QStringView raw);
 // Repairing read of stored data: "monobank" is monobank, anything else manual.
-[[nodiscard]] AccountSource accountSourceFromStored(QStringView raw);
-// "Manual", "Monobank", translated.
-[[nodiscard]] QString title(AccountSource source);
+[[nodiscard]] inline AccountSource accountSourceFromStored(QStringView raw)
+{
+    return enumFromRaw<AccountSource>(raw).value_or(AccountSource::manual);
+}
 
 } // namespace tallyra

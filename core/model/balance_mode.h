@@ -6,12 +6,11 @@
 //
 // Thread safety: plain values and pure functions; any thread.
 
-#include <array>
 #include <cstdint>
-#include <optional>
 
-#include <QString>
 #include <QStringView>
+
+#include "base/enum_table.h"
 
 namespace tallyra {
 
@@ -21,15 +20,21 @@ enum class BalanceMode : std::uint8_t
     reachBy
 };
 
-inline constexpr std::array<BalanceMode, 2> kAllBalanceModes = {BalanceMode::stayAbove,
-                                                                BalanceMode::reachBy};
+inline constexpr auto kBalanceModes = makeEnumTable<BalanceMode>(
+    {
+        {BalanceMode::stayAbove, u"stayAbove", QT_TRANSLATE_NOOP("BalanceMode", "Stay Above")},
+        {BalanceMode::reachBy, u"reachBy", QT_TRANSLATE_NOOP("BalanceMode", "Reach By")},
+    },
+    "BalanceMode");
+[[nodiscard]] constexpr const auto& enumTable(BalanceMode) noexcept
+{
+    return kBalanceModes;
+}
 
-[[nodiscard]] QString rawValue(BalanceMode mode);
-// The case for an exact raw value; nothing for any other text.
-[[nodiscard]] std::optional<BalanceMode> balanceModeFromRaw(QStringView raw);
 // Repairing read of stored data: "reachBy" is reachBy, anything else stayAbove.
-[[nodiscard]] BalanceMode balanceModeFromStored(QStringView raw);
-// "Stay Above", "Reach By", translated.
-[[nodiscard]] QString title(BalanceMode mode);
+[[nodiscard]] inline BalanceMode balanceModeFromStored(QStringView raw)
+{
+    return enumFromRaw<BalanceMode>(raw).value_or(BalanceMode::stayAbove);
+}
 
 } // namespace tallyra

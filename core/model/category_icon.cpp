@@ -29,27 +29,6 @@ QString CategoryIcon::storedKind() const
     return rawValue(m_kind);
 }
 
-QString rawValue(CategoryIcon::Kind kind)
-{
-    switch (kind) {
-    case CategoryIcon::Kind::emoji:
-        return QStringLiteral("emoji");
-    case CategoryIcon::Kind::image:
-        return QStringLiteral("image");
-    case CategoryIcon::Kind::symbol:
-        break;
-    }
-    return QStringLiteral("symbol");
-}
-
-std::optional<CategoryIcon::Kind> categoryIconKindFromRaw(QStringView raw)
-{
-    for (const CategoryIcon::Kind kind : kAllCategoryIconKinds)
-        if (raw == rawValue(kind))
-            return kind;
-    return std::nullopt;
-}
-
 CategoryIcon categoryIconFromStored(QStringView iconKind, const QString& iconValue)
 {
     if (iconKind == u"emoji")

@@ -8,12 +8,12 @@
 // Invariant: an image icon carries no text.
 // Thread safety: a plain value; any thread.
 
-#include <array>
 #include <cstdint>
-#include <optional>
 
 #include <QString>
 #include <QStringView>
+
+#include "base/enum_table.h"
 
 namespace tallyra {
 
@@ -54,13 +54,17 @@ private:
     QString m_value;
 };
 
-inline constexpr std::array<CategoryIcon::Kind, 3> kAllCategoryIconKinds = {
-    CategoryIcon::Kind::symbol, CategoryIcon::Kind::emoji, CategoryIcon::Kind::image};
+// The stored iconKind texts.
+inline constexpr auto kCategoryIconKinds = makeEnumTable<CategoryIcon::Kind>({
+    {CategoryIcon::Kind::symbol, u"symbol"},
+    {CategoryIcon::Kind::emoji, u"emoji"},
+    {CategoryIcon::Kind::image, u"image"},
+});
+[[nodiscard]] constexpr const auto& enumTable(CategoryIcon::Kind) noexcept
+{
+    return kCategoryIconKinds;
+}
 
-// "symbol", "emoji", "image".
-[[nodiscard]] QString rawValue(CategoryIcon::Kind kind);
-// The case for an exact raw value; nothing for any other text.
-[[nodiscard]] std::optional<CategoryIcon::Kind> categoryIconKindFromRaw(QStringView raw);
 // Repairing read of stored data: "emoji" → emoji(iconValue), "image" →
 // image, anything else → symbol(iconValue), with an empty iconValue read as
 // the "questionmark" symbol.

@@ -6,13 +6,11 @@
 //
 // Thread safety: plain values and pure functions; any thread.
 
-#include <array>
 #include <cstdint>
-#include <optional>
 
-#include <QString>
 #include <QStringView>
 
+#include "base/enum_table.h"
 #include "model/entry_kind.h"
 
 namespace tallyra {
@@ -24,16 +22,17 @@ enum class CategoryKind : std::uint8_t
     transfer
 };
 
-inline constexpr std::array<CategoryKind, 3> kAllCategoryKinds = {
-    CategoryKind::expense, CategoryKind::income, CategoryKind::transfer};
-
-[[nodiscard]] QString rawValue(CategoryKind kind);
-// The case for an exact raw value; nothing for any other text.
-[[nodiscard]] std::optional<CategoryKind> categoryKindFromRaw(QStringView raw);
-// Repairing read of stored data: unknown text is an expense category.
-[[nodiscard]] CategoryKind categoryKindFromStored(QStringView raw);
-// "Expense", "Income", "Transfer", translated.
-[[nodiscard]] QString title(CategoryKind kind);
+inline constexpr auto kCategoryKinds = makeEnumTable<CategoryKind>(
+    {
+        {CategoryKind::expense, u"expense", QT_TRANSLATE_NOOP("CategoryKind", "Expense")},
+        {CategoryKind::income, u"income", QT_TRANSLATE_NOOP("CategoryKind", "Income")},
+        {CategoryKind::transfer, u"transfer", QT_TRANSLATE_NOOP("CategoryKind", "Transfer")},
+    },
+    "CategoryKind");
+[[nodiscard]] constexpr const auto& enumTable(CategoryKind) noexcept
+{
+    return kCategoryKinds;
+}
 
 // The kinds correspond case for case (a transaction may only use a category
 // of its own kind).
@@ -44,6 +43,12 @@ inline constexpr std::array<CategoryKind, 3> kAllCategoryKinds = {
 [[nodiscard]] constexpr EntryKind toEntryKind(CategoryKind kind) noexcept
 {
     return static_cast<EntryKind>(kind);
+}
+
+// Repairing read of stored data: unknown text is an expense category.
+[[nodiscard]] inline CategoryKind categoryKindFromStored(QStringView raw)
+{
+    return toCategoryKind(entryKindFromStored(raw));
 }
 
 } // namespace tallyra

@@ -5,12 +5,11 @@
 //
 // Thread safety: plain values and pure functions; any thread.
 
-#include <array>
 #include <cstdint>
-#include <optional>
 
-#include <QString>
 #include <QStringView>
+
+#include "base/enum_table.h"
 
 namespace tallyra {
 
@@ -21,19 +20,26 @@ enum class EntryKind : std::uint8_t
     transfer
 };
 
-// Every case, in the order the user sees them.
-inline constexpr std::array<EntryKind, 3> kAllEntryKinds = {EntryKind::expense, EntryKind::income,
-                                                            EntryKind::transfer};
+// In the order the user sees them.
+inline constexpr auto kEntryKinds = makeEnumTable<EntryKind>(
+    {
+        {EntryKind::expense, u"expense", QT_TRANSLATE_NOOP("EntryKind", "Expense")},
+        {EntryKind::income, u"income", QT_TRANSLATE_NOOP("EntryKind", "Income")},
+        {EntryKind::transfer, u"transfer", QT_TRANSLATE_NOOP("EntryKind", "Transfer")},
+    },
+    "EntryKind");
+[[nodiscard]] constexpr const auto& enumTable(EntryKind) noexcept
+{
+    return kEntryKinds;
+}
 
-[[nodiscard]] QString rawValue(EntryKind kind);
-// The case for an exact raw value; nothing for any other text.
-[[nodiscard]] std::optional<EntryKind> entryKindFromRaw(QStringView raw);
 // The repairing read used for stored data: "income" and "transfer" give
 // their case, anything else (empty, "refund", …) is an expense.
-[[nodiscard]] EntryKind entryKindFromStored(QStringView raw);
+[[nodiscard]] inline EntryKind entryKindFromStored(QStringView raw)
+{
+    return enumFromRaw<EntryKind>(raw).value_or(EntryKind::expense);
+}
 // The same repair for raw UTF-8 bytes, for the bulk reader's hot loop.
 [[nodiscard]] EntryKind entryKindFromStoredUtf8(const char* bytes, qsizetype size);
-// "Expense", "Income", "Transfer", translated.
-[[nodiscard]] QString title(EntryKind kind);
 
 } // namespace tallyra

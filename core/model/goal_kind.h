@@ -5,12 +5,11 @@
 //
 // Thread safety: plain values and pure functions; any thread.
 
-#include <array>
 #include <cstdint>
-#include <optional>
 
-#include <QString>
 #include <QStringView>
+
+#include "base/enum_table.h"
 
 namespace tallyra {
 
@@ -21,16 +20,23 @@ enum class GoalKind : std::uint8_t
     challenge
 };
 
-inline constexpr std::array<GoalKind, 3> kAllGoalKinds = {GoalKind::saving, GoalKind::balance,
-                                                          GoalKind::challenge};
+inline constexpr auto kGoalKinds = makeEnumTable<GoalKind>(
+    {
+        {GoalKind::saving, u"saving", QT_TRANSLATE_NOOP("GoalKind", "Saving Goal")},
+        {GoalKind::balance, u"balance", QT_TRANSLATE_NOOP("GoalKind", "Balance Goal")},
+        {GoalKind::challenge, u"challenge", QT_TRANSLATE_NOOP("GoalKind", "Challenge")},
+    },
+    "GoalKind");
+[[nodiscard]] constexpr const auto& enumTable(GoalKind) noexcept
+{
+    return kGoalKinds;
+}
 
-[[nodiscard]] QString rawValue(GoalKind kind);
-// The case for an exact raw value; nothing for any other text.
-[[nodiscard]] std::optional<GoalKind> goalKindFromRaw(QStringView raw);
 // Repairing read of stored data: "balance" and "challenge" give their case,
 // anything else is a saving goal.
-[[nodiscard]] GoalKind goalKindFromStored(QStringView raw);
-// "Saving Goal", "Balance Goal", "Challenge", translated.
-[[nodiscard]] QString title(GoalKind kind);
+[[nodiscard]] inline GoalKind goalKindFromStored(QStringView raw)
+{
+    return enumFromRaw<GoalKind>(raw).value_or(GoalKind::saving);
+}
 
 } // namespace tallyra

@@ -2,54 +2,6 @@
 
 namespace tallyra {
 
-QString rawValue(PeriodLength length)
-{
-    switch (length) {
-    case PeriodLength::week:
-        return QStringLiteral("1W");
-    case PeriodLength::month:
-        return QStringLiteral("1M");
-    case PeriodLength::threeMonths:
-        return QStringLiteral("3M");
-    case PeriodLength::sixMonths:
-        return QStringLiteral("6M");
-    case PeriodLength::year:
-        return QStringLiteral("1Y");
-    case PeriodLength::max:
-        return QStringLiteral("MAX");
-    case PeriodLength::last7Days:
-        return QStringLiteral("R7D");
-    case PeriodLength::last30Days:
-        return QStringLiteral("R30D");
-    case PeriodLength::last90Days:
-        return QStringLiteral("R90D");
-    case PeriodLength::last6Months:
-        return QStringLiteral("R6M");
-    case PeriodLength::lastYear:
-        return QStringLiteral("R1Y");
-    }
-    return {};
-}
-
-std::optional<PeriodLength> periodLengthFromRaw(QStringView raw)
-{
-    for (PeriodLength length : allPeriodLengths())
-        if (rawValue(length) == raw)
-            return length;
-    return std::nullopt;
-}
-
-const QList<PeriodLength>& allPeriodLengths()
-{
-    static const QList<PeriodLength> all{
-        PeriodLength::week,        PeriodLength::month,      PeriodLength::threeMonths,
-        PeriodLength::sixMonths,   PeriodLength::year,       PeriodLength::max,
-        PeriodLength::last7Days,   PeriodLength::last30Days, PeriodLength::last90Days,
-        PeriodLength::last6Months, PeriodLength::lastYear,
-    };
-    return all;
-}
-
 PeriodFamily family(PeriodLength length) noexcept
 {
     switch (length) {

@@ -8,15 +8,10 @@
 // time (max) belongs to both families. Each length has a counterpart in the
 // other family; converted() maps a length into a mode through it.
 //
-// Raw values (stored and encoded): "1W", "1M", "3M", "6M", "1Y", "MAX",
-// "R7D", "R30D", "R90D", "R6M", "R1Y". The declaration order is the order of
-// allPeriodLengths() and is relied on by the settings' mode normalisation.
+// Raw values are stored and encoded; decoding an unknown one fails rather
+// than guessing.
 
-#include <optional>
-
-#include <QList>
-#include <QString>
-
+#include "base/enum_table.h"
 #include "periods/period_mode.h"
 
 namespace tallyra {
@@ -43,11 +38,23 @@ enum class PeriodFamily
     both, // max: all time is in both families
 };
 
-[[nodiscard]] QString rawValue(PeriodLength length);
-// Nothing for an unknown raw value (decoding fails rather than guessing).
-[[nodiscard]] std::optional<PeriodLength> periodLengthFromRaw(QStringView raw);
-// Every case in declaration order.
-[[nodiscard]] const QList<PeriodLength>& allPeriodLengths();
+inline constexpr auto kPeriodLengths = makeEnumTable<PeriodLength>({
+    {PeriodLength::week, u"1W"},
+    {PeriodLength::month, u"1M"},
+    {PeriodLength::threeMonths, u"3M"},
+    {PeriodLength::sixMonths, u"6M"},
+    {PeriodLength::year, u"1Y"},
+    {PeriodLength::max, u"MAX"},
+    {PeriodLength::last7Days, u"R7D"},
+    {PeriodLength::last30Days, u"R30D"},
+    {PeriodLength::last90Days, u"R90D"},
+    {PeriodLength::last6Months, u"R6M"},
+    {PeriodLength::lastYear, u"R1Y"},
+});
+[[nodiscard]] constexpr const auto& enumTable(PeriodLength) noexcept
+{
+    return kPeriodLengths;
+}
 
 [[nodiscard]] PeriodFamily family(PeriodLength length) noexcept;
 // True exactly for last7Days … lastYear.

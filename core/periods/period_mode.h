@@ -3,13 +3,8 @@
 // PeriodMode: which family of period lengths the user works in. It is a
 // setting, not part of a selection; when it changes, the selected and the
 // default lengths are carried over with converted() (period_length.h).
-//
-// Raw values: "rolling", "calendar".
 
-#include <optional>
-
-#include <QList>
-#include <QString>
+#include "base/enum_table.h"
 
 namespace tallyra {
 
@@ -19,9 +14,13 @@ enum class PeriodMode
     calendar,
 };
 
-[[nodiscard]] QString rawValue(PeriodMode mode);
-// Nothing for any text other than the two raw values.
-[[nodiscard]] std::optional<PeriodMode> periodModeFromRaw(QStringView raw);
-[[nodiscard]] const QList<PeriodMode>& allPeriodModes();
+inline constexpr auto kPeriodModes = makeEnumTable<PeriodMode>({
+    {PeriodMode::rolling, u"rolling"},
+    {PeriodMode::calendar, u"calendar"},
+});
+[[nodiscard]] constexpr const auto& enumTable(PeriodMode) noexcept
+{
+    return kPeriodModes;
+}
 
 } // namespace tallyra

@@ -42,7 +42,7 @@ std::optional<PeriodSelection> PeriodSelection::fromJson(const QJsonObject& obje
     const QJsonValue offsetValue = object.value(kOffsetKey);
     if (!lengthValue.isString() || !offsetValue.isDouble())
         return std::nullopt;
-    const std::optional<PeriodLength> length = periodLengthFromRaw(lengthValue.toString());
+    const std::optional<PeriodLength> length = enumFromRaw<PeriodLength>(lengthValue.toString());
     if (!length)
         return std::nullopt;
 

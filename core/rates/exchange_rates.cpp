@@ -145,7 +145,7 @@ void ExchangeRates::loadCache()
         for (auto it = sources->begin(); it != sources->end(); ++it) {
             if (it.key() == rates.base || it.value().typeId() != QMetaType::QString)
                 continue;
-            if (const auto source = rateSourceFromRaw(it.value().toString()))
+            if (const auto source = enumFromRaw<RateSource>(it.value().toString()))
                 rates.sources[it.key()] = *source;
         }
     }
@@ -297,7 +297,7 @@ QString ExchangeRates::sourceDescription(const CurrencySet& currencies) const
     if (used.size() >= 2)
         return QCoreApplication::translate(
             "ExchangeRates", "National Bank of Ukraine (official rate) and Monobank (public rate)");
-    return displayName(used.empty() ? RateSource::nationalBank : *used.begin());
+    return title(used.empty() ? RateSource::nationalBank : *used.begin());
 }
 
 std::optional<FXRates> ExchangeRates::rebased(const FXRates& rates, const CurrencyCode& newBase)

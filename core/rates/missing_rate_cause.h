@@ -7,10 +7,7 @@
 //   loading  — no refresh has finished or failed yet.
 // Stored and printed by its raw value, the case name.
 
-#include <optional>
-
-#include <QString>
-#include <QStringView>
+#include "base/enum_table.h"
 
 namespace tallyra {
 
@@ -21,7 +18,14 @@ enum class MissingRateCause
     loading,
 };
 
-[[nodiscard]] QString rawValue(MissingRateCause cause);
-[[nodiscard]] std::optional<MissingRateCause> missingRateCauseFromRaw(QStringView raw);
+inline constexpr auto kMissingRateCauses = makeEnumTable<MissingRateCause>({
+    {MissingRateCause::unlisted, u"unlisted"},
+    {MissingRateCause::failed, u"failed"},
+    {MissingRateCause::loading, u"loading"},
+});
+[[nodiscard]] constexpr const auto& enumTable(MissingRateCause) noexcept
+{
+    return kMissingRateCauses;
+}
 
 } // namespace tallyra

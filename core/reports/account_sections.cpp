@@ -13,7 +13,7 @@ std::vector<AccountSection> accountSections(const LedgerIndex& index, const QDat
                                             bool includeArchived)
 {
     std::vector<AccountSection> sections;
-    for (const AccountGroup group : kAllAccountGroups) {
+    for (const AccountGroup group : allCases<AccountGroup>()) {
         AccountSection section{group, {}};
         for (const Account& account : index.accounts())
             if (!account.isArchived && listGroup(account) == group)

@@ -7,13 +7,12 @@
 //
 // Thread safety: constant data and pure functions; any thread.
 
-#include <array>
 #include <cstdint>
-#include <optional>
 
 #include <QString>
 #include <QStringView>
 
+#include "base/enum_table.h"
 #include "model/entry_kind.h"
 
 namespace tallyra {
@@ -25,7 +24,7 @@ enum class CategoryMode : std::uint8_t
     transfers
 };
 
-struct CategoryModeRow
+struct CategoryModeCase
 {
     CategoryMode value;
     QStringView raw;
@@ -35,30 +34,33 @@ struct CategoryModeRow
     EntryKind kind;
 };
 
-// One row per case, in declaration order.
-inline constexpr std::array<CategoryModeRow, 3> kCategoryModes = {{
-    {CategoryMode::expenses, u"expenses", QT_TRANSLATE_NOOP("CategoryMode", "Expenses"),
-     QT_TRANSLATE_NOOP("CategoryMode", "Spent"), EntryKind::expense},
-    {CategoryMode::income, u"income", QT_TRANSLATE_NOOP("CategoryMode", "Income"),
-     QT_TRANSLATE_NOOP("CategoryMode", "Received"), EntryKind::income},
-    {CategoryMode::transfers, u"transfers", QT_TRANSLATE_NOOP("CategoryMode", "Transfers"),
-     QT_TRANSLATE_NOOP("CategoryMode", "Moved"), EntryKind::transfer},
-}};
+inline constexpr auto kCategoryModes = makeEnumTable<CategoryMode, CategoryModeCase>(
+    {
+        {CategoryMode::expenses, u"expenses", QT_TRANSLATE_NOOP("CategoryMode", "Expenses"),
+         QT_TRANSLATE_NOOP("CategoryMode", "Spent"), EntryKind::expense},
+        {CategoryMode::income, u"income", QT_TRANSLATE_NOOP("CategoryMode", "Income"),
+         QT_TRANSLATE_NOOP("CategoryMode", "Received"), EntryKind::income},
+        {CategoryMode::transfers, u"transfers", QT_TRANSLATE_NOOP("CategoryMode", "Transfers"),
+         QT_TRANSLATE_NOOP("CategoryMode", "Moved"), EntryKind::transfer},
+    },
+    "CategoryMode");
+[[nodiscard]] constexpr const auto& enumTable(CategoryMode) noexcept
+{
+    return kCategoryModes;
+}
 
-[[nodiscard]] QString rawValue(CategoryMode mode);
-// The case for an exact raw value; nothing for any other text.
-[[nodiscard]] std::optional<CategoryMode> categoryModeFromRaw(QStringView raw);
-// "Expenses", "Income", "Transfers", translated.
-[[nodiscard]] QString title(CategoryMode mode);
 // "Spent", "Received", "Moved", translated.
-[[nodiscard]] QString amountLabel(CategoryMode mode);
+[[nodiscard]] inline QString amountLabel(CategoryMode mode)
+{
+    return QCoreApplication::translate("CategoryMode", kCategoryModes[mode].amountLabel);
+}
 [[nodiscard]] constexpr EntryKind entryKind(CategoryMode mode) noexcept
 {
-    return kCategoryModes[static_cast<size_t>(mode)].kind;
+    return kCategoryModes[mode].kind;
 }
 [[nodiscard]] constexpr CategoryMode categoryMode(EntryKind kind) noexcept
 {
-    for (const CategoryModeRow& row : kCategoryModes)
+    for (const CategoryModeCase& row : kCategoryModes.rows())
         if (row.kind == kind)
             return row.value;
     return CategoryMode::expenses;

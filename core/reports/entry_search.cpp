@@ -190,7 +190,7 @@ EntrySearch::Context::Context(const EntrySearch& search, const LedgerIndex& inde
             if (named(account.name))
                 facts.accounts.push_back(account.id);
         std::sort(facts.accounts.begin(), facts.accounts.end());
-        for (const EntryKind kind : kAllEntryKinds)
+        for (const EntryKind kind : allCases<EntryKind>())
             facts.kinds[static_cast<size_t>(kind)] = named(rawValue(kind)) || named(title(kind));
         m_facts.push_back(std::move(facts));
     }

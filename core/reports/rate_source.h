@@ -1,26 +1,29 @@
 #pragma once
 
 // Where an exchange rate came from; stored by its raw value in the rate
-// cache.
+// cache. Titles name the source for the user.
 
-#include <optional>
-
-#include <QList>
-#include <QString>
+#include "base/enum_table.h"
 
 namespace tallyra {
 
 enum class RateSource
 {
-    nationalBank, // "nbu"
-    monobank,     // "monobank"
+    nationalBank,
+    monobank,
 };
 
-[[nodiscard]] QString rawValue(RateSource source);
-[[nodiscard]] std::optional<RateSource> rateSourceFromRaw(QStringView raw);
-[[nodiscard]] const QList<RateSource>& allRateSources();
-// "National Bank of Ukraine (official rate)", "Monobank (public rate)",
-// through the application's string table.
-[[nodiscard]] QString displayName(RateSource source);
+inline constexpr auto kRateSources = makeEnumTable<RateSource>(
+    {
+        {RateSource::nationalBank, u"nbu",
+         QT_TRANSLATE_NOOP("RateSource", "National Bank of Ukraine (official rate)")},
+        {RateSource::monobank, u"monobank",
+         QT_TRANSLATE_NOOP("RateSource", "Monobank (public rate)")},
+    },
+    "RateSource");
+[[nodiscard]] constexpr const auto& enumTable(RateSource) noexcept
+{
+    return kRateSources;
+}
 
 } // namespace tallyra

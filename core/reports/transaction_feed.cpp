@@ -3,31 +3,9 @@
 #include "periods/period_engine.h"
 #include "reports/base_converter.h"
 #include "reports/day_grid.h"
-#include "reports/enum_rows.h"
 #include "reports/ledger_index.h"
 
 namespace tallyra {
-
-QString rawValue(TransactionFilter filter)
-{
-    return rawOf(kTransactionFilters, filter);
-}
-
-std::optional<TransactionFilter> transactionFilterFromRaw(QStringView raw)
-{
-    return caseOfRaw(kTransactionFilters, raw);
-}
-
-QString title(TransactionFilter filter)
-{
-    return titleOf("TransactionFilter", kTransactionFilters, filter);
-}
-
-bool keeps(TransactionFilter filter, EntryKind kind)
-{
-    const std::optional<EntryKind>& kept = kTransactionFilters[static_cast<size_t>(filter)].kind;
-    return !kept || *kept == kind;
-}
 
 bool TransactionScope::matches(const Entry& entry, const LedgerIndex& index) const
 {

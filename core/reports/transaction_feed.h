@@ -14,7 +14,6 @@
 //
 // Thread safety: pure functions of immutable inputs; any thread.
 
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -23,6 +22,7 @@
 #include <QString>
 #include <QStringView>
 
+#include "base/enum_table.h"
 #include "base/typed_id.h"
 #include "model/entry.h"
 #include "periods/date_interval.h"
@@ -42,7 +42,7 @@ enum class TransactionFilter : std::uint8_t
     transfers
 };
 
-struct TransactionFilterRow
+struct TransactionFilterCase
 {
     TransactionFilter value;
     QStringView raw;
@@ -51,24 +51,28 @@ struct TransactionFilterRow
     std::optional<EntryKind> kind;
 };
 
-// One row per case, in declaration order.
-inline constexpr std::array<TransactionFilterRow, 4> kTransactionFilters = {{
-    {TransactionFilter::all, u"all", QT_TRANSLATE_NOOP("TransactionFilter", "All Transactions"),
-     std::nullopt},
-    {TransactionFilter::expenses, u"expenses", QT_TRANSLATE_NOOP("TransactionFilter", "Expenses"),
-     EntryKind::expense},
-    {TransactionFilter::income, u"income", QT_TRANSLATE_NOOP("TransactionFilter", "Income"),
-     EntryKind::income},
-    {TransactionFilter::transfers, u"transfers",
-     QT_TRANSLATE_NOOP("TransactionFilter", "Transfers"), EntryKind::transfer},
-}};
+inline constexpr auto kTransactionFilters = makeEnumTable<TransactionFilter, TransactionFilterCase>(
+    {
+        {TransactionFilter::all, u"all", QT_TRANSLATE_NOOP("TransactionFilter", "All Transactions"),
+         std::nullopt},
+        {TransactionFilter::expenses, u"expenses",
+         QT_TRANSLATE_NOOP("TransactionFilter", "Expenses"), EntryKind::expense},
+        {TransactionFilter::income, u"income", QT_TRANSLATE_NOOP("TransactionFilter", "Income"),
+         EntryKind::income},
+        {TransactionFilter::transfers, u"transfers",
+         QT_TRANSLATE_NOOP("TransactionFilter", "Transfers"), EntryKind::transfer},
+    },
+    "TransactionFilter");
+[[nodiscard]] constexpr const auto& enumTable(TransactionFilter) noexcept
+{
+    return kTransactionFilters;
+}
 
-[[nodiscard]] QString rawValue(TransactionFilter filter);
-// The case for an exact raw value; nothing for any other text.
-[[nodiscard]] std::optional<TransactionFilter> transactionFilterFromRaw(QStringView raw);
-// "All Transactions", "Expenses", "Income", "Transfers", translated.
-[[nodiscard]] QString title(TransactionFilter filter);
-[[nodiscard]] bool keeps(TransactionFilter filter, EntryKind kind);
+[[nodiscard]] constexpr bool keeps(TransactionFilter filter, EntryKind kind) noexcept
+{
+    const std::optional<EntryKind>& kept = kTransactionFilters[filter].kind;
+    return !kept || *kept == kind;
+}
 
 // What the list is opened for; all empty is the whole ledger.
 struct TransactionScope

@@ -22,7 +22,7 @@ entitlementEnvironment(const std::optional<Entitlements>& entitlements)
 
 std::optional<CloudEnvironment> fromVariable(const QString& value)
 {
-    const auto environment = cloudEnvironmentFromRaw(value);
+    const auto environment = enumFromRaw<CloudEnvironment>(value);
     if (!environment && !value.isEmpty())
         qCWarning(lcBuild,
                   "%s=%s names no cloud environment (Development or Production); none is used",

@@ -4,21 +4,6 @@
 
 namespace tallyra {
 
-QString rawValue(CloudEnvironment environment)
-{
-    return environment == CloudEnvironment::production ? QStringLiteral("Production")
-                                                       : QStringLiteral("Development");
-}
-
-std::optional<CloudEnvironment> cloudEnvironmentFromRaw(QStringView raw)
-{
-    if (raw == u"Production")
-        return CloudEnvironment::production;
-    if (raw == u"Development")
-        return CloudEnvironment::development;
-    return std::nullopt;
-}
-
 CloudEnvironmentMismatch::CloudEnvironmentMismatch(CloudEnvironment data, CloudEnvironment build)
     : Error(QCoreApplication::translate("CloudSync",
                                         "The data on this Mac syncs with iCloud’s %1 environment, "

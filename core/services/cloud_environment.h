@@ -4,10 +4,7 @@
 // reasons start-up keeps syncing off for a build: the database belongs to
 // the other environment, or the build cannot tell its own.
 
-#include <optional>
-
-#include <QString>
-
+#include "base/enum_table.h"
 #include "base/error.h"
 
 namespace tallyra {
@@ -18,10 +15,15 @@ enum class CloudEnvironment
     production
 };
 
-// "Development" / "Production", as stored under "cloud.environment".
-[[nodiscard]] QString rawValue(CloudEnvironment environment);
-// Exactly "Development" or "Production"; anything else is no environment.
-[[nodiscard]] std::optional<CloudEnvironment> cloudEnvironmentFromRaw(QStringView raw);
+// The raw values are stored under "cloud.environment".
+inline constexpr auto kCloudEnvironments = makeEnumTable<CloudEnvironment>({
+    {CloudEnvironment::development, u"Development"},
+    {CloudEnvironment::production, u"Production"},
+});
+[[nodiscard]] constexpr const auto& enumTable(CloudEnvironment) noexcept
+{
+    return kCloudEnvironments;
+}
 
 class CloudEnvironmentMismatch final : public Error
 {

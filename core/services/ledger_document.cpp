@@ -285,14 +285,14 @@ std::vector<AccountDTO> decodeAccounts(const QByteArray& bytes)
         if (!names.insert(a.name).second)
             f.fail(QStringLiteral("another account already has the name %1").arg(quoted(a.name)));
         if (const auto kind = f.optionalText(u"kind")) {
-            a.kind = accountKindFromRaw(*kind);
+            a.kind = enumFromRaw<AccountKind>(*kind);
             if (!a.kind)
                 f.fail(key(u"kind") + QStringLiteral(" must be an account kind such as checking "
                                                      "or creditCard, not %1")
                                           .arg(quoted(*kind)));
         }
         a.group = a.kind && !f.find(u"group") ? rawValue(group(*a.kind)) : f.text(u"group");
-        if (!accountGroupFromRaw(a.group))
+        if (!enumFromRaw<AccountGroup>(a.group))
             f.fail(key(u"group") +
                    QStringLiteral(" must be bank, cash, savings, credit or investments, not %1")
                        .arg(quoted(a.group)));
@@ -368,7 +368,7 @@ std::vector<CategoryDTO> decodeCategories(const QByteArray& bytes)
                    QStringLiteral(" must be %1: the parent’s path and the name joined by “/”")
                        .arg(quoted(expectedPath)));
         if (const auto kind = f.optionalText(u"kind")) {
-            c.kind = categoryKindFromRaw(*kind);
+            c.kind = enumFromRaw<CategoryKind>(*kind);
             if (!c.kind)
                 f.fail(key(u"kind") + QStringLiteral(" must be expense, income or transfer, not %1")
                                           .arg(quoted(*kind)));
@@ -437,7 +437,7 @@ std::vector<TransactionDTO> decodeTransactions(const QByteArray& bytes)
                                           .arg(quoted(*time)));
         }
         const QString kind = f.text(u"kind");
-        const auto entryKind = entryKindFromRaw(kind);
+        const auto entryKind = enumFromRaw<EntryKind>(kind);
         if (!entryKind)
             f.fail(
                 key(u"kind") +
@@ -536,7 +536,7 @@ PlansDTO decodePlans(const QByteArray& bytes)
         BalanceDTO b;
         b.name = f.name(u"name");
         const QString mode = f.text(u"mode");
-        const auto balanceMode = balanceModeFromRaw(mode);
+        const auto balanceMode = enumFromRaw<BalanceMode>(mode);
         if (!balanceMode)
             f.fail(key(u"mode") +
                    QStringLiteral(" must be reachBy or stayAbove, not %1").arg(quoted(mode)));

@@ -31,7 +31,7 @@ std::optional<CloudEnvironment> recordedEnvironment(const SettingsBackend& defau
     const auto stored = defaults.value(LedgerStore::kCloudEnvironmentKey);
     if (!stored || stored->typeId() != QMetaType::QString)
         return std::nullopt;
-    return cloudEnvironmentFromRaw(stored->toString());
+    return enumFromRaw<CloudEnvironment>(stored->toString());
 }
 
 } // namespace

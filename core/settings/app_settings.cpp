@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <limits>
 
-#include <QCoreApplication>
-
 namespace tallyra {
 
 namespace {
@@ -82,10 +80,10 @@ AppSettings AppSettings::read(const SettingsBackend& backend)
                                ? PeriodMode::calendar
                                : PeriodMode::rolling);
     if (const auto raw = textValue(read(kDefaultPeriodKey)))
-        if (const auto length = periodLengthFromRaw(*raw))
+        if (const auto length = enumFromRaw<PeriodLength>(*raw))
             settings.defaultPeriod = converted(*length, settings.periodMode);
     if (const auto raw = textValue(read(kAppearanceKey)))
-        settings.appearance = appearanceFromRaw(*raw).value_or(Appearance::system);
+        settings.appearance = enumFromRaw<Appearance>(*raw).value_or(Appearance::system);
     if (const auto raw = textValue(read(kDefaultAccountKey)))
         settings.defaultAccountID = AccountId::fromString(*raw);
     if (const auto showTime = booleanValue(read(kShowTimeKey)))
@@ -93,7 +91,7 @@ AppSettings AppSettings::read(const SettingsBackend& backend)
     if (const auto suggest = booleanValue(read(kSuggestCategoryKey)))
         settings.suggestCategoryFromContact = *suggest;
     if (const auto raw = textValue(read(kOverviewChartKey)))
-        settings.overviewChart = overviewChartFromRaw(*raw).value_or(OverviewChart::spending);
+        settings.overviewChart = enumFromRaw<OverviewChart>(*raw).value_or(OverviewChart::spending);
     if (const auto track = booleanValue(read(kTrackClearedKey)))
         settings.trackCleared = *track;
     if (const auto hide = booleanValue(read(kHideCentsKey)))
@@ -137,48 +135,6 @@ AppSettings AppSettings::withPeriodMode(PeriodMode mode) const
 CalendarSettings AppSettings::calendarSettings() const
 {
     return CalendarSettings{monthStartDay, firstWeekday};
-}
-
-QString rawValue(AppSettings::Appearance appearance)
-{
-    switch (appearance) {
-    case AppSettings::Appearance::system:
-        return QStringLiteral("system");
-    case AppSettings::Appearance::light:
-        return QStringLiteral("light");
-    case AppSettings::Appearance::dark:
-        return QStringLiteral("dark");
-    }
-    return {};
-}
-
-std::optional<AppSettings::Appearance> appearanceFromRaw(QStringView raw)
-{
-    for (AppSettings::Appearance appearance : allAppearances())
-        if (rawValue(appearance) == raw)
-            return appearance;
-    return std::nullopt;
-}
-
-const QList<AppSettings::Appearance>& allAppearances()
-{
-    static const QList<AppSettings::Appearance> all{AppSettings::Appearance::system,
-                                                    AppSettings::Appearance::light,
-                                                    AppSettings::Appearance::dark};
-    return all;
-}
-
-QString label(AppSettings::Appearance appearance)
-{
-    switch (appearance) {
-    case AppSettings::Appearance::system:
-        return QCoreApplication::translate("AppSettings", "System");
-    case AppSettings::Appearance::light:
-        return QCoreApplication::translate("AppSettings", "Light");
-    case AppSettings::Appearance::dark:
-        return QCoreApplication::translate("AppSettings", "Dark");
-    }
-    return {};
 }
 
 } // namespace tallyra

@@ -4,18 +4,22 @@
 // and written to a SettingsBackend under the "settings." keys below, in this
 // order (the field order):
 //
-//   currency                   "settings.currency"        text      "USD"
-//   firstWeekday               "settings.firstWeekday"    integer   2 (Monday), clamped to 1…7
-//   monthStartDay              "settings.monthStartDay"   integer   1, clamped to 1…31
-//   periodMode                 "settings.periodMode"      text      rolling ("calendar" or anything
-//   else) defaultPeriod              "settings.defaultPeriod"   raw value last30Days, normalised to
-//   the mode appearance                 "settings.appearance"      text      system
-//   defaultAccountID           "settings.defaultAccount"  UUID text absent (key removed when
-//   absent) showTimeInLists            "settings.showTime"        boolean   false
-//   suggestCategoryFromContact "settings.suggestCategory" boolean   true
-//   overviewChart              "settings.overviewChart"   raw value spending
-//   trackCleared               "settings.trackCleared"    boolean   false
-//   hideCents                  "settings.hideCents"       boolean   false
+//   field                       key                        type       default
+//   currency                    "settings.currency"        text       "USD"
+//   firstWeekday                "settings.firstWeekday"    integer    2 (Monday), 1…7
+//   monthStartDay               "settings.monthStartDay"   integer    1, 1…31
+//   periodMode                  "settings.periodMode"      raw value  rolling
+//   defaultPeriod               "settings.defaultPeriod"   raw value  last30Days
+//   appearance                  "settings.appearance"      raw value  system
+//   defaultAccountID            "settings.defaultAccount"  UUID text  absent (key removed)
+//   showTimeInLists             "settings.showTime"        boolean    false
+//   suggestCategoryFromContact  "settings.suggestCategory" boolean    true
+//   overviewChart               "settings.overviewChart"   raw value  spending
+//   trackCleared                "settings.trackCleared"    boolean    false
+//   hideCents                   "settings.hideCents"       boolean    false
+//
+// Integers are clamped to their range; a periodMode other than "calendar"
+// reads as rolling; defaultPeriod is normalised to the mode (below).
 //
 // Reading never fails: a missing key, a value of another type (a number
 // stored as text, a double where an integer belongs), an unknown text or an
@@ -35,6 +39,7 @@
 #include <QList>
 #include <QString>
 
+#include "base/enum_table.h"
 #include "base/typed_id.h"
 #include "periods/calendar_settings.h"
 #include "periods/period_length.h"
@@ -98,10 +103,16 @@ struct AppSettings
     friend bool operator==(const AppSettings& a, const AppSettings& b) = default;
 };
 
-[[nodiscard]] QString rawValue(AppSettings::Appearance appearance);
-[[nodiscard]] std::optional<AppSettings::Appearance> appearanceFromRaw(QStringView raw);
-[[nodiscard]] const QList<AppSettings::Appearance>& allAppearances();
-// "System", "Light", "Dark", translated.
-[[nodiscard]] QString label(AppSettings::Appearance appearance);
+inline constexpr auto kAppearances = makeEnumTable<AppSettings::Appearance>(
+    {
+        {AppSettings::Appearance::system, u"system", QT_TRANSLATE_NOOP("AppSettings", "System")},
+        {AppSettings::Appearance::light, u"light", QT_TRANSLATE_NOOP("AppSettings", "Light")},
+        {AppSettings::Appearance::dark, u"dark", QT_TRANSLATE_NOOP("AppSettings", "Dark")},
+    },
+    "AppSettings");
+[[nodiscard]] constexpr const auto& enumTable(AppSettings::Appearance) noexcept
+{
+    return kAppearances;
+}
 
 } // namespace tallyra

@@ -1,13 +1,9 @@
 #pragma once
 
 // OverviewChart: which chart the overview screen shows. Stored and encoded
-// by its raw value ("spending", "incomeAndSpending", "cashFlow",
-// "netWorth"); labels come from the application's string table.
+// by its raw value; titles come from the application's string table.
 
-#include <optional>
-
-#include <QList>
-#include <QString>
+#include "base/enum_table.h"
 
 namespace tallyra {
 
@@ -19,11 +15,18 @@ enum class OverviewChart
     netWorth,
 };
 
-[[nodiscard]] QString rawValue(OverviewChart chart);
-[[nodiscard]] std::optional<OverviewChart> overviewChartFromRaw(QStringView raw);
-// Every case in declaration order.
-[[nodiscard]] const QList<OverviewChart>& allOverviewCharts();
-// "Spending", "Income & Spending", "Cash Flow", "Net Worth", translated.
-[[nodiscard]] QString label(OverviewChart chart);
+inline constexpr auto kOverviewCharts = makeEnumTable<OverviewChart>(
+    {
+        {OverviewChart::spending, u"spending", QT_TRANSLATE_NOOP("OverviewChart", "Spending")},
+        {OverviewChart::incomeAndSpending, u"incomeAndSpending",
+         QT_TRANSLATE_NOOP("OverviewChart", "Income & Spending")},
+        {OverviewChart::cashFlow, u"cashFlow", QT_TRANSLATE_NOOP("OverviewChart", "Cash Flow")},
+        {OverviewChart::netWorth, u"netWorth", QT_TRANSLATE_NOOP("OverviewChart", "Net Worth")},
+    },
+    "OverviewChart");
+[[nodiscard]] constexpr const auto& enumTable(OverviewChart) noexcept
+{
+    return kOverviewCharts;
+}
 
 } // namespace tallyra

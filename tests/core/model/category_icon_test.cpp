@@ -40,12 +40,10 @@ TEST(CategoryIcon, roundTripsThroughItsStoredForm)
          {CategoryIcon::symbol(q("fork.knife")), CategoryIcon::emoji(q("☕️")),
           CategoryIcon::image(), CategoryIcon()}) {
         EXPECT_EQ(categoryIconFromStored(icon.storedKind(), icon.storedValue()), icon);
-        EXPECT_EQ(categoryIconKindFromRaw(icon.storedKind()), icon.kind());
     }
     EXPECT_EQ(CategoryIcon().value(), q("questionmark"));
     EXPECT_EQ(CategoryIcon::image().storedKind(), q("image"));
     EXPECT_TRUE(CategoryIcon::image().storedValue().isEmpty());
-    EXPECT_FALSE(categoryIconKindFromRaw(q("picture")));
 }
 
 TEST(CategoryIcon, symbolAndEmojiWithTheSameTextDiffer)

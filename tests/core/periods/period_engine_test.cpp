@@ -377,7 +377,7 @@ TEST(PeriodEngine, selectionShowingAlwaysLandsOnAWindowHoldingTheDate)
     for (int monthStartDay : {1, 25, 31}) {
         for (const QDate& today : {d(2026, 3, 4), d(2024, 2, 29), d(2026, 8, 31)}) {
             const PeriodEngine engine = engineOn(today, monthStartDay);
-            for (PeriodLength length : allPeriodLengths()) {
+            for (PeriodLength length : allCases<PeriodLength>()) {
                 if (length == L::max)
                     continue;
                 for (int back = 0; back < 800; back += 3) {
@@ -572,7 +572,7 @@ TEST(PeriodEngine, copiesAnswerAlikeFromSeveralThreads)
     const PeriodEngine engine = engineOn(d(2026, 3, 31), 25, 2, "Europe/Kyiv");
     const auto compute = [](const PeriodEngine& e) {
         QList<DateInterval> result;
-        for (PeriodLength length : allPeriodLengths())
+        for (PeriodLength length : allCases<PeriodLength>())
             for (std::int64_t offset = 0; offset < 30; ++offset) {
                 const PeriodSelection selection(length, offset);
                 result.append(e.window(selection).interval);

@@ -189,22 +189,3 @@ TEST(AppSettings, writesEveryKeyInOrderAndReadsBackEqual)
     EXPECT_FALSE(backend.writes[18].second);
     EXPECT_FALSE(backend.value(QString(AppSettings::kDefaultAccountKey)));
 }
-
-TEST(AppSettings, enumerationsHaveRawValuesAndLabels)
-{
-    QStringList raws;
-    QStringList labels;
-    for (OverviewChart chart : allOverviewCharts()) {
-        raws.append(rawValue(chart));
-        labels.append(label(chart));
-        EXPECT_EQ(overviewChartFromRaw(rawValue(chart)), chart);
-    }
-    EXPECT_EQ(raws, (QStringList{QStringLiteral("spending"), QStringLiteral("incomeAndSpending"),
-                                 QStringLiteral("cashFlow"), QStringLiteral("netWorth")}));
-    EXPECT_EQ(labels, (QStringList{QStringLiteral("Spending"), QStringLiteral("Income & Spending"),
-                                   QStringLiteral("Cash Flow"), QStringLiteral("Net Worth")}));
-    EXPECT_EQ(label(AppSettings::Appearance::system), QStringLiteral("System"));
-    EXPECT_EQ(label(AppSettings::Appearance::dark), QStringLiteral("Dark"));
-    EXPECT_EQ(appearanceFromRaw(u"light"), AppSettings::Appearance::light);
-    EXPECT_FALSE(appearanceFromRaw(u"Light"));
-}
