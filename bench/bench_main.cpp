@@ -9,7 +9,10 @@
 // the store API in one save (the import figure), then read back whole and
 // indexed (the reload figure, best of three on a freshly opened store), and
 // the index is queried: totals of one month, category totals of one year,
-// one balance, net worth, and the CSV export of everything.
+// one balance, net worth, the reports the window shows (overview of this
+// month and of all time, category breakdown and detail of a year, account
+// detail of a year, a month of the transaction feed, a search over
+// everything), and the CSV export of everything.
 //
 // Memory: the peak resident size of the process during a reload (VmHWM
 // after resetting it), and the index's own size as the growth of the
@@ -41,8 +44,14 @@
 #include "ledger_generator.h"
 #include "money/currency.h"
 #include "periods/period_engine.h"
+#include "reports/account_detail.h"
+#include "reports/category_breakdown.h"
+#include "reports/category_detail.h"
+#include "reports/entry_search.h"
 #include "reports/ledger_index.h"
+#include "reports/overview_report.h"
 #include "reports/period_totals.h"
+#include "reports/transaction_feed.h"
 #include "services/csv_export.h"
 #include "store/ledger_reader.h"
 #include "store/store_container.h"
@@ -110,6 +119,71 @@ struct ReloadFigures
 };
 
 volatile std::int64_t g_sink = 0;
+
+// The reports the window shows, on the loaded index: each the mean of a
+// few runs, in milliseconds.
+void reportFigures(const LedgerIndex& index, const PeriodEngine& engine)
+{
+    const PeriodSelection thisMonth(PeriodLength::month);
+    const PeriodSelection allTime(PeriodLength::max);
+    const PeriodSelection year(PeriodLength::year);
+    const PeriodWindow yearWindow = engine.window(year);
+    auto figure = [](const char* name, int times, auto&& body, const QString& detail = {}) {
+        const double ms = meanMicroseconds(times, body) / 1000.0;
+        std::printf("%-28s %10.2f ms%s%s\n", name, ms, detail.isEmpty() ? "" : "   ",
+                    qPrintable(detail));
+    };
+    figure("overview, this month", 20,
+           [&](int) { g_sink = g_sink + overviewReport(index, engine, thisMonth).netWorth.minor; });
+    figure(
+        "overview, all time", 5,
+        [&](int) {
+            g_sink = g_sink + static_cast<std::int64_t>(
+                                  overviewReport(index, engine, allTime).netWorthPoints.size());
+        },
+        QStringLiteral("(%1 transactions)").arg(index.entries().size()));
+    figure(
+        "category breakdown, a year", 20,
+        [&](int) {
+            g_sink = g_sink +
+                     categoryBreakdown(index, yearWindow.elapsedInterval(), CategoryMode::expenses)
+                         .total.minor;
+        },
+        QStringLiteral("(%1 transactions)").arg(index.entries(yearWindow.interval).size()));
+    const CategoryId busiest = index.children(std::nullopt).front();
+    figure("category detail, a year", 20, [&](int) {
+        g_sink = g_sink + categoryDetail(index, engine, CategoryScope::category(busiest), year,
+                                         Money{1, index.rates().base}, false)
+                              .total.minor;
+    });
+    figure("account detail, a year", 20, [&](int) {
+        g_sink =
+            g_sink + accountDetail(index, engine, year, index.accounts().front().id).closing.minor;
+    });
+    const PeriodWindow monthWindow = engine.window(thisMonth);
+    figure(
+        "feed, one month", 20,
+        [&](int) {
+            g_sink = g_sink + static_cast<std::int64_t>(transactionFeed(index, monthWindow.interval,
+                                                                        {}, TransactionFilter::all,
+                                                                        EntrySearch(), engine)
+                                                            .days.size());
+        },
+        QStringLiteral("(%1 transactions)").arg(index.entries(monthWindow.interval).size()));
+    const DateInterval everything = engine.window(allTime).interval;
+    for (const char* query : {"payee 125", "monthly 125.50"}) {
+        const EntrySearch search(QString::fromLatin1(query));
+        size_t found = 0;
+        figure(
+            "search, all time", 5,
+            [&](int) {
+                EntrySearch::Context context(search, index, engine);
+                found = search.filter(index.entries(everything), context).size();
+                g_sink = g_sink + static_cast<std::int64_t>(found);
+            },
+            QStringLiteral("\"%1\"").arg(QString::fromLatin1(query)));
+    }
+}
 
 int runSize(std::int64_t count)
 {
@@ -218,6 +292,8 @@ int runSize(std::int64_t count)
         meanMicroseconds(1000, [&](int) { g_sink = g_sink + netWorth(*index, end).minor; });
     std::printf("net worth                    %10.1f µs   (%zu accounts)\n", netWorthUs,
                 index->accounts().size());
+
+    reportFigures(*index, engine);
 
     const auto start = Clock::now();
     const QByteArray csv = CSVExport::text(*index, zone).toUtf8();

@@ -53,27 +53,188 @@ void printCheckpoint(CommandContext& context, const WriteSession& session,
                 << session.localText(checkpoint->date) << " (id " << id.toString() << ")\n";
 }
 
+const QString kAccountUsage = QStringLiteral(
+    "Usage: account add NAME --kind KIND --currency CODE [--balance AMOUNT [--on YYYY-MM-DD]] "
+    "[CREDIT]\n       account edit NAME [--name NEW] [--kind KIND] [--currency CODE] "
+    "[--detail TEXT] [CREDIT]\n       account archive|unarchive NAME\n"
+    "CREDIT: [--limit AMOUNT] [--statement-day D] [--payment-day D] [--interest PERCENT], each "
+    "\"none\" to clear");
+
+// --limit, --statement-day, --payment-day and --interest as typed; "none"
+// clears a value. The writer keeps each only for the kinds it belongs to (a
+// limit and a statement day for credit cards, …).
+class CreditOptions
+{
+public:
+    explicit CreditOptions(QStringList& arguments)
+        : m_limit(takeOption(arguments, QStringLiteral("--limit"))),
+          m_statementDay(takeOption(arguments, QStringLiteral("--statement-day"))),
+          m_paymentDay(takeOption(arguments, QStringLiteral("--payment-day"))),
+          m_interest(takeOption(arguments, QStringLiteral("--interest")))
+    {
+        // Checked at once, before anything is opened.
+        (void)dayOfMonth(m_statementDay, QStringLiteral("--statement-day"));
+        (void)dayOfMonth(m_paymentDay, QStringLiteral("--payment-day"));
+        (void)interest();
+    }
+
+    void applyTo(AccountDraft& draft, const WriteSession& session) const
+    {
+        if (m_limit) {
+            draft.creditLimit.reset();
+            if (*m_limit != u"none") {
+                const Decimal limit = session.amount(*m_limit);
+                if (limit.isNaN() || limit.isNegative())
+                    throw UsageError(
+                        QStringLiteral("--limit expects an amount of 0 or more, not “%1”.")
+                            .arg(*m_limit));
+                draft.creditLimit = limit;
+            }
+        }
+        if (m_statementDay)
+            draft.statementDay = dayOfMonth(m_statementDay, QStringLiteral("--statement-day"));
+        if (m_paymentDay)
+            draft.paymentDueDay = dayOfMonth(m_paymentDay, QStringLiteral("--payment-day"));
+        if (m_interest)
+            draft.interestRate = interest();
+    }
+
+private:
+    static std::optional<std::int64_t> dayOfMonth(const std::optional<QString>& text,
+                                                  const QString& option)
+    {
+        if (!text || *text == u"none")
+            return std::nullopt;
+        bool ok = false;
+        const int day = text->toInt(&ok);
+        if (!ok || day < 1 || day > 31)
+            throw UsageError(QStringLiteral("%1 expects a day of the month from 1 to 31, not “%2”.")
+                                 .arg(option, *text));
+        return day;
+    }
+
+    [[nodiscard]] std::optional<Decimal> interest() const
+    {
+        if (!m_interest || *m_interest == u"none")
+            return std::nullopt;
+        const std::optional<Decimal> percent = Decimal::parse(m_interest->trimmed());
+        if (!percent || percent->isNegative())
+            throw UsageError(
+                QStringLiteral("--interest expects a percentage such as 24.9, not “%1”.")
+                    .arg(*m_interest));
+        return percent;
+    }
+
+    std::optional<QString> m_limit;
+    std::optional<QString> m_statementDay;
+    std::optional<QString> m_paymentDay;
+    std::optional<QString> m_interest;
+};
+
+// What the account is now, as a draft to change.
+AccountDraft draftOf(const AccountModel& account)
+{
+    AccountDraft draft;
+    draft.name = account.name;
+    draft.kind = account.kind();
+    draft.detail = account.detail;
+    draft.colorHex = account.colorHex;
+    draft.sfSymbol = account.sfSymbol;
+    draft.iconEmoji = account.iconEmoji;
+    draft.iconImage = account.iconImage;
+    draft.currency = account.currency;
+    draft.isArchived = account.isArchived;
+    const int digits = Currency::minorDigits(account.currency);
+    if (account.creditLimitMinor)
+        draft.creditLimit = Decimal::fromMinor(*account.creditLimitMinor, digits);
+    draft.statementDay = account.statementDay;
+    draft.paymentDueDay = account.paymentDueDay;
+    if (account.interestRateBP)
+        draft.interestRate = Decimal::fromMinor(*account.interestRateBP, 2);
+    return draft;
+}
+
+QString currencyCode(const QString& text)
+{
+    const QString code = text.toUpper();
+    if (!Currency::all().contains(code))
+        throw UsageError(
+            QStringLiteral("--currency expects a currency code such as UAH, not “%1”.").arg(text));
+    return code;
+}
+
+int runAccountEdit(CommandContext& context, QStringList arguments)
+{
+    const auto name = takeOption(arguments, QStringLiteral("--name"));
+    const auto kind = takeOption(arguments, QStringLiteral("--kind"));
+    const auto currency = takeOption(arguments, QStringLiteral("--currency"));
+    const auto detail = takeOption(arguments, QStringLiteral("--detail"));
+    const CreditOptions credit(arguments);
+    if (arguments.size() != 1)
+        throw UsageError(kAccountUsage);
+    WriteSession session(context.options);
+    const AccountModel account = session.account(arguments.first());
+    AccountDraft draft = draftOf(account);
+    credit.applyTo(draft, session);
+    if (name)
+        draft.name = *name;
+    if (kind) {
+        const AccountKind newKind = parseAccountKind(*kind);
+        // A symbol that only stood for the old kind follows the new one.
+        if (draft.sfSymbol == symbol(draft.kind))
+            draft.sfSymbol.clear();
+        draft.kind = newKind;
+    }
+    if (currency)
+        draft.currency = currencyCode(*currency);
+    if (detail)
+        draft.detail = *detail;
+
+    CatalogWriter writer(session.context(), session.zone());
+    writer.editAccount(account.id, draft);
+    if (context.options.json)
+        printJson(context.out, QJsonObject{{QStringLiteral("id"), account.id.toString()}});
+    else
+        context.out << "Changed account " << draft.name.trimmed() << " (id "
+                    << account.id.toString() << ")\n";
+    return 0;
+}
+
+int runAccountArchive(CommandContext& context, QStringList arguments, bool archived)
+{
+    if (arguments.size() != 1)
+        throw UsageError(kAccountUsage);
+    WriteSession session(context.options);
+    const AccountModel account = session.account(arguments.first());
+    CatalogWriter writer(session.context(), session.zone());
+    writer.setArchived(account.id, archived);
+    if (context.options.json)
+        printJson(context.out, QJsonObject{{QStringLiteral("id"), account.id.toString()},
+                                           {QStringLiteral("isArchived"), archived}});
+    else
+        context.out << (archived ? "Archived account " : "Unarchived account ") << account.name
+                    << '\n';
+    return 0;
+}
+
 int runAccountAdd(CommandContext& context, QStringList arguments)
 {
     const auto kind = takeOption(arguments, QStringLiteral("--kind"));
     const auto currency = takeOption(arguments, QStringLiteral("--currency"));
     const auto balance = takeOption(arguments, QStringLiteral("--balance"));
     const std::optional<QDate> day = takeDay(arguments, QStringLiteral("--on"));
+    const CreditOptions credit(arguments);
     if (arguments.size() != 1 || !kind || !currency)
-        throw UsageError(QStringLiteral("Usage: account add NAME --kind KIND --currency CODE "
-                                        "[--balance AMOUNT [--on YYYY-MM-DD]]"));
+        throw UsageError(kAccountUsage);
     if (day && !balance)
         throw UsageError(QStringLiteral("--on goes with --balance."));
-    const QString code = currency->toUpper();
-    if (!Currency::all().contains(code))
-        throw UsageError(QStringLiteral("--currency expects a currency code such as UAH, not “%1”.")
-                             .arg(*currency));
-
-    WriteSession session(context.options);
     AccountDraft draft;
     draft.name = arguments.first();
     draft.kind = parseAccountKind(*kind);
-    draft.currency = code;
+    draft.currency = currencyCode(*currency);
+
+    WriteSession session(context.options);
+    credit.applyTo(draft, session);
     if (balance)
         draft.balanceToday = session.amount(*balance);
     draft.balanceDate = day;
@@ -162,11 +323,14 @@ int runSetBalance(CommandContext& context, QStringList arguments)
 
 int runAccount(CommandContext& context, QStringList arguments)
 {
-    if (arguments.isEmpty() || arguments.first() != u"add")
-        throw UsageError(QStringLiteral("Usage: account add NAME --kind KIND --currency CODE "
-                                        "[--balance AMOUNT [--on YYYY-MM-DD]]"));
-    arguments.removeFirst();
-    return runAccountAdd(context, std::move(arguments));
+    const QString action = arguments.isEmpty() ? QString() : arguments.takeFirst();
+    if (action == u"add")
+        return runAccountAdd(context, std::move(arguments));
+    if (action == u"edit")
+        return runAccountEdit(context, std::move(arguments));
+    if (action == u"archive" || action == u"unarchive")
+        return runAccountArchive(context, std::move(arguments), action == u"archive");
+    throw UsageError(kAccountUsage);
 }
 
 int runCategory(CommandContext& context, QStringList arguments)

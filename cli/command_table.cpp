@@ -7,6 +7,7 @@
 #include "import_command.h"
 #include "networth_command.h"
 #include "rates_command.h"
+#include "report_commands.h"
 #include "totals_command.h"
 #include "write_commands.h"
 
@@ -35,6 +36,25 @@ const QList<Command>& commandTable()
          &runNetWorth},
         {QStringLiteral("emoji"), QStringLiteral("emoji [--search WORDS] [--group NAME]"),
          QStringLiteral("the emoji of the icon picker with their names"), &runEmoji},
+        {QStringLiteral("overview"), QStringLiteral("overview [--period LENGTH [--offset K]]"),
+         QStringLiteral("net worth, income and spending, the spending tree, recent transactions, "
+                        "flow and net worth by day"),
+         &runOverview},
+        {QStringLiteral("categories"),
+         QStringLiteral("categories [--mode expenses|income|transfers] [--period ...]"),
+         QStringLiteral("the category tree of a period"), &runCategories},
+        {QStringLiteral("category-detail"),
+         QStringLiteral("category-detail (--category PATH | --uncategorized KIND | "
+                        "--transfer-group NAME) [--prefer-months] [--period ...]"),
+         QStringLiteral("one category (or transfer group) over a period"), &runCategoryDetail},
+        {QStringLiteral("sections"), QStringLiteral("sections [--archived]"),
+         QStringLiteral("the accounts list by section, with today's balances"), &runSections},
+        {QStringLiteral("account-detail"), QStringLiteral("account-detail ACCOUNT [--period ...]"),
+         QStringLiteral("one account over a period, with its credit summary"), &runAccountDetail},
+        {QStringLiteral("feed"),
+         QStringLiteral("feed [--filter F] [--account A] [--category PATH [--alone]] "
+                        "[--uncategorized] [--search TEXT] [--period ...]"),
+         QStringLiteral("the transactions of a period by day, newest first"), &runFeed},
         {QStringLiteral("add"),
          QStringLiteral("add expense|income|transfer AMOUNT --account A [...]"),
          QStringLiteral("add a transaction (--to B --received X --category PATH --payee P --note N "

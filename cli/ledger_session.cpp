@@ -52,6 +52,7 @@ LedgerSession::LedgerSession(const GlobalOptions& options, Access access) : m_op
     m_locale = options.locale ? QLocale(*options.locale) : QLocale::system();
     if (options.periodMode)
         m_mode = enumFromRaw<PeriodMode>(*options.periodMode);
+    m_defaultPeriod = settings.defaultPeriod;
 
     openStore(access);
 }

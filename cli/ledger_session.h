@@ -92,6 +92,9 @@ public:
     // the start of all time.
     [[nodiscard]] PeriodEngine periodEngine();
     [[nodiscard]] const std::optional<PeriodMode>& periodMode() const noexcept { return m_mode; }
+    // The settings' default period ("settings.defaultPeriod").
+    [[nodiscard]] PeriodLength defaultPeriod() const noexcept { return m_defaultPeriod; }
+    [[nodiscard]] const QLocale& locale() const noexcept { return m_locale; }
 
     // The account with that id, else with exactly that name. Throws
     // UsageError when there is none, or when several share the name.
@@ -119,6 +122,7 @@ private:
     CalendarSettings m_calendar;
     QLocale m_locale;
     std::optional<PeriodMode> m_mode;
+    PeriodLength m_defaultPeriod = PeriodLength::last30Days;
     std::unique_ptr<StoreContainer> m_container;
     std::optional<FXRates> m_rates;
     std::optional<LedgerIndex> m_index;

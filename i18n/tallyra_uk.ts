@@ -1429,4 +1429,80 @@
         <translation>Без категорії</translation>
     </message>
 </context>
+<context>
+    <name>CategoryBreakdown</name>
+    <message>
+        <source>Uncategorized</source>
+        <translation>Без категорії</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryMode</name>
+    <message>
+        <source>Expenses</source>
+        <translation>Витрати</translation>
+    </message>
+    <message>
+        <source>Spent</source>
+        <translation>Витрачено</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation>Доходи</translation>
+    </message>
+    <message>
+        <source>Received</source>
+        <translation>Отримано</translation>
+    </message>
+    <message>
+        <source>Transfers</source>
+        <translation>Перекази</translation>
+    </message>
+    <message>
+        <source>Moved</source>
+        <translation>Переказано</translation>
+    </message>
+</context>
+<context>
+    <name>TransactionFilter</name>
+    <message>
+        <source>All Transactions</source>
+        <translation>Усі операції</translation>
+    </message>
+    <message>
+        <source>Expenses</source>
+        <translation>Витрати</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation>Доходи</translation>
+    </message>
+    <message>
+        <source>Transfers</source>
+        <translation>Перекази</translation>
+    </message>
+</context>
+<context>
+    <name>TransferGroup</name>
+    <message>
+        <source>Account</source>
+        <translation>Рахунок</translation>
+    </message>
+    <message>
+        <source>To %1</source>
+        <translation>На %1</translation>
+    </message>
+    <message>
+        <source>From %1</source>
+        <translation>З %1</translation>
+    </message>
+    <message>
+        <source>%1 → %2</source>
+        <translation>%1 → %2</translation>
+    </message>
+    <message>
+        <source>Card Payments</source>
+        <translation>Погашення карток</translation>
+    </message>
+</context>
 </TS>

@@ -4,6 +4,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include <unicode/normalizer2.h>
 #include <unicode/uchar.h>
@@ -133,15 +134,16 @@ void fold(QStringView text, std::u16string& out)
     }
 }
 
-bool containsFolded(QStringView haystack, QStringView needle)
+bool containsFolded(QStringView haystack, QStringView foldedNeedle)
 {
-    thread_local std::u16string foldedNeedle;
     thread_local std::u16string foldedHaystack;
-    fold(needle, foldedNeedle);
-    if (foldedNeedle.empty())
+    if (foldedNeedle.isEmpty())
         return false;
     fold(haystack, foldedHaystack);
-    return foldedHaystack.find(foldedNeedle) != std::u16string::npos;
+    return std::u16string_view(foldedHaystack)
+               .find(std::u16string_view(reinterpret_cast<const char16_t*>(foldedNeedle.utf16()),
+                                         static_cast<size_t>(foldedNeedle.size()))) !=
+           std::u16string_view::npos;
 }
 
 } // namespace
@@ -163,10 +165,12 @@ QString foldForSearchWithoutTable(QStringView text)
 
 } // namespace detail
 
-Query::Query(const QString& word) : text(word)
+Query::Query(const QString& word) : text(word), folded(detail::foldForSearch(word))
 {
-    if (hasApostrophe(word))
+    if (hasApostrophe(word)) {
         unified = unify(word);
+        foldedUnified = detail::foldForSearch(*unified);
+    }
 }
 
 bool hasApostrophe(QStringView text) noexcept
@@ -188,10 +192,15 @@ bool matches(QStringView haystack, const Query& query)
 {
     if (haystack.isEmpty() || query.text.isEmpty())
         return false;
-    if (containsFolded(haystack, query.text))
+    // A query whose fields were filled in by hand has no prepared forms.
+    const QString needle =
+        query.folded.isEmpty() ? detail::foldForSearch(query.text) : query.folded;
+    if (containsFolded(haystack, needle))
         return true;
     if (query.unified && hasApostrophe(haystack))
-        return containsFolded(unify(haystack), *query.unified);
+        return containsFolded(unify(haystack), query.foldedUnified
+                                                   ? *query.foldedUnified
+                                                   : detail::foldForSearch(*query.unified));
     return false;
 }
 

@@ -37,6 +37,11 @@ struct Query
 
     QString text;                   // the word as typed
     std::optional<QString> unified; // unify(text); only when the word has an apostrophe
+    // The folded forms of text and unified, prepared by the constructor so
+    // that matching many rows folds only the rows (folded on each match when
+    // empty).
+    QString folded;
+    std::optional<QString> foldedUnified;
 };
 
 // True when any character is one of the six apostrophe-like characters;

@@ -328,6 +328,30 @@ int PeriodEngine::dayCount(const DateInterval& interval) const
     return Computation(*this).dayCount(interval.start, interval.end);
 }
 
+std::vector<PeriodEngine::CalendarDay> PeriodEngine::days(const DateInterval& interval) const
+{
+    std::vector<CalendarDay> result;
+    if (interval.isEmpty())
+        return result;
+    IcuCalendar calendar(*m_calendar);
+    auto dayAt = [&](const QDateTime& start) {
+        const IcuCalendar::Day day = calendar.components(start);
+        return CalendarDay{start,
+                           QDate(day.year <= 0 ? day.year - 1 : day.year, day.month, day.day)};
+    };
+    QDateTime start = calendar.startOfDay(interval.start);
+    while (true) {
+        result.push_back(dayAt(start));
+        if (!(start < interval.end))
+            break;
+        const QDateTime next = calendar.addingDays(1, start);
+        if (!(start < next))
+            break; // never loop on a calendar failure
+        start = next;
+    }
+    return result;
+}
+
 PeriodWindow PeriodEngine::window(const PeriodSelection& selection) const
 {
     return Computation(*this).window(selection.length(), computedOffset(selection));

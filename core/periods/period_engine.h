@@ -31,7 +31,9 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <vector>
 
+#include <QDate>
 #include <QDateTime>
 #include <QList>
 #include <QLocale>
@@ -94,6 +96,21 @@ public:
     // Whole calendar days from the interval's start to its end (negative when
     // the end is earlier).
     [[nodiscard]] int dayCount(const DateInterval& interval) const;
+
+    // One calendar day: its start and its date in the engine's zone.
+    struct CalendarDay
+    {
+        QDateTime start;
+        QDate date;
+
+        friend bool operator==(const CalendarDay&, const CalendarDay&) = default;
+    };
+    // Every day that overlaps the interval, from the day holding its start,
+    // in order, followed by one more boundary: the start of the day after
+    // the last (whose date is that day's). Empty for an empty interval.
+    // One calendar clone for the whole run, so reports that go day by day
+    // over years ask for their days once.
+    [[nodiscard]] std::vector<CalendarDay> days(const DateInterval& interval) const;
 
     [[nodiscard]] PeriodWindow window(const PeriodSelection& selection) const;
     // The same days of the period before: as many days at the start of the

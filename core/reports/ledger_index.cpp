@@ -130,6 +130,30 @@ void applyCheckpoints(BalanceTimeline& timeline, const std::vector<BalanceCheckp
     timeline = std::move(rebuilt);
 }
 
+// The source account with the most transfers; on a tie the one whose id,
+// as upper-case text, sorts last.
+std::optional<AccountId> findHomeAccount(const std::vector<Entry>& entries)
+{
+    std::unordered_map<AccountId, std::int64_t> counts;
+    for (const Entry& entry : entries)
+        if (entry.kind == EntryKind::transfer && entry.accountID)
+            ++counts[*entry.accountID];
+    std::optional<AccountId> home;
+    std::int64_t best = 0;
+    QString bestText;
+    for (const auto& [account, count] : counts) {
+        if (count < best)
+            continue;
+        QString text = account.uuid().toString(QUuid::WithoutBraces).toUpper();
+        if (count > best || text > bestText) {
+            home = account;
+            best = count;
+            bestText = std::move(text);
+        }
+    }
+    return home;
+}
+
 } // namespace
 
 AccountGroup listGroup(const Account& account)
@@ -191,8 +215,28 @@ LedgerIndex LedgerIndex::build(LedgerRecords records, FXRates rates)
             chain.push_back(parent->id);
             current = parent;
         }
+        const CategoryItem* top = index.category(chain.back());
+        if (top && !top->parentID)
+            index.m_treeKindByID.emplace(category.id, top->kind);
         index.m_ancestorsByID.emplace(category.id, std::move(chain));
     }
+
+    {
+        std::unordered_set<CategoryId> filed;
+        const CategoryId* previous = nullptr;
+        for (const Entry& entry : index.m_entries) {
+            // Runs of one category are common (imports, recurring bills), and
+            // skipping them saves most of the hashing.
+            if (!entry.categoryID || (previous && *previous == *entry.categoryID))
+                continue;
+            previous = &*entry.categoryID;
+            filed.insert(*entry.categoryID);
+        }
+        for (const CategoryId& id : filed)
+            for (const CategoryId& ancestor : index.ancestors(id))
+                index.m_categoriesInUse.insert(ancestor);
+    }
+    index.m_homeAccount = findHomeAccount(index.m_entries);
 
     std::stable_sort(
         records.checkpoints.begin(), records.checkpoints.end(),
@@ -251,6 +295,38 @@ bool LedgerIndex::isWithin(const CategoryId& category, const CategoryId& ancesto
 {
     const auto& chain = ancestors(category);
     return std::find(chain.begin(), chain.end(), ancestor) != chain.end();
+}
+
+std::vector<CategoryId> LedgerIndex::path(const CategoryId& id) const
+{
+    const auto& chain = ancestors(id);
+    return std::vector<CategoryId>(chain.rbegin(), chain.rend());
+}
+
+int LedgerIndex::levels(const CategoryId& id) const
+{
+    // Depth-limited, so that a cycle in damaged data ends.
+    auto below = [this](const auto& self, const CategoryId& category, size_t depth) -> int {
+        int most = 0;
+        if (depth < kMaxAncestorChain)
+            for (const CategoryId& child : children(category))
+                most = std::max(most, self(self, child, depth + 1));
+        return 1 + most;
+    };
+    return category(id) ? below(below, id, 1) : 0;
+}
+
+bool LedgerIndex::isInUse(const CategoryId& id) const
+{
+    return m_categoriesInUse.contains(id);
+}
+
+bool LedgerIndex::isUncategorized(const Entry& entry) const
+{
+    if (!entry.categoryID)
+        return true;
+    const auto found = m_treeKindByID.find(*entry.categoryID);
+    return found == m_treeKindByID.end() || found->second != toCategoryKind(entry.kind);
 }
 
 const BalanceTimeline* LedgerIndex::timeline(const AccountId& account) const

@@ -13,6 +13,7 @@
 #include <map>
 #include <optional>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include <QDateTime>
@@ -80,6 +81,27 @@ public:
     // parent or a cycle. Empty for an unknown category.
     [[nodiscard]] const std::vector<CategoryId>& ancestors(const CategoryId& id) const;
     [[nodiscard]] bool isWithin(const CategoryId& category, const CategoryId& ancestor) const;
+    // The category's ids from the top level down to it; empty for an
+    // unknown category. A chain cut at a missing parent or a cycle starts
+    // where the cut is.
+    [[nodiscard]] std::vector<CategoryId> path(const CategoryId& id) const;
+    // 1 for a leaf, else 1 + the most levels among its children (at most
+    // eight, whatever the data).
+    [[nodiscard]] int levels(const CategoryId& id) const;
+    // Whether any transaction is filed under the category or below it.
+    [[nodiscard]] bool isInUse(const CategoryId& id) const;
+    // Whether the transaction counts as uncategorized: it has no category,
+    // its category is not in the ledger, its chain does not reach a
+    // top-level category (a missing parent, a cycle, a chain cut at eight
+    // levels), or that top-level category is of another kind than the
+    // transaction (an expense filed under an income tree).
+    [[nodiscard]] bool isUncategorized(const Entry& entry) const;
+    // The account most transfers leave from (ties: the larger id as upper-case
+    // text); none without transfers. Transfers are grouped around it.
+    [[nodiscard]] const std::optional<AccountId>& homeAccount() const noexcept
+    {
+        return m_homeAccount;
+    }
     [[nodiscard]] const BalanceTimeline* timeline(const AccountId& account) const;
     [[nodiscard]] const std::vector<BalanceCheckpoint>& checkpoints(const AccountId& account) const;
 
@@ -118,6 +140,12 @@ private:
     std::unordered_map<CategoryId, size_t> m_categoriesByID; // position in m_categories
     std::map<std::optional<CategoryId>, std::vector<CategoryId>> m_childrenByID;
     std::unordered_map<CategoryId, std::vector<CategoryId>> m_ancestorsByID;
+    // The kind of the top-level category each chain reaches; categories
+    // whose chain is cut are not in it.
+    std::unordered_map<CategoryId, CategoryKind> m_treeKindByID;
+    // Categories with a transaction filed in them or below them.
+    std::unordered_set<CategoryId> m_categoriesInUse;
+    std::optional<AccountId> m_homeAccount;
     std::vector<qint64> m_entryDates;
     std::unordered_map<AccountId, BalanceTimeline> m_balanceTimeline;
     std::unordered_map<AccountId, std::vector<BalanceCheckpoint>> m_checkpointsByAccount;

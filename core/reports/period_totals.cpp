@@ -2,8 +2,6 @@
 
 #include <limits>
 
-#include "money/currency.h"
-
 namespace tallyra {
 
 PeriodTotals PeriodTotals::zero(const CurrencyCode& currency)
@@ -49,49 +47,57 @@ void PeriodTotals::add(const Entry& entry, const FXRates& rates)
 
 void PeriodTotals::add(const Entry& entry, const BaseConverter& converter)
 {
-    const BaseConverter::Converted converted = converter.convert(entry.amount);
+    add(entry, converter.convert(entry.amount));
+}
+
+void PeriodTotals::add(const Entry& entry, const BaseConverter::Converted& converted)
+{
     addConverted(*this, entry.kind, converted.minor, converted.hasRate);
 }
 
 PeriodTotals totals(const LedgerIndex& index, const DateInterval& interval)
 {
-    PeriodTotals result = PeriodTotals::zero(Currency::main());
+    PeriodTotals result = PeriodTotals::zero(index.rates().base);
     const BaseConverter converter(index.rates());
     for (const Entry& entry : index.entries(interval))
         result.add(entry, converter);
     return result;
 }
 
-std::unordered_map<CategoryId, CategoryTotal>
-categoryTotals(const LedgerIndex& index, const DateInterval& interval, EntryKind kind)
+CategoryTotalsBuilder::CategoryTotalsBuilder(const LedgerIndex& index, EntryKind kind)
+    : m_index(index), m_kind(kind)
 {
-    const CurrencyCode base = index.rates().base;
-    const BaseConverter converter(index.rates());
+}
+
+void CategoryTotalsBuilder::add(const Entry& entry, std::int64_t convertedMinor)
+{
+    if (entry.kind != m_kind || !entry.categoryID)
+        return;
+    auto [it, inserted] =
+        m_own.try_emplace(*entry.categoryID, CategoryTotal{Money{0, m_index.rates().base}, 0});
+    it->second.amount.minor = saturatingAdd(it->second.amount.minor, convertedMinor);
+    ++it->second.count;
+    m_magnitude = saturatingAdd(m_magnitude, convertedMinor < 0 ? saturatingNegate(convertedMinor)
+                                                                : convertedMinor);
+}
+
+std::unordered_map<CategoryId, CategoryTotal>
+CategoryTotalsBuilder::finish(LedgerIndex::EntryRange entries) const
+{
     // Summed per category first and then rolled up the tree once per
     // category, rather than once per transaction and level. Integer sums
     // regroup freely while nothing saturates, which the sum of magnitudes
     // staying in range guarantees; otherwise the transactions are added
     // level by level in date order, as the saturation rule has it.
-    std::unordered_map<CategoryId, CategoryTotal> own;
-    std::int64_t magnitude = 0;
-    for (const Entry& entry : index.entries(interval)) {
-        if (entry.kind != kind || !entry.categoryID)
-            continue;
-        const std::int64_t converted = converter.convert(entry.amount).minor;
-        auto [it, inserted] = own.try_emplace(*entry.categoryID, CategoryTotal{Money{0, base}, 0});
-        it->second.amount.minor = saturatingAdd(it->second.amount.minor, converted);
-        ++it->second.count;
-        magnitude =
-            saturatingAdd(magnitude, converted < 0 ? saturatingNegate(converted) : converted);
-    }
-
+    const CurrencyCode& base = m_index.rates().base;
     std::unordered_map<CategoryId, CategoryTotal> result;
-    if (magnitude == std::numeric_limits<std::int64_t>::max()) {
-        for (const Entry& entry : index.entries(interval)) {
-            if (entry.kind != kind || !entry.categoryID)
+    if (m_magnitude == std::numeric_limits<std::int64_t>::max()) {
+        const BaseConverter converter(m_index.rates());
+        for (const Entry& entry : entries) {
+            if (entry.kind != m_kind || !entry.categoryID)
                 continue;
             const std::int64_t converted = converter.convert(entry.amount).minor;
-            for (const CategoryId& id : index.ancestors(*entry.categoryID)) {
+            for (const CategoryId& id : m_index.ancestors(*entry.categoryID)) {
                 auto [it, inserted] = result.try_emplace(id, CategoryTotal{Money{0, base}, 0});
                 it->second.amount.minor = saturatingAdd(it->second.amount.minor, converted);
                 ++it->second.count;
@@ -99,9 +105,9 @@ categoryTotals(const LedgerIndex& index, const DateInterval& interval, EntryKind
         }
         return result;
     }
-    for (const auto& [category, total] : own) {
+    for (const auto& [category, total] : m_own) {
         // A category no longer in the ledger has no chain and counts nowhere.
-        for (const CategoryId& id : index.ancestors(category)) {
+        for (const CategoryId& id : m_index.ancestors(category)) {
             auto [it, inserted] = result.try_emplace(id, CategoryTotal{Money{0, base}, 0});
             it->second.amount.minor += total.amount.minor;
             it->second.count += total.count;
@@ -110,10 +116,26 @@ categoryTotals(const LedgerIndex& index, const DateInterval& interval, EntryKind
     return result;
 }
 
+std::unordered_map<CategoryId, CategoryTotal>
+categoryTotals(const LedgerIndex& index, const DateInterval& interval, EntryKind kind)
+{
+    const BaseConverter converter(index.rates());
+    CategoryTotalsBuilder builder(index, kind);
+    const LedgerIndex::EntryRange entries = index.entries(interval);
+    for (const Entry& entry : entries)
+        if (entry.kind == kind && entry.categoryID)
+            builder.add(entry, converter.convert(entry.amount).minor);
+    return builder.finish(entries);
+}
+
 Money netWorth(const LedgerIndex& index, const QDateTime& before)
 {
+    return netWorth(index, before, BaseConverter(index.rates()));
+}
+
+Money netWorth(const LedgerIndex& index, const QDateTime& before, const BaseConverter& converter)
+{
     Money total{0, index.rates().base};
-    const BaseConverter converter(index.rates());
     for (const Account& account : index.accounts()) {
         if (account.isArchived)
             continue;

@@ -222,6 +222,25 @@ public:
         return value;
     }
 
+    // Refuses a member whose key is not one of `known`: a misspelt key
+    // would otherwise be dropped without a word.
+    void allowOnly(std::initializer_list<QStringView> known) const
+    {
+        for (const JsonNode::Member& member : m_node.members())
+            if (std::find(known.begin(), known.end(), QStringView(member.first)) == known.end())
+                fail(key(member.first) + QStringLiteral(" is not a key the import knows"));
+    }
+
+    [[nodiscard]] std::optional<std::int64_t> optionalDayOfMonth(QStringView name) const
+    {
+        if (find(name) == nullptr)
+            return std::nullopt;
+        const std::int64_t day = integer(name);
+        if (day < 1 || day > 31)
+            fail(key(name) + QStringLiteral(" must be a day of the month from 1 to 31"));
+        return day;
+    }
+
     [[nodiscard]] const QString& file() const noexcept { return m_file; }
     [[nodiscard]] const QString& record() const noexcept { return m_record; }
 
@@ -258,11 +277,21 @@ std::vector<AccountDTO> decodeAccounts(const QByteArray& bytes)
     const auto& records = recordsOf(file, root);
     for (size_t i = 0; i < records.size(); ++i) {
         const Fields f(records[i], file, recordName(i));
+        f.allowOnly({u"name", u"group", u"detail", u"color", u"sfSymbol", u"balance", u"currency",
+                     u"checkpoints", u"kind", u"archived", u"creditLimit", u"statementDay",
+                     u"paymentDueDay", u"interestRate"});
         AccountDTO a;
         a.name = f.name(u"name");
         if (!names.insert(a.name).second)
             f.fail(QStringLiteral("another account already has the name %1").arg(quoted(a.name)));
-        a.group = f.text(u"group");
+        if (const auto kind = f.optionalText(u"kind")) {
+            a.kind = enumFromRaw<AccountKind>(*kind);
+            if (!a.kind)
+                f.fail(key(u"kind") + QStringLiteral(" must be an account kind such as checking "
+                                                     "or creditCard, not %1")
+                                          .arg(quoted(*kind)));
+        }
+        a.group = a.kind && !f.find(u"group") ? rawValue(group(*a.kind)) : f.text(u"group");
         if (!enumFromRaw<AccountGroup>(a.group))
             f.fail(key(u"group") +
                    QStringLiteral(" must be bank, cash, savings, credit or investments, not %1")
@@ -277,6 +306,18 @@ std::vector<AccountDTO> decodeAccounts(const QByteArray& bytes)
         if (a.currency && !currencyPattern().match(*a.currency).hasMatch())
             f.fail(key(u"currency") + QStringLiteral(" must be a currency code such as UAH, not %1")
                                           .arg(quoted(*a.currency)));
+        a.archived = f.boolean(u"archived", false);
+        a.creditLimit = f.optionalDecimal(u"creditLimit");
+        if (a.creditLimit && a.creditLimit->isNegative())
+            f.fail(key(u"creditLimit") + QStringLiteral(" may not be negative"));
+        a.statementDay = f.optionalDayOfMonth(u"statementDay");
+        a.paymentDueDay = f.optionalDayOfMonth(u"paymentDueDay");
+        if (const auto rate = f.optionalDecimal(u"interestRate")) {
+            a.interestRateBP = (*rate * Decimal(100)).toInt64();
+            if (rate->isNegative() || !a.interestRateBP)
+                f.fail(key(u"interestRate") +
+                       QStringLiteral(" must be a percentage with at most two decimals"));
+        }
         if (const JsonNode* checkpoints = f.find(u"checkpoints")) {
             f.expectType(u"checkpoints", *checkpoints, JsonNode::Type::array);
             std::set<QDate> days;
@@ -284,6 +325,7 @@ std::vector<AccountDTO> decodeAccounts(const QByteArray& bytes)
                 const JsonNode& item = checkpoints->items()[c];
                 const Fields cf(item, file,
                                 f.record() + QStringLiteral(", checkpoint %1").arg(c + 1));
+                cf.allowOnly({u"date", u"balance"});
                 AccountDTO::Checkpoint checkpoint{cf.day(u"date"), cf.decimal(u"balance")};
                 if (!days.insert(checkpoint.date).second)
                     cf.fail(QStringLiteral("another checkpoint is on the same day"));
@@ -304,6 +346,7 @@ std::vector<CategoryDTO> decodeCategories(const QByteArray& bytes)
     std::map<QString, size_t> byPath;
     for (size_t i = 0; i < records.size(); ++i) {
         const Fields f(records[i], file, recordName(i));
+        f.allowOnly({u"path", u"name", u"color", u"parent", u"level", u"kind", u"icon"});
         CategoryDTO c;
         c.path = f.name(u"path");
         c.name = f.name(u"name");
@@ -332,6 +375,7 @@ std::vector<CategoryDTO> decodeCategories(const QByteArray& bytes)
         }
         if (const JsonNode* icon = f.find(u"icon")) {
             const Fields iconFields(*icon, file, f.record() + QStringLiteral(", icon"));
+            iconFields.allowOnly({u"kind", u"sfSymbol", u"emoji"});
             c.icon = CategoryDTO::Icon{iconFields.optionalText(u"kind").value_or(QString()),
                                        iconFields.optionalText(u"sfSymbol"),
                                        iconFields.optionalText(u"emoji")};
@@ -377,6 +421,8 @@ std::vector<TransactionDTO> decodeTransactions(const QByteArray& bytes)
         if (const JsonNode* id = records[i].member(u"id"); id != nullptr && id->isNumber())
             record += QStringLiteral(" (id %1)").arg(id->text());
         const Fields f(records[i], file, record);
+        f.allowOnly({u"id", u"date", u"time", u"kind", u"payee", u"account", u"amount", u"category",
+                     u"toAccount", u"toAmount", u"note", u"tags", u"cleared"});
         TransactionDTO t;
         if (f.find(u"id") != nullptr) {
             t.id = f.integer(u"id");
@@ -442,6 +488,11 @@ PlansDTO decodePlans(const QByteArray& bytes)
         throw LedgerImportError::inFile(file,
                                         QStringLiteral("the file must hold one object, not %1")
                                             .arg(JsonNode::typeName(root.type())));
+    for (const JsonNode::Member& member : root.members())
+        if (member.first != u"budgets" && member.first != u"savingGoals" &&
+            member.first != u"balanceGoals" && member.first != u"challenges")
+            throw LedgerImportError::inFile(
+                file, key(member.first) + QStringLiteral(" is not a key the import knows"));
     auto each = [&](QStringView list, auto&& read) {
         const JsonNode* node = root.member(list);
         if (node == nullptr || node->isNull())
@@ -455,6 +506,7 @@ PlansDTO decodePlans(const QByteArray& bytes)
                         list.toString() + QStringLiteral(", ") + recordName(i)));
     };
     each(u"budgets", [&](const Fields& f) {
+        f.allowOnly({u"name", u"emoji", u"limit", u"categories"});
         BudgetDTO b;
         b.name = f.name(u"name");
         b.emoji = f.emoji();
@@ -465,6 +517,7 @@ PlansDTO decodePlans(const QByteArray& bytes)
         plans.budgets.push_back(std::move(b));
     });
     each(u"savingGoals", [&](const Fields& f) {
+        f.allowOnly({u"name", u"emoji", u"saved", u"target", u"monthly", u"deadline"});
         SavingDTO s;
         s.name = f.name(u"name");
         s.emoji = f.emoji();
@@ -479,6 +532,7 @@ PlansDTO decodePlans(const QByteArray& bytes)
         plans.savingGoals.push_back(std::move(s));
     });
     each(u"balanceGoals", [&](const Fields& f) {
+        f.allowOnly({u"name", u"mode", u"emoji", u"deadline", u"accounts", u"amount"});
         BalanceDTO b;
         b.name = f.name(u"name");
         const QString mode = f.text(u"mode");
@@ -505,6 +559,7 @@ PlansDTO decodePlans(const QByteArray& bytes)
         plans.balanceGoals.push_back(std::move(b));
     });
     each(u"challenges", [&](const Fields& f) {
+        f.allowOnly({u"name", u"category", u"start", u"end", u"emoji"});
         ChallengeDTO c;
         c.name = f.name(u"name");
         c.category = f.name(u"category");

@@ -12,9 +12,15 @@
 //   accounts.json      "name", "group" (an account group raw value), "detail",
 //                      "color" ("#RRGGBB"), "sfSymbol", "balance" (what the
 //                      account holds after all its transactions), and the
-//                      optional "currency" (default: the main currency) and
+//                      optional "currency" (default: the main currency),
 //                      "checkpoints" ([{"date": "YYYY-MM-DD", "balance": n}],
-//                      each the balance at the end of that day).
+//                      each the balance at the end of that day), "kind" (an
+//                      account kind raw value; default: inferred from the
+//                      group and name; "group" may then be left out),
+//                      "archived" (default false), "creditLimit" (in the
+//                      account's currency), "statementDay" and
+//                      "paymentDueDay" (1…31) and "interestRate" (percent,
+//                      at most two decimals).
 //   categories.json    "path" (the names from the top level down joined by
 //                      "/"), "name", "color", "parent" (the parent's path;
 //                      absent at the top level), "level" (1 at the top),
@@ -35,6 +41,7 @@
 //                      "accounts": [account names] or "all", "amount"}],
 //                      "challenges": [{"name", "category" (a category name),
 //                      "start", "end", "emoji"}]}; every key optional.
+// A key a record may not have is refused, naming the key and the record.
 // Amounts are JSON numbers (or texts holding a plain decimal) read exactly,
 // never through floating point. Texts where the format expects a detail,
 // colour, symbol, payee or note may be left out.
@@ -54,6 +61,7 @@
 
 #include "base/result.h"
 #include "model/account_group.h"
+#include "model/account_kind.h"
 #include "model/balance_mode.h"
 #include "model/category_kind.h"
 #include "model/entry_kind.h"
@@ -80,6 +88,12 @@ struct AccountDTO
     Decimal balance;
     std::optional<CurrencyCode> currency;
     std::vector<Checkpoint> checkpoints;
+    std::optional<AccountKind> kind;
+    bool archived = false;
+    std::optional<Decimal> creditLimit;
+    std::optional<std::int64_t> statementDay;
+    std::optional<std::int64_t> paymentDueDay;
+    std::optional<std::int64_t> interestRateBP; // percent × 100
 };
 
 struct CategoryDTO

@@ -159,11 +159,29 @@ private:
                 dto.sfSymbol.value_or(symbol(accountKindFromStored(QString(), m.groupRaw, m.name)));
             m.currency = dto.currency.value_or(m_main);
             m.order = static_cast<std::int64_t>(i);
+            applyAccountDetails(m, dto, Where{file, recordName(i)});
             m_accountByName.emplace(dto.name, i);
             m_accountWhere.push_back(Where{file, recordName(i)});
             m_accounts.push_back(std::move(m));
         }
         m_movements.resize(m_accounts.size());
+    }
+
+    // The optional keys of an account record: kind, archived and the
+    // credit details.
+    static void applyAccountDetails(AccountModel& m, const AccountDTO& dto, const Where& where)
+    {
+        if (dto.kind) {
+            m.kindRaw = rawValue(*dto.kind);
+            if (!dto.sfSymbol)
+                m.sfSymbol = symbol(*dto.kind);
+        }
+        m.isArchived = dto.archived;
+        if (dto.creditLimit)
+            m.creditLimitMinor = minorUnits(*dto.creditLimit, m.currency, where, u"creditLimit");
+        m.statementDay = dto.statementDay;
+        m.paymentDueDay = dto.paymentDueDay;
+        m.interestRateBP = dto.interestRateBP;
     }
 
     void planCategories(const LedgerDocument& document)

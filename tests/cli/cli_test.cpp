@@ -402,4 +402,165 @@ TEST_F(TallyraCli, ratesOnSampleDataAreBasedOnItsHomeCurrency)
     EXPECT_TRUE(rates.json().toObject().value(q("perUnit")).toObject().isEmpty());
 }
 
+TEST_F(TallyraCli, reportsOfAPastMonthAgreeWithItsTotals)
+{
+    importSample();
+    const QStringList period{q("--period"), q("1M"), q("--offset"), q("1")};
+    const QJsonObject totals = cli(QStringList{q("--json"), q("totals")} << period)
+                                   .json()
+                                   .toObject()
+                                   .value(q("totals"))
+                                   .toObject();
+    ASSERT_FALSE(totals.isEmpty());
+
+    const QJsonObject overview =
+        cli(QStringList{q("--json"), q("overview")} << period).json().toObject();
+    EXPECT_EQ(overview.value(q("totals")).toObject(), totals);
+    const QJsonArray current = overview.value(q("current")).toArray();
+    EXPECT_EQ(current.size(), 31); // October
+    EXPECT_EQ(current.last().toObject().value(q("amount")), totals.value(q("spent")));
+
+    // A past period's feed covers what its totals cover.
+    const QJsonObject feed = cli(QStringList{q("--json"), q("feed")} << period).json().toObject();
+    EXPECT_EQ(feed.value(q("totals")).toObject(), totals);
+
+    for (const char* mode : {"expenses", "income", "transfers"}) {
+        const QJsonObject breakdown =
+            cli(QStringList{q("--json"), q("categories"), q("--mode"), q(mode)} << period)
+                .json()
+                .toObject();
+        qint64 sum = 0;
+        for (const QJsonValue node : breakdown.value(q("nodes")).toArray())
+            sum += node.toObject().value(q("amount")).toObject().value(q("minor")).toInteger();
+        EXPECT_EQ(sum, breakdown.value(q("total")).toObject().value(q("minor")).toInteger())
+            << mode;
+    }
+}
+
+TEST_F(TallyraCli, importTakesAccountKeysAndRefusesKeysItDoesNotKnow)
+{
+    QFile original(q(TALLYRA_SAMPLE_DIR "/accounts.json"));
+    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+    QJsonArray accounts = QJsonDocument::fromJson(original.readAll()).array();
+    for (qsizetype i = 0; i < accounts.size(); ++i) {
+        QJsonObject account = accounts[i].toObject();
+        if (account.value(q("name")) == q("Credit Card")) {
+            account.remove(q("group"));
+            account.insert(q("kind"), q("creditCard"));
+            account.insert(q("creditLimit"), 50000);
+            account.insert(q("statementDay"), 31);
+            account.insert(q("paymentDueDay"), 25);
+            account.insert(q("interestRate"), q("24.9"));
+        }
+        if (account.value(q("name")) == q("Euro Cash"))
+            account.insert(q("archived"), true);
+        accounts[i] = account;
+    }
+    const CliRun imported =
+        cli({q("import"), brokenSample("accounts.json", QJsonDocument(accounts).toJson())});
+    ASSERT_EQ(imported.exitCode, 0) << qPrintable(imported.err);
+
+    const QJsonObject credit = cli({q("--json"), q("account-detail"), q("Credit Card")})
+                                   .json()
+                                   .toObject()
+                                   .value(q("credit"))
+                                   .toObject();
+    EXPECT_EQ(credit, (QJsonObject{{q("owed"), money(2869250, "UAH")},
+                                   {q("ownFunds"), money(0, "UAH")},
+                                   {q("limit"), money(5000000, "UAH")},
+                                   {q("available"), money(5000000 - 2869250, "UAH")},
+                                   {q("nextStatement"), q("2026-11-30")},
+                                   {q("nextPaymentDue"), q("2026-12-25")},
+                                   {q("interestRate"), q("24.9")}}));
+    const QJsonArray open = cli({q("--json"), q("sections")}).json().toArray();
+    const QJsonArray all = cli({q("--json"), q("sections"), q("--archived")}).json().toArray();
+    EXPECT_EQ(open[1].toObject().value(q("rows")).toArray().size(), 1); // Cash alone
+    EXPECT_EQ(all.last().toObject().value(q("id")), q("archived"));
+    EXPECT_EQ(all.last().toObject().value(q("rows")).toArray()[0].toObject().value(q("account")),
+              q("Euro Cash"));
+
+    QFile transactionsFile(q(TALLYRA_SAMPLE_DIR "/transactions.json"));
+    ASSERT_TRUE(transactionsFile.open(QIODevice::ReadOnly));
+    QJsonArray transactions = QJsonDocument::fromJson(transactionsFile.readAll()).array();
+    QJsonObject fifth = transactions[4].toObject();
+    fifth.insert(q("colour"), q("#FFFFFF"));
+    transactions[4] = fifth;
+    const QString other = m_dir.filePath(q("other.sqlite"));
+    const CliRun refused =
+        cli({q("--db"), other, q("import"),
+             brokenSample("transactions.json", QJsonDocument(transactions).toJson())},
+            false);
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(refused.err,
+              q("transactions.json, record 5 (id 5): \"colour\" is not a key the import knows\n"));
+}
+
+TEST_F(TallyraCli, accountCommandsSetCreditDetailsAndArchive)
+{
+    const CliRun added =
+        cli({q("account"), q("add"), q("Visa"), q("--kind"), q("creditCard"), q("--currency"),
+             q("UAH"), q("--limit"), q("20 000"), q("--statement-day"), q("31"), q("--payment-day"),
+             q("20"), q("--interest"), q("36.5"), q("--balance"), q("-1500")});
+    ASSERT_EQ(added.exitCode, 0) << qPrintable(added.err);
+    auto credit = [&] {
+        return cli({q("--json"), q("account-detail"), q("Visa")})
+            .json()
+            .toObject()
+            .value(q("credit"))
+            .toObject();
+    };
+    EXPECT_EQ(credit().value(q("available")).toObject(), money(1850000, "UAH"));
+    EXPECT_EQ(credit().value(q("nextPaymentDue")), q("2026-12-20"));
+    EXPECT_EQ(credit().value(q("interestRate")), q("36.5"));
+
+    const CliRun edited = cli({q("account"), q("edit"), q("Visa"), q("--limit"), q("none"),
+                               q("--interest"), q("40"), q("--name"), q("Visa Gold")});
+    ASSERT_EQ(edited.exitCode, 0) << qPrintable(edited.err);
+    const QJsonObject after = cli({q("--json"), q("account-detail"), q("Visa Gold")})
+                                  .json()
+                                  .toObject()
+                                  .value(q("credit"))
+                                  .toObject();
+    EXPECT_TRUE(after.value(q("limit")).isNull());
+    EXPECT_TRUE(after.value(q("available")).isNull());
+    EXPECT_EQ(after.value(q("interestRate")), q("40"));
+    EXPECT_EQ(after.value(q("nextStatement")), q("2026-11-30"));
+
+    ASSERT_EQ(cli({q("account"), q("archive"), q("Visa Gold")}).exitCode, 0);
+    EXPECT_TRUE(cli({q("--json"), q("sections")}).json().toArray().isEmpty());
+    ASSERT_EQ(cli({q("account"), q("unarchive"), q("Visa Gold")}).exitCode, 0);
+    EXPECT_EQ(cli({q("--json"), q("sections")}).json().toArray()[0].toObject().value(q("id")),
+              q("credit"));
+}
+
+TEST_F(TallyraCli, reportCommandsRefuseWhatTheyCannotRead)
+{
+    importSample();
+    struct Case
+    {
+        QStringList arguments;
+        const char* message;
+    };
+    const Case cases[] = {
+        {{q("category-detail")},
+         "category-detail needs one of --category PATH, --uncategorized KIND or "
+         "--transfer-group NAME."},
+        {{q("category-detail"), q("--category"), q("Food/Nothing")},
+         "No category has the path “Food/Nothing”."},
+        {{q("category-detail"), q("--transfer-group"), q("To Nowhere")},
+         "No transfer group is named “To Nowhere”."},
+        {{q("categories"), q("--mode"), q("spending")},
+         "--mode expects expenses, income or transfers, not “spending”."},
+        {{q("feed"), q("--alone")}, "--alone goes with --category."},
+        {{q("feed"), q("--period"), q("2M")},
+         "--period expects one of 1W, 1M, 3M, 6M, 1Y, MAX, R7D, R30D, R90D, R6M, R1Y, not “2M”."},
+        {{q("account-detail"), q("Nobody")}, "No account is named “Nobody”."},
+    };
+    for (const Case& c : cases) {
+        const CliRun run = cli(c.arguments);
+        EXPECT_EQ(run.exitCode, 2) << qPrintable(c.arguments.join(u' '));
+        EXPECT_EQ(run.err, q(c.message) + u'\n');
+    }
+}
+
 } // namespace

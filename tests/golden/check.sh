@@ -31,7 +31,9 @@ while read -r name args; do
     ((wanted)) || continue
   fi
   ran=$((ran + 1))
-  read -r -a argv <<<"$args"
+  # The arguments are split as a shell splits them, so quotes keep a name
+  # with spaces together ("Credit Card").
+  eval "argv=($args)"
   if ! "$cli" "${pinned[@]}" "${argv[@]}" >"$work/out" 2>"$work/err"; then
     echo "FAIL $name: tallyra-cli exited non-zero: $(cat "$work/err")"
     failed=$((failed + 1))

@@ -479,6 +479,43 @@ TEST(PeriodEngine, springForwardDayInKyivLasts23Hours)
     EXPECT_EQ(weeks[4].interval.durationMSecs(), (7 * 24 - 1) * 3600'000LL);
 }
 
+TEST(PeriodEngine, daysRunFromTheDayOfTheStartToOneBoundaryPastTheEnd)
+{
+    const char* zone = "Europe/Kyiv";
+    const PeriodEngine engine = engineOn(d(2026, 3, 31), 1, 2, zone);
+    struct Case
+    {
+        const char* name;
+        QDateTime start;
+        QDateTime end;
+        QList<QDate> dates; // every day, then the one after the last
+    };
+    const Case cases[] = {
+        {"whole days across the clock change",
+         midnight(d(2026, 3, 28), zone),
+         midnight(d(2026, 3, 31), zone),
+         {d(2026, 3, 28), d(2026, 3, 29), d(2026, 3, 30), d(2026, 3, 31)}},
+        {"ends mid-day",
+         utc("2026-03-28T10:00:00"),
+         utc("2026-03-29T10:00:00"),
+         {d(2026, 3, 28), d(2026, 3, 29), d(2026, 3, 30)}},
+        {"one millisecond",
+         utc("2026-03-29T22:30:00"),
+         utc("2026-03-29T22:30:00.001"),
+         {d(2026, 3, 30), d(2026, 3, 31)}},
+        {"empty", midnight(d(2026, 3, 28), zone), midnight(d(2026, 3, 28), zone), {}},
+    };
+    for (const Case& c : cases) {
+        const std::vector<PeriodEngine::CalendarDay> result = engine.days({c.start, c.end});
+        QList<QDate> dates;
+        for (const PeriodEngine::CalendarDay& day : result) {
+            dates.append(day.date);
+            EXPECT_EQ(day.start, midnight(day.date, zone)) << c.name;
+        }
+        EXPECT_EQ(dates, c.dates) << c.name;
+    }
+}
+
 TEST(PeriodEngine, fallBackDayInNewYorkLasts25Hours)
 {
     const char* zone = "America/New_York";

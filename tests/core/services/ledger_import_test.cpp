@@ -474,10 +474,59 @@ INSTANTIATE_TEST_SUITE_P(
         BrokenCase{"budgetCategory", 3, 0, "categories", QJsonArray{q("Coffee")},
                    "plans.json, budgets, record 1: no category has the name “Coffee”"},
         BrokenCase{"accountNotText", 2, 0, "account", 7,
-                   "transactions.json, record 1 (id 1): \"account\" must be a text, not a number"}),
+                   "transactions.json, record 1 (id 1): \"account\" must be a text, not a number"},
+        BrokenCase{"unknownTransactionKey", 2, 1, "colour", q("#FFFFFF"),
+                   "transactions.json, record 2 (id 2): \"colour\" is not a key the import knows"},
+        BrokenCase{"unknownAccountKey", 0, 0, "limit", 100,
+                   "accounts.json, record 1: \"limit\" is not a key the import knows"},
+        BrokenCase{"unknownBudgetKey", 3, 0, "spent", 100,
+                   "plans.json, budgets, record 1: \"spent\" is not a key the import knows"},
+        BrokenCase{"unknownAccountKind", 0, 0, "kind", q("debitCard"),
+                   "accounts.json, record 1: \"kind\" must be an account kind such as checking or "
+                   "creditCard, not “debitCard”"},
+        BrokenCase{"statementDayBeyondMonths", 0, 0, "statementDay", 32,
+                   "accounts.json, record 1: \"statementDay\" must be a day of the month from 1 "
+                   "to 31"},
+        BrokenCase{"interestFinerThanBasisPoints", 0, 0, "interestRate", q("24.955"),
+                   "accounts.json, record 1: \"interestRate\" must be a percentage with at most "
+                   "two decimals"},
+        BrokenCase{"limitFinerThanTheCurrency", 0, 1, "creditLimit", q("100.005"),
+                   "accounts.json, record 2: \"creditLimit\" 100.005 has more decimal places "
+                   "than UAH has (2)"}),
     [](const ::testing::TestParamInfo<BrokenCase>& param) {
         return std::string(param.param.name);
     });
+
+TEST_F(LedgerImport, readsTheOptionalAccountKeys)
+{
+    SmallLedger ledger;
+    QJsonObject card = ledger.accounts[0].toObject();
+    card.remove(q("group")); // follows from the kind
+    card.remove(q("sfSymbol"));
+    card.insert(q("kind"), q("creditCard"));
+    card.insert(q("creditLimit"), q("20000.50"));
+    card.insert(q("statementDay"), 31);
+    card.insert(q("paymentDueDay"), 5);
+    card.insert(q("interestRate"), 24.9);
+    ledger.accounts[0] = card;
+    QJsonObject wallet = ledger.accounts[1].toObject();
+    wallet.insert(q("archived"), true);
+    ledger.accounts[1] = wallet;
+    ASSERT_EQ(import(ledger.files()), QString());
+
+    const LedgerIndex ledgerIndex = index();
+    const Account& imported = named(ledgerIndex, "Card");
+    EXPECT_EQ(imported.kind, AccountKind::creditCard);
+    EXPECT_EQ(listGroup(imported), AccountGroup::credit);
+    EXPECT_EQ(imported.sfSymbol, q("creditcard.and.123"));
+    EXPECT_EQ(imported.creditLimit, (Money{2000050, q("UAH")}));
+    EXPECT_EQ(imported.statementDay, 31);
+    EXPECT_EQ(imported.paymentDueDay, 5);
+    EXPECT_EQ(imported.interestRate, *Decimal::parse(u"24.9"));
+    EXPECT_TRUE(named(ledgerIndex, "Wallet").isArchived);
+    EXPECT_FALSE(named(ledgerIndex, "Dollars").isArchived);
+    EXPECT_FALSE(named(ledgerIndex, "Dollars").creditLimit);
+}
 
 TEST_F(LedgerImport, aFileThatIsNotJsonNamesTheFileAndPlace)
 {
