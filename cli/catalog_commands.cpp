@@ -191,7 +191,7 @@ int runAccountEdit(CommandContext& context, QStringList arguments)
         draft.detail = *detail;
 
     CatalogWriter writer(session.context(), session.zone());
-    writer.editAccount(account.id, draft);
+    writer.accounts().editAccount(account.id, draft);
     if (context.options.json)
         printJson(context.out, QJsonObject{{QStringLiteral("id"), account.id.toString()}});
     else
@@ -207,7 +207,7 @@ int runAccountArchive(CommandContext& context, QStringList arguments, bool archi
     WriteSession session(context.options);
     const AccountModel account = session.account(arguments.first());
     CatalogWriter writer(session.context(), session.zone());
-    writer.setArchived(account.id, archived);
+    writer.accounts().setArchived(account.id, archived);
     if (context.options.json)
         printJson(context.out, QJsonObject{{QStringLiteral("id"), account.id.toString()},
                                            {QStringLiteral("isArchived"), archived}});

@@ -220,10 +220,10 @@ SettingsScreen::SettingsScreen(WindowContext& context, QWidget* parent)
         m_viewModel->change([mode](AppSettings& s) { s.periodMode = mode; });
     });
     connect(m_appearance, &SegmentedSwitcher::currentChanged, this, [this](int index) {
-        const auto appearances = allCases<AppSettings::Appearance>();
-        if (index < 0 || index >= static_cast<int>(appearances.size()))
+        const auto appearanceCases = allCases<AppSettings::Appearance>();
+        if (index < 0 || index >= static_cast<int>(appearanceCases.size()))
             return;
-        const AppSettings::Appearance appearance = appearances[static_cast<size_t>(index)];
+        const AppSettings::Appearance appearance = appearanceCases[static_cast<size_t>(index)];
         m_viewModel->change([appearance](AppSettings& s) { s.appearance = appearance; });
     });
     connect(m_hideCents, &QCheckBox::toggled, this,
