@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include <boost/multiprecision/cpp_dec_float.hpp>
+#include <boost/multiprecision/cpp_int.hpp>
 
 namespace tallyra {
 
@@ -22,6 +23,102 @@ Number& num(unsigned char* storage)
 const Number& num(const unsigned char* storage)
 {
     return *std::launder(reinterpret_cast<const Number*>(storage));
+}
+
+using Integer = boost::multiprecision::cpp_int;
+
+// Significant digits a quotient is rounded to. The backing type keeps
+// more than this internally, but those guard digits carry noise from its
+// own division, so quotients never go through it.
+constexpr int kQuotientDigits = 50;
+
+// A finite Number as coefficient × 10^exponent. cpp_dec_float prints every
+// digit it holds in scientific form, so the text is exact.
+struct Scaled
+{
+    Integer coefficient; // sign included
+    long long exponent = 0;
+};
+
+Scaled toScaled(const Number& value)
+{
+    const std::string text = value.str(0, std::ios_base::scientific);
+    const auto e = text.find('e');
+    std::string digits;
+    digits.reserve(e);
+    bool negative = false;
+    for (size_t i = 0; i < e; ++i) {
+        if (text[i] == '-')
+            negative = true;
+        else if (text[i] >= '0' && text[i] <= '9')
+            digits += text[i];
+    }
+    long long exponent = std::stoll(text.substr(e + 1));
+    // Leading digit then the fraction: d.ddd e x = ddd × 10^(x − fraction).
+    exponent -= static_cast<long long>(digits.size()) - 1;
+    const auto last = digits.find_last_not_of('0');
+    if (last == std::string::npos)
+        return {};
+    exponent += static_cast<long long>(digits.size() - 1 - last);
+    digits.erase(last + 1);
+    Integer coefficient(digits);
+    if (negative)
+        coefficient = -coefficient;
+    return {std::move(coefficient), exponent};
+}
+
+Number fromScaled(const Integer& coefficient, long long exponent)
+{
+    return Number(coefficient.str() + 'e' + std::to_string(exponent));
+}
+
+size_t digitCount(const Integer& magnitude)
+{
+    return magnitude.is_zero() ? 1 : magnitude.str().size();
+}
+
+Integer pow10Integer(long long exponent)
+{
+    return boost::multiprecision::pow(Integer(10), static_cast<unsigned>(exponent));
+}
+
+// a ÷ b with kQuotientDigits significant digits, the last one rounded half
+// to even from the exact remainder. b is finite and not zero.
+Number exactQuotient(const Number& a, const Number& b)
+{
+    if (a.is_zero())
+        return Number(0);
+    const Scaled x = toScaled(a);
+    const Scaled y = toScaled(b);
+    Integer numerator = boost::multiprecision::abs(x.coefficient);
+    Integer denominator = boost::multiprecision::abs(y.coefficient);
+    // Shift so that the integer quotient has kQuotientDigits (or one more)
+    // digits; the shift goes into whichever side keeps it non-negative.
+    const long long shift = kQuotientDigits + static_cast<long long>(digitCount(denominator)) -
+                            static_cast<long long>(digitCount(numerator));
+    if (shift > 0)
+        numerator *= pow10Integer(shift);
+    else if (shift < 0)
+        denominator *= pow10Integer(-shift);
+    Integer quotient;
+    Integer remainder;
+    boost::multiprecision::divide_qr(numerator, denominator, quotient, remainder);
+    const Integer doubled = remainder * 2;
+    const int twice = doubled.compare(denominator);
+    if (twice > 0 || (twice == 0 && boost::multiprecision::bit_test(quotient, 0)))
+        ++quotient;
+    if ((x.coefficient.sign() < 0) != (y.coefficient.sign() < 0))
+        quotient = -quotient;
+    return fromScaled(quotient, x.exponent - y.exponent - shift);
+}
+
+// value × 10^exponent without going through the backing type's arithmetic.
+Number shifted(const Number& value, long long exponent)
+{
+    if (value.is_zero())
+        return value;
+    const Scaled s = toScaled(value);
+    return fromScaled(s.coefficient, s.exponent + exponent);
 }
 
 } // namespace
@@ -118,7 +215,7 @@ std::optional<Decimal> Decimal::parse(QStringView text)
 
 Decimal Decimal::fromMinor(std::int64_t minor, int fractionDigits)
 {
-    return DecimalAccess::from(Number(minor) / DecimalAccess::of(pow10(fractionDigits)));
+    return DecimalAccess::from(fromScaled(Integer(minor), -fractionDigits));
 }
 
 Decimal Decimal::pow10(int exponent)
@@ -150,7 +247,10 @@ Decimal operator/(const Decimal& a, const Decimal& b)
 {
     if (b.isZero() || b.isNaN() || a.isNaN())
         return Decimal::nan();
-    return DecimalAccess::from(DecimalAccess::of(a) / DecimalAccess::of(b));
+    if (!boost::multiprecision::isfinite(DecimalAccess::of(a)) ||
+        !boost::multiprecision::isfinite(DecimalAccess::of(b)))
+        return DecimalAccess::from(DecimalAccess::of(a) / DecimalAccess::of(b));
+    return DecimalAccess::from(exactQuotient(DecimalAccess::of(a), DecimalAccess::of(b)));
 }
 
 Decimal Decimal::operator-() const
@@ -199,8 +299,9 @@ Decimal Decimal::rounded(int fractionDigits, Rounding rule) const
 {
     if (isNaN())
         return *this;
-    const Number scale = boost::multiprecision::pow(Number(10), fractionDigits);
-    const Number scaled = num(m_storage) * scale;
+    if (boost::multiprecision::isinf(num(m_storage)))
+        return *this;
+    const Number scaled = shifted(num(m_storage), fractionDigits);
     const Number whole = boost::multiprecision::trunc(scaled);
     const Number rest = boost::multiprecision::abs(scaled - whole);
     const Number half("0.5");
@@ -213,7 +314,7 @@ Decimal Decimal::rounded(int fractionDigits, Rounding rule) const
         if (rule == Rounding::halfAwayFromZero || odd)
             result += step;
     }
-    return DecimalAccess::from(result / scale);
+    return DecimalAccess::from(shifted(result, -fractionDigits));
 }
 
 std::optional<std::int64_t> Decimal::toInt64() const
@@ -245,13 +346,31 @@ QString Decimal::toString() const
 {
     if (isNaN())
         return QStringLiteral("nan");
-    std::string text = num(m_storage).str(0, std::ios_base::fixed);
-    if (const auto point = text.find('.'); point != std::string::npos) {
-        const auto last = text.find_last_not_of('0');
-        text.erase(last == point ? point : last + 1);
+    const Number& value = num(m_storage);
+    if (!boost::multiprecision::isfinite(value))
+        return QString::fromStdString(value.str(0, std::ios_base::fixed));
+    if (value.is_zero())
+        return QStringLiteral("0");
+    // From the exact digits and exponent: the backing type's own fixed
+    // notation stops after 80 fraction digits and prints 1e-81 as "0".
+    const Scaled scaled = toScaled(value);
+    const Integer magnitude = boost::multiprecision::abs(scaled.coefficient);
+    std::string digits = magnitude.str();
+    std::string text = scaled.coefficient.sign() < 0 ? "-" : "";
+    if (scaled.exponent >= 0) {
+        text += digits;
+        text.append(static_cast<size_t>(scaled.exponent), '0');
+    } else {
+        const long long whole = static_cast<long long>(digits.size()) + scaled.exponent;
+        if (whole > 0) {
+            digits.insert(static_cast<size_t>(whole), 1, '.');
+            text += digits;
+        } else {
+            text += "0.";
+            text.append(static_cast<size_t>(-whole), '0');
+            text += digits;
+        }
     }
-    if (text == "-0")
-        text = "0";
     return QString::fromStdString(text);
 }
 

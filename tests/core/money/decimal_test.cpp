@@ -67,6 +67,78 @@ TEST(Decimal, keepsThirtyEightSignificantDigitsExactly)
     EXPECT_EQ((dec("0.1") + dec("0.2")).toString(), QStringLiteral("0.3"));
 }
 
+struct QuotientCase
+{
+    const char* dividend;
+    const char* divisor;
+    const char* quotient;
+    const char* centsHalfEven; // the quotient as money would round it
+};
+
+class DecimalDivision : public ::testing::TestWithParam<QuotientCase>
+{
+};
+
+TEST_P(DecimalDivision, isExactAndRoundsExactHalvesToEven)
+{
+    const QuotientCase& c = GetParam();
+    const Decimal q = dec(c.dividend) / dec(c.divisor);
+    EXPECT_EQ(q.toString(), QString::fromUtf8(c.quotient));
+    EXPECT_EQ(q.rounded(2, Rounding::halfEven).toString(), QString::fromUtf8(c.centsHalfEven));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Quotients, DecimalDivision,
+    ::testing::Values(
+        QuotientCase{"0.375", "3", "0.125", "0.12"}, QuotientCase{"0.105", "7", "0.015", "0.02"},
+        QuotientCase{"0.135", "9", "0.015", "0.02"}, QuotientCase{"-0.375", "3", "-0.125", "-0.12"},
+        QuotientCase{"0.375", "-3", "-0.125", "-0.12"}, QuotientCase{"10", "4", "2.5", "2.5"},
+        QuotientCase{"1", "8", "0.125", "0.12"}, QuotientCase{"0.0450", "0.3", "0.15", "0.15"},
+        QuotientCase{"1e-30", "1e30",
+                     "0.000000000000000000000000000000000000000000000000000000000001", "0"},
+        // Fifty significant digits, the last rounded to nearest.
+        QuotientCase{"2", "3", "0.66666666666666666666666666666666666666666666666667", "0.67"},
+        QuotientCase{"-1", "3", "-0.33333333333333333333333333333333333333333333333333", "-0.33"},
+        QuotientCase{"123456789012345678901234567890", "1", "123456789012345678901234567890",
+                     "123456789012345678901234567890"}));
+
+TEST(Decimal, quotientTimesDivisorGivesBackExactDividends)
+{
+    for (const char* dividend : {"0.01", "7", "123.45", "999999999999.99", "0.000001"})
+        for (int divisor : {2, 4, 5, 8, 16, 25, 40, 125})
+            EXPECT_EQ(dec(dividend) / Decimal(divisor) * Decimal(divisor), dec(dividend))
+                << dividend << " / " << divisor;
+}
+
+TEST(Decimal, textShowsEveryDigit)
+{
+    const struct
+    {
+        const char* value;
+        const char* text;
+    } cases[] = {
+        {"1e-81",
+         "0.000000000000000000000000000000000000000000000000000000000000000000000000000000001"},
+        {"-1.5e-90", "-0."
+                     "00000000000000000000000000000000000000000000000000000000000000000000000000000"
+                     "00000000000015"},
+        {"12.500", "12.5"},
+        {"-0.0", "0"},
+        {"1e5", "100000"},
+        {"120", "120"},
+        {"-7.25", "-7.25"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(dec(c.value).toString(), QString::fromUtf8(c.text)) << c.value;
+}
+
+TEST(Decimal, minorUnitsConvertExactly)
+{
+    EXPECT_EQ(Decimal::fromMinor(13, 2), dec("0.13"));
+    EXPECT_EQ(Decimal::fromMinor(-999999999999999, 2), dec("-9999999999999.99"));
+    EXPECT_EQ(Decimal::fromMinor(1, 3).rounded(2, Rounding::halfEven), Decimal(0));
+}
+
 TEST(Decimal, divisionByZeroIsNaN)
 {
     const Decimal q = Decimal(1) / Decimal(0);
