@@ -97,6 +97,28 @@ LocaleMarks marksFor(const QLocale& locale)
     return marks;
 }
 
+// The decimal separator the reader takes in text that holds only numeric
+// characters, "." and ","; 0 when there is none. Shared by the reader and
+// the typing filter so that what the field keeps is what gets read.
+char32_t decimalSeparatorOf(std::u32string_view kept, const LocaleMarks& marks)
+{
+    const auto dots = std::count(kept.begin(), kept.end(), U'.');
+    const auto commas = std::count(kept.begin(), kept.end(), U',');
+    if (dots > 0 && commas > 0)
+        return kept.rfind(U'.') > kept.rfind(U',') ? U'.' : U',';
+    if (dots == 1)
+        return U'.';
+    if (commas == 1) {
+        // "1,234" is a thousand in English but one and a bit in German;
+        // any other count of digits after a lone comma can only be a
+        // fraction ("12,5", "1,2345").
+        const size_t after = kept.size() - kept.rfind(U',') - 1;
+        if (after != 3 || marks.decimal == QLatin1String(","))
+            return U',';
+    }
+    return 0;
+}
+
 std::optional<Decimal> readNumber(std::u32string_view text, const LocaleMarks& marks)
 {
     std::u32string kept;
@@ -111,21 +133,7 @@ std::optional<Decimal> readNumber(std::u32string_view text, const LocaleMarks& m
     if (kept.empty())
         return std::nullopt;
 
-    const auto dots = std::count(kept.begin(), kept.end(), U'.');
-    const auto commas = std::count(kept.begin(), kept.end(), U',');
-    char32_t separator = 0;
-    if (dots > 0 && commas > 0) {
-        separator = kept.rfind(U'.') > kept.rfind(U',') ? U'.' : U',';
-    } else if (dots == 1) {
-        separator = U'.';
-    } else if (commas == 1) {
-        // "1,234" is a thousand in English but one and a bit in German;
-        // any other count of digits after a lone comma can only be a
-        // fraction ("12,5", "1,2345").
-        const size_t after = kept.size() - kept.rfind(U',') - 1;
-        if (after != 3 || marks.decimal == QLatin1String(","))
-            separator = U',';
-    }
+    const char32_t separator = decimalSeparatorOf(kept, marks);
 
     // Stopping at a second point reads "12.3.4" (from "1,2.3.4") as 12.3,
     // the longest number the text starts with.
@@ -215,27 +223,97 @@ bool isKeptBySanitize(QChar c)
            u == kNarrowNoBreakSpace || isOperatorCharacter(c);
 }
 
-QString limitFraction(QString segment, bool dotSeparates, bool commaSeparates, int digits)
+struct KeptText
 {
-    qsizetype separator = -1;
-    for (qsizetype i = segment.size() - 1; i >= 0; --i) {
+    std::u32string text;       // the digits, "." and "," of an operand
+    std::vector<qsizetype> at; // where each of them sits in the operand
+};
+
+KeptText keptOf(const QString& segment)
+{
+    KeptText kept;
+    for (qsizetype i = 0; i < segment.size(); ++i) {
         const QChar c = segment.at(i);
-        if ((c == u'.' && dotSeparates) || (c == u',' && commaSeparates)) {
-            separator = i;
-            break;
+        if (c == u'.' || c == u',' || (c >= u'0' && c <= u'9')) {
+            kept.text.push_back(c.unicode());
+            kept.at.push_back(i);
         }
     }
-    if (separator < 0)
-        return segment;
-    if (digits == 0) {
-        segment.truncate(separator);
-        return segment;
+    return kept;
+}
+
+char32_t separatorIn(const QString& segment, const LocaleMarks& marks)
+{
+    return decimalSeparatorOf(keptOf(segment).text, marks);
+}
+
+// One step of cutting an operand down to what the reader takes with at
+// most `digits` fraction digits. Each step only removes characters, so
+// repeating it until nothing changes ends, and the result is a fixed point:
+// filtering the filtered text changes nothing. A cut never lets a grouping
+// mark turn into a decimal separator or the other way round, which would
+// change the whole part of the amount ("1.200,5" in yen stays 1200).
+QString limitOnce(const QString& segment, const LocaleMarks& marks, int digits)
+{
+    const KeptText kept = keptOf(segment);
+    // Two marks in a row separate nothing; the reader would take "1..2"
+    // as 12, so the second one is refused like a letter.
+    for (size_t i = 1; i < kept.text.size(); ++i) {
+        const auto isMark = [](char32_t c) { return c == U'.' || c == U','; };
+        if (isMark(kept.text[i]) && isMark(kept.text[i - 1]))
+            return QString(segment).remove(kept.at[i], 1);
     }
-    const auto fractionDigits = std::count_if(segment.cbegin() + separator + 1, segment.cend(),
-                                              [](QChar c) { return c >= u'0' && c <= u'9'; });
-    if (fractionDigits > digits)
-        segment.chop(fractionDigits - digits);
-    return segment;
+    const char32_t separator = decimalSeparatorOf(kept.text, marks);
+    if (separator == 0)
+        return segment;
+    const char32_t other = separator == U'.' ? U',' : U'.';
+    const size_t first = kept.text.find(separator);
+    if (const size_t second = kept.text.find(separator, first + 1);
+        second != std::u32string::npos) {
+        // The reader stops at a repeated separator and skips grouping
+        // marks inside the fraction ("1,2.3.4" reads as 12.3); the text
+        // is cut to exactly what it read.
+        QString result = segment.left(kept.at[second]);
+        for (size_t i = second; i-- > first + 1;)
+            if (kept.text[i] == other)
+                result.remove(kept.at[i], 1);
+        return result;
+    }
+    if (digits == 0) {
+        QString whole = segment.left(kept.at[first]);
+        if (separatorIn(whole, marks) != 0) {
+            whole.remove(u'.');
+            whole.remove(u',');
+        }
+        return whole;
+    }
+    std::vector<qsizetype> fraction;
+    for (size_t i = first + 1; i < kept.text.size(); ++i)
+        if (kept.text[i] >= U'0' && kept.text[i] <= U'9')
+            fraction.push_back(kept.at[i]);
+    if (fraction.size() <= static_cast<size_t>(digits))
+        return segment;
+    // Digits go from the end, spaces typed between them stay. Fewer digits
+    // can make a lone comma look like a grouping mark ("1,2345" cut to
+    // "1,234" would read as 1234), so the cut goes on until it still reads
+    // as a fraction.
+    QString result = segment;
+    for (size_t i = fraction.size(); i-- > 0;) {
+        result.remove(fraction[i], 1);
+        if (i <= static_cast<size_t>(digits) && separatorIn(result, marks) == separator)
+            break;
+    }
+    return result;
+}
+
+QString limitFraction(QString segment, const LocaleMarks& marks, int digits)
+{
+    for (;;) {
+        QString next = limitOnce(segment, marks, digits);
+        if (next == segment)
+            return segment;
+        segment = std::move(next);
+    }
 }
 
 QString formatPlain(const QString& posixText, const QLocale& locale,
@@ -323,12 +401,6 @@ bool isExpression(QStringView text)
 QString sanitize(QStringView text, const CurrencyCode& currency, const QLocale& locale)
 {
     const LocaleMarks marks = marksFor(locale);
-    const QString decimal = marks.decimal.isEmpty() ? QStringLiteral(".") : marks.decimal;
-    // In locales that group with "." a dot is never a decimal point; in
-    // the others it may be one even where "," is the locale's own (French
-    // users often type "12.5").
-    const bool dotSeparates = decimal == QLatin1String(".") || marks.grouping != QLatin1String(".");
-    const bool commaSeparates = decimal == QLatin1String(",");
     const int digits = Currency::minorDigits(currency);
 
     QString result;
@@ -338,14 +410,13 @@ QString sanitize(QStringView text, const CurrencyCode& currency, const QLocale& 
         if (!isKeptBySanitize(c))
             continue;
         if (isOperatorCharacter(c)) {
-            result += limitFraction(std::exchange(segment, QString()), dotSeparates, commaSeparates,
-                                    digits);
+            result += limitFraction(std::exchange(segment, QString()), marks, digits);
             result += c;
         } else {
             segment += c;
         }
     }
-    result += limitFraction(segment, dotSeparates, commaSeparates, digits);
+    result += limitFraction(segment, marks, digits);
     return result;
 }
 

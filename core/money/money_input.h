@@ -56,8 +56,12 @@ namespace tallyra::MoneyInput {
 
 // The text with every character an amount field does not take removed
 // (all but ASCII digits, "." and ",", the three spaces U+0020, U+00A0 and
-// U+202F, and + - − × * ÷ /), and each operand cut to the currency's
-// number of fraction digits. Grouping marks and spaces stay as typed.
+// U+202F, and + - − × * ÷ /), and each operand cut to what number() reads
+// with at most the currency's number of fraction digits: fraction digits
+// beyond them go (for a currency without minor units, the separator with
+// them), and so does anything after a repeated decimal separator, which
+// the reader would ignore. Grouping marks and spaces stay as typed unless
+// a cut would turn a grouping mark into a decimal point. Idempotent.
 [[nodiscard]] QString sanitize(QStringView text, const CurrencyCode& currency,
                                const QLocale& locale);
 

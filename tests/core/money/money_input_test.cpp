@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "money/currency.h"
+
 using namespace tallyra;
 
 namespace {
@@ -182,20 +184,33 @@ TEST(MoneyInput, sanitizeKeepsFieldCharactersAndLimitsFractions)
         {"en_US", "USD", u"12.345", u"12.34"},
         {"en_US", "JPY", u"$1 200.5", u"1 200"},
         {"en_US", "USD", u"abc", u""},
-        {"de_DE", "EUR", u"1.2345+3,456", u"1.2345+3,45"},
-        // The separator set follows the locale's marks.
+        // The filter cuts where the reader would see a fraction: a lone
+        // dot is a decimal point in every locale, a lone comma before
+        // exactly three digits only where the locale writes decimals so.
+        {"de_DE", "EUR", u"1.2345+3,456", u"1.23+3,45"},
         {"en_US", "USD", u"12,345", u"12,345"},
         {"fr_FR", "EUR", u"12,345", u"12,34"},
         {"fr_FR", "EUR", u"12.345", u"12.34"},
-        {"de_DE", "EUR", u"12.345", u"12.345"},
-        {"de_DE", "JPY", u"1.200,5", u"1.200"},
+        {"de_DE", "EUR", u"12.345", u"12.34"},
+        {"de_DE", "EUR", u"1,234.56", u"1,234.56"},
+        {"de_DE", "EUR", u"0,001", u"0,00"},
+        {"en_US", "USD", u"1,2345", u"1,23"},
+        {"en_US", "KWD", u"1,2345 ", u"1,23 "},
+        {"en_US", "KWD", u"1.2345 ", u"1.234 "},
+        // Cutting the fraction of a yen amount keeps its whole part.
+        {"de_DE", "JPY", u"1.200,5", u"1200"},
+        {"en_US", "JPY", u"1,200.5", u"1,200"},
+        {"en_US", "JPY", u"12.3.4", u"12.3.4"},
+        // A repeated separator ends what is read; the rest goes.
+        {"en_US", "USD", u"1,2.3.4", u"1,2.3"},
+        {"en_US", "USD", u"1.2,3.4", u"1.23"},
+        {"en_US", "USD", u"1..2", u"1.2"},
+        {"de_DE", "EUR", u"1 ,,5", u"1 ,5"},
         {"fr_FR", "JPY", u"0.5", u"0"},
         {"uk_UA", "UAH", u"1\u00A0234,567", u"1\u00A0234,56"},
         {"fr_FR", "EUR", u"1\u202F234,5678", u"1\u202F234,56"},
-        // The cut counts characters from the end of the operand as typed,
-        // spaces included; a pasted trailing space shortens it by one digit
-        // less, and the next keystroke cuts again.
-        {"fr_FR", "EUR", u"1\u202F234,5678\u00A0\u20AC", u"1\u202F234,567"},
+        // Digits are cut, not the spaces typed after them.
+        {"fr_FR", "EUR", u"1\u202F234,5678\u00A0\u20AC", u"1\u202F234,56\u00A0"},
         {"en_US", "BHD", u"1.2345", u"1.234"},
         {"en_US", "USD", u"12.34 5", u"12.34 "},
         // Every operator stays; each operand is limited on its own.
@@ -214,6 +229,49 @@ TEST(MoneyInput, sanitizeKeepsFieldCharactersAndLimitsFractions)
         EXPECT_EQ(actual, QString::fromUtf16(c.expected))
             << c.locale << ' ' << c.currency << " '" << utf8(QStringView(c.text)) << "' gave '"
             << utf8(actual) << "'";
+    }
+}
+
+// Every text over a small alphabet up to a length, walked in order; the
+// alphabet holds everything the filter treats specially.
+template <typename Visit>
+void forEachText(std::u16string_view alphabet, size_t maxLength, Visit visit)
+{
+    std::u16string text;
+    const auto walk = [&](const auto& self) -> void {
+        visit(QStringView(text.data(), static_cast<qsizetype>(text.size())));
+        if (text.size() == maxLength)
+            return;
+        for (const char16_t c : alphabet) {
+            text.push_back(c);
+            self(self);
+            text.pop_back();
+        }
+    };
+    walk(walk);
+}
+
+TEST(MoneyInput, sanitizeIsIdempotentAndKeepsOnlyReadableFractions)
+{
+    for (const char* name : {"en_US", "de_DE", "fr_FR"}) {
+        const QLocale loc = locale(name);
+        for (const char* code : {"USD", "JPY", "KWD"}) {
+            const QString currency = QString::fromLatin1(code);
+            const int digits = Currency::minorDigits(currency);
+            forEachText(u"1.,+ ", 5, [&](QStringView text) {
+                const QString once = MoneyInput::sanitize(text, currency, loc);
+                const QString twice = MoneyInput::sanitize(once, currency, loc);
+                ASSERT_EQ(twice, once) << name << ' ' << code << " '" << utf8(text) << "'";
+                for (const QString& operand : once.split(u'+')) {
+                    const auto value = MoneyInput::number(operand, loc);
+                    if (value) {
+                        ASSERT_EQ(value->rounded(digits, Rounding::halfEven), *value)
+                            << name << ' ' << code << " '" << utf8(text) << "' kept '" << utf8(once)
+                            << "'";
+                    }
+                }
+            });
+        }
     }
 }
 
