@@ -1,8 +1,13 @@
 #include "rates/exchange_rates.h"
 
+#include <algorithm>
+#include <utility>
+
 #include <QCoreApplication>
+#include <QPointer>
 #include <QPromise>
 #include <QStringList>
+#include <QTimer>
 #include <QVariantMap>
 
 #include "money/currency.h"
@@ -201,8 +206,26 @@ QFuture<void> ExchangeRates::refresh(const CurrencySet& needing)
         promise->finish();
         return future;
     }
+    // Whichever comes first, the answer or the deadline, settles the
+    // refresh; the other finds it settled and does nothing.
+    auto settled = std::make_shared<bool>(false);
+    auto* deadline = new QTimer(this);
+    deadline->setSingleShot(true);
+    connect(deadline, &QTimer::timeout, this, [this, wanted, promise, settled, deadline] {
+        deadline->deleteLater();
+        if (std::exchange(*settled, true))
+            return;
+        apply(wanted, tallyra::fail(RateError::deadline()));
+        promise->finish();
+    });
+    deadline->start(m_deadline);
     m_provider->fetch(base, wanted, this,
-                      [this, wanted, promise](Result<RateFetch, RateError> outcome) {
+                      [this, wanted, promise, settled, deadline = QPointer<QTimer>(deadline)](
+                          Result<RateFetch, RateError> outcome) {
+                          if (deadline)
+                              deadline->deleteLater();
+                          if (std::exchange(*settled, true))
+                              return;
                           apply(wanted, outcome);
                           promise->finish();
                       });
@@ -215,14 +238,23 @@ void ExchangeRates::apply(const CurrencySet& wanted, const Result<RateFetch, Rat
         setLastError(outcome.error().userMessage());
         return;
     }
-    FXRates fetched = outcome->rates;
+    FXRates fetched = believable(outcome->rates);
+    if (fetched.perUnit.empty()) {
+        recordFailure(wanted, outcome->failure.value_or(RateError::noUsableRates().userMessage()));
+        return;
+    }
+    // Rates left out as implausible are failures, not currencies the banks
+    // don't list: what was cached for them stays and they are asked again.
+    std::optional<QString> failure = outcome->failure;
+    if (!failure && fetched.perUnit.size() < outcome->rates.perUnit.size())
+        failure = RateError::implausibleRates().userMessage();
     CurrencySet lacking;
     for (const CurrencyCode& code : wanted)
         if (!fetched.perUnit.contains(code))
             lacking.insert(code);
 
     const QDateTime now = m_clock.now();
-    if (!outcome->failure || lacking.empty()) {
+    if (!failure || lacking.empty()) {
         setLastError(std::nullopt);
         setRates(std::move(fetched));
         if (lacking.empty()) {
@@ -238,7 +270,7 @@ void ExchangeRates::apply(const CurrencySet& wanted, const Result<RateFetch, Rat
         setRetrying({});
         writeRetrying();
     } else {
-        setLastError(outcome->failure);
+        setLastError(failure);
         CurrencySet retrying;
         const CurrencySet unlisted = currentUnlisted();
         for (const CurrencyCode& code : lacking)
@@ -261,6 +293,49 @@ void ExchangeRates::apply(const CurrencySet& wanted, const Result<RateFetch, Rat
     }
     setUpdated(now);
     writeSnapshot();
+}
+
+FXRates ExchangeRates::believable(const FXRates& fetched) const
+{
+    const auto isCode = [](const CurrencyCode& code) {
+        return code.size() == 3 && std::all_of(code.cbegin(), code.cend(),
+                                               [](QChar c) { return c >= u'A' && c <= u'Z'; });
+    };
+    FXRates result = FXRates::empty(fetched.base);
+    if (!isCode(fetched.base))
+        return result;
+    const Decimal lowest = Decimal::pow10(-kRateExponentLimit);
+    const Decimal highest = Decimal::pow10(kRateExponentLimit);
+    for (const auto& [code, rate] : fetched.perUnit) {
+        if (!isCode(code) || code == fetched.base || rate.isNaN() || rate < lowest ||
+            rate > highest)
+            continue;
+        if (m_rates.base == fetched.base) {
+            // A jump of more than three orders of magnitude is a broken
+            // answer, not a market; the cached rate stays until a sane one
+            // comes.
+            if (const auto cached = m_rates.perUnit.find(code); cached != m_rates.perUnit.end())
+                if (rate > cached->second * Decimal(kLargestJump) ||
+                    rate * Decimal(kLargestJump) < cached->second)
+                    continue;
+        }
+        result.perUnit[code] = rate;
+        if (const auto source = fetched.sources.find(code); source != fetched.sources.end())
+            result.sources[code] = source->second;
+    }
+    return result;
+}
+
+void ExchangeRates::recordFailure(const CurrencySet& wanted, const QString& message)
+{
+    setLastError(message);
+    CurrencySet retrying;
+    const CurrencySet unlisted = currentUnlisted();
+    for (const CurrencyCode& code : wanted)
+        if (!unlisted.contains(code))
+            retrying.insert(code);
+    setRetrying(std::move(retrying));
+    writeRetrying();
 }
 
 void ExchangeRates::setBase(const CurrencyCode& base)

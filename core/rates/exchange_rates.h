@@ -41,6 +41,7 @@
 //   service.refresh(accountCurrencies);
 
 #include <chrono>
+#include <cstdint>
 #include <memory>
 #include <optional>
 
@@ -64,6 +65,14 @@ class ExchangeRates final : public QObject
 
 public:
     static constexpr std::chrono::seconds kFreshFor{6 * 60 * 60};
+    // One refresh, every source and retry included, ends by then; a late
+    // answer is dropped.
+    static constexpr std::chrono::milliseconds kRefreshDeadline{20'000};
+    // Bounds of a believable rate: one unit of any currency is worth
+    // between 10^-9 and 10^9 units of the base, and a new rate lies within
+    // a factor of kLargestJump of the cached one for the same base.
+    static constexpr int kRateExponentLimit = 9;
+    static constexpr std::int64_t kLargestJump = 1000;
     // Written to "fx.source" with every successful refresh; a cache without
     // it was written by an older service and is refreshed at once.
     static constexpr char16_t kCacheMarker[] = u"merged-1";
@@ -91,10 +100,16 @@ public:
     [[nodiscard]] CurrencySet currentUnlisted() const;
 
     // Brings the rates up to date for the given currencies against
-    // Currency::main(). Returns at once; the future finishes (on the main
+    // Currency::main(). Answers are checked before they touch the cache:
+    // entries whose code is not three upper-case letters or whose rate is
+    // out of bounds are dropped, and an answer with nothing left counts as
+    // a failure (the cache stays, the wanted currencies are retried).
+    // Returns at once; the future finishes (on the main
     // thread, after the state and the cache are updated) when the refresh
     // is done, also when nothing had to be downloaded. Never fails.
     QFuture<void> refresh(const CurrencySet& needing);
+    // Replaces kRefreshDeadline, for tests.
+    void setRefreshDeadline(std::chrono::milliseconds deadline) { m_deadline = deadline; }
     // Switches the snapshot to another base at once by re-expressing the
     // rates it has (an empty snapshot when the new base has no rate), and
     // forgets `updated`, the unlisted and the retrying currencies so the next
@@ -122,6 +137,8 @@ signals:
 private:
     void loadCache();
     [[nodiscard]] bool isFresh(const CurrencyCode& base, const CurrencySet& wanted) const;
+    [[nodiscard]] FXRates believable(const FXRates& fetched) const;
+    void recordFailure(const CurrencySet& wanted, const QString& message);
     void apply(const CurrencySet& wanted, const Result<RateFetch, RateError>& outcome);
 
     void setRates(FXRates rates);
@@ -137,6 +154,7 @@ private:
     SettingsBackend& m_cache;
     const Clock& m_clock;
     QTimeZone m_zone;
+    std::chrono::milliseconds m_deadline = kRefreshDeadline;
 
     FXRates m_rates;
     std::optional<QDateTime> m_updated;

@@ -48,25 +48,27 @@ bool coversEverythingNeeded(const FXRates& rates, const CurrencySet& needing)
 void ask(const std::shared_ptr<Walk>& walk, qsizetype index)
 {
     const RateProvider& provider = *walk->providers.at(index);
-    provider.rates(walk->base, walk->needing, walk->context,
-                   [walk, index](Result<FXRates, RateError> result) {
-                       if (result) {
-                           if (!walk->combined)
-                               walk->combined = std::move(result).value();
-                           else
-                               combineInto(*walk->combined, *result);
-                       } else {
-                           walk->failure = result.error().userMessage();
-                           walk->lastError = result.error();
-                       }
+    provider.rates(
+        walk->base, walk->needing, walk->context, [walk, index](Result<FXRates, RateError> result) {
+            if (result) {
+                if (!walk->combined)
+                    walk->combined = std::move(result).value();
+                else
+                    combineInto(*walk->combined, *result);
+            } else {
+                walk->failure = result.error().userMessage();
+                walk->lastError = result.error();
+            }
 
-                       const bool last = index + 1 == walk->providers.size();
-                       if (last && !walk->combined)
-                           return walk->done(fail(*walk->lastError));
-                       if (last || coversEverythingNeeded(*walk->combined, walk->needing))
-                           return walk->done(RateFetch{*walk->combined, walk->failure});
-                       ask(walk, index + 1);
-                   });
+            const bool last = index + 1 == walk->providers.size();
+            if (last && !walk->combined)
+                return walk->done(fail(*walk->lastError));
+            // Until some source has answered there is nothing to
+            // check for coverage: the next source is asked.
+            if (last || (walk->combined && coversEverythingNeeded(*walk->combined, walk->needing)))
+                return walk->done(RateFetch{*walk->combined, walk->failure});
+            ask(walk, index + 1);
+        });
 }
 
 } // namespace

@@ -14,7 +14,9 @@ std::optional<Decimal> MonoCurrencyRate::usableRate() const
     if (rateBuy && rateSell) {
         const auto buy = decimalFromDouble(*rateBuy);
         const auto sell = decimalFromDouble(*rateSell);
-        if (!buy || !sell)
+        // The midpoint of a negative and a positive quote looks like a
+        // rate but is none.
+        if (!buy || !sell || !(*buy > Decimal(0)) || !(*sell > Decimal(0)))
             return std::nullopt;
         return (*buy + *sell) * Decimal::fromMinor(5, 1);
     }

@@ -72,7 +72,12 @@ std::optional<FXRates> NBURateProvider::ratesFromRows(const QList<Row>& rows,
     for (const auto& [code, rate] : hryvniasPerUnit) {
         if (code == base)
             continue;
-        result.perUnit[code] = roundedRate(rate / baseRate->second);
+        // Checked after the division and rounding: a tiny quote or a tiny
+        // base can both make a "rate" that is zero or beyond a double.
+        const auto published = publishedRate(rate / baseRate->second);
+        if (!published)
+            continue;
+        result.perUnit[code] = *published;
         result.sources[code] = RateSource::nationalBank;
     }
     return result;

@@ -50,6 +50,26 @@ RateError RateError::unknown()
             QCoreApplication::translate("RateError", "No exchange-rate source is set up.")};
 }
 
+RateError RateError::noUsableRates()
+{
+    return {Code::noUsableRates,
+            QCoreApplication::translate("RateError",
+                                        "The banks’ answer held no usable exchange rates.")};
+}
+
+RateError RateError::implausibleRates()
+{
+    return {Code::implausibleRates,
+            QCoreApplication::translate(
+                "RateError", "Some of the banks’ rates looked wrong and were left out.")};
+}
+
+RateError RateError::deadline()
+{
+    return {Code::deadline,
+            QCoreApplication::translate("RateError", "The banks didn’t answer in time.")};
+}
+
 RateError RateError::decodingFailed(const QUrl& url, const QString& reason)
 {
     return {Code::decodingFailed,

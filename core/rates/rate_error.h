@@ -27,7 +27,10 @@ public:
         decodingFailed,      // malformed JSON or a missing or mistyped key
         timedOut,
         cancelled,
-        network, // the connection failed: no route, refused, TLS, DNS
+        network,          // the connection failed: no route, refused, TLS, DNS
+        noUsableRates,    // answers came, but none held a rate worth keeping
+        implausibleRates, // some rates of an answer were left out as impossible
+        deadline,         // the sources together took longer than a refresh may
     };
 
     RateError(Code code, QString userMessage, QString detail = {});
@@ -38,6 +41,9 @@ public:
     [[nodiscard]] static RateError badServerResponse(const QUrl& url, std::optional<int> status);
     [[nodiscard]] static RateError cannotParseResponse(const QUrl& url, const QString& base);
     [[nodiscard]] static RateError unknown();
+    [[nodiscard]] static RateError noUsableRates();
+    [[nodiscard]] static RateError implausibleRates();
+    [[nodiscard]] static RateError deadline();
     [[nodiscard]] static RateError decodingFailed(const QUrl& url, const QString& reason);
     [[nodiscard]] static RateError timedOut(const QUrl& url);
     [[nodiscard]] static RateError cancelled(const QUrl& url);

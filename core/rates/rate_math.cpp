@@ -24,6 +24,19 @@ Decimal roundedRate(const Decimal& value)
     return value.rounded(kRateFractionDigits, Rounding::halfAwayFromZero);
 }
 
+std::optional<Decimal> publishedRate(const Decimal& value)
+{
+    if (value.isNaN())
+        return std::nullopt;
+    const Decimal rate = roundedRate(value);
+    if (!(rate > Decimal(0)))
+        return std::nullopt;
+    const double stored = rateToDouble(rate);
+    if (!std::isfinite(stored) || !(stored > 0.0))
+        return std::nullopt;
+    return rate;
+}
+
 double rateToDouble(const Decimal& value)
 {
     // Decimal::toDouble() is meant for geometry; the text route gives the

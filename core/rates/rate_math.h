@@ -23,6 +23,11 @@ inline constexpr int kRateFractionDigits = 10;
 [[nodiscard]] std::optional<Decimal> decimalFromDouble(double value);
 // value rounded to kRateFractionDigits, halves away from zero.
 [[nodiscard]] Decimal roundedRate(const Decimal& value);
+// A rate as it may be published: rounded with roundedRate(), then kept only
+// when it is still greater than zero and its nearest double (what the cache
+// stores) is finite and not zero. A quote of 1e-11 rounds to 0 and a
+// quotient over a denormal base overflows the double; neither is a rate.
+[[nodiscard]] std::optional<Decimal> publishedRate(const Decimal& value);
 // The double nearest to the decimal, for storage in key-value caches that
 // keep numbers as doubles.
 [[nodiscard]] double rateToDouble(const Decimal& value);

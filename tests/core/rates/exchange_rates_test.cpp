@@ -246,6 +246,107 @@ TEST_F(ExchangeRatesTest, outrightFailureOnlySetsTheLastError)
     EXPECT_EQ(errorSignals, 1);
 }
 
+// Answers no bank should be believed; none of them may reach the cache.
+struct ImplausibleCase
+{
+    const char* name;
+    FXRates answer;
+};
+
+class ExchangeRatesImplausible : public ExchangeRatesTest,
+                                 public ::testing::WithParamInterface<ImplausibleCase>
+{
+};
+
+TEST_P(ExchangeRatesImplausible, answerLeavesTheCachedRatesAndRecordsAFailure)
+{
+    auto rates = service();
+    refresh(*rates, codes({"USD", "EUR"}), RateFetch{kUahRates, std::nullopt});
+    clock.advanceSeconds(7 * 3600);
+    const QVariant cachedRates = cache.values.at(QStringLiteral("fx.rates"));
+
+    refresh(*rates, codes({"USD", "EUR"}), RateFetch{GetParam().answer, std::nullopt});
+    EXPECT_EQ(rates->rates(), kUahRates);
+    EXPECT_EQ(cache.values.at(QStringLiteral("fx.rates")), cachedRates);
+    EXPECT_EQ(rates->lastError(),
+              QStringLiteral("The banks’ answer held no usable exchange rates."));
+    EXPECT_EQ(rates->retrying(), codes({"USD", "EUR"}));
+    EXPECT_EQ(rates->missingCause(QStringLiteral("USD")), MissingRateCause::failed);
+}
+
+QString longCode()
+{
+    return QString(100'000, u'U');
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, ExchangeRatesImplausible,
+    ::testing::Values(ImplausibleCase{"empty", FXRates::empty(QStringLiteral("UAH"))},
+                      ImplausibleCase{"tiny", snapshot("UAH", {{"USD", "1e-300", nbu}})},
+                      ImplausibleCase{"huge", snapshot("UAH", {{"USD", "1e308", nbu}})},
+                      ImplausibleCase{"zero", snapshot("UAH", {{"USD", "0", nbu}})},
+                      ImplausibleCase{"negative", snapshot("UAH", {{"EUR", "-48.17", nbu}})},
+                      ImplausibleCase{"jump", snapshot("UAH", {{"USD", "41409200", nbu},
+                                                               {"EUR", "0.0048", nbu}})},
+                      ImplausibleCase{"lowerCase", snapshot("UAH", {{"usd", "41.4", nbu}})},
+                      ImplausibleCase{"notLetters",
+                                      snapshot("UAH", {{"U$D", "41.4", nbu}, {"", "1", nbu}})},
+                      ImplausibleCase{
+                          "longCode",
+                          [] {
+                              FXRates r = FXRates::empty(QStringLiteral("UAH"));
+                              r.perUnit[longCode()] = dec("41.4");
+                              return r;
+                          }()}),
+    [](const ::testing::TestParamInfo<ImplausibleCase>& param) { return param.param.name; });
+
+TEST_F(ExchangeRatesTest, implausibleRatesAmongGoodOnesAreRetriedNotUnlisted)
+{
+    auto rates = service();
+    refresh(*rates, codes({"USD", "EUR"}), RateFetch{kUahRates, std::nullopt});
+    clock.advanceSeconds(7 * 3600);
+    refresh(
+        *rates, codes({"USD", "EUR"}),
+        RateFetch{snapshot("UAH", {{"USD", "41.5", mono}, {"EUR", "1e20", mono}}), std::nullopt});
+    EXPECT_EQ(rates->rates().perUnit.at(QStringLiteral("USD")), dec("41.5"));
+    EXPECT_EQ(rates->rates().perUnit.at(QStringLiteral("EUR")), dec("48.1702"));
+    EXPECT_EQ(rates->retrying(), codes({"EUR"}));
+    EXPECT_TRUE(rates->currentUnlisted().empty());
+    EXPECT_EQ(rates->lastError(),
+              QStringLiteral("Some of the banks’ rates looked wrong and were left out."));
+}
+
+// Never answers, like a server that accepted the connection and hung.
+class SilentProvider final : public RateProvider
+{
+public:
+    mutable FetchHandler pending;
+
+    using RateProvider::rates;
+    void rates(const CurrencyCode&, const CurrencySet&, QObject*, RatesHandler) const override {}
+    void fetch(const CurrencyCode&, const CurrencySet&, QObject*, FetchHandler done) const override
+    {
+        pending = std::move(done);
+    }
+};
+
+TEST_F(ExchangeRatesTest, refreshEndsAtItsDeadlineAndDropsALateAnswer)
+{
+    auto silent = std::make_shared<SilentProvider>();
+    ExchangeRates rates(silent, cache, clock, QTimeZone::utc());
+    EXPECT_EQ(ExchangeRates::kRefreshDeadline, std::chrono::seconds(20));
+    rates.setRefreshDeadline(50ms);
+    ASSERT_TRUE(finishes(rates.refresh(codes({"USD"})), 2s));
+    EXPECT_EQ(rates.lastError(), QStringLiteral("The banks didn’t answer in time."));
+    EXPECT_TRUE(rates.rates().perUnit.empty());
+
+    ASSERT_TRUE(silent->pending);
+    silent->pending(RateFetch{kUahRates, std::nullopt});
+    drainEvents();
+    EXPECT_TRUE(rates.rates().perUnit.empty()) << "the refresh was already over";
+    EXPECT_FALSE(cache.values.contains(QStringLiteral("fx.rates")));
+}
+
 TEST_F(ExchangeRatesTest, emptyNeedAsksNothingAndChangesNothing)
 {
     auto rates = service();

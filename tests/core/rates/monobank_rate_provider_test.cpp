@@ -113,6 +113,20 @@ INSTANTIATE_TEST_SUITE_P(
         Expected{"USD", "JPY", "0.0066706554"}, Expected{"EUR", "UAH", "0.0207468234"},
         Expected{"EUR", "USD", "0.8599599794"}, Expected{"EUR", "PLN", "0.234957775"}));
 
+TEST(MonobankRateProvider, publishesOnlyRatesThatAreRates)
+{
+    const auto quote = [](int code, std::optional<double> buy, std::optional<double> sell,
+                          std::optional<double> cross = std::nullopt) {
+        return MonoCurrencyRate{code, 980, 1733000000, buy, sell, cross};
+    };
+    const FXRates rates = MonobankRateProvider::ratesFromList(
+        {quote(840, 41.4, 41.5), quote(978, -48.0, 48.4), quote(985, 1e-12, 2e-12),
+         quote(826, std::nullopt, std::nullopt, 1e-11), quote(756, 0.0, 47.0, 46.9)},
+        str("UAH"));
+    EXPECT_EQ(rates.perUnit.size(), 1u);
+    EXPECT_EQ(rates.perUnit.at(str("USD")), dec("41.45"));
+}
+
 TEST_F(MonobankTest, baseMissingFromTheListGivesAnEmptySnapshot)
 {
     server.serve(kPath, {200, recordedBody(QStringLiteral("monobank_currency.json"))});

@@ -107,6 +107,23 @@ TEST_F(NBURateProviderTest, skipsRatesNotGreaterThanZeroAndLetsLaterRowsWin)
               QStringLiteral("0.0476190476"));
 }
 
+TEST(NBURateProvider, publishesOnlyRatesThatSurviveTheArithmetic)
+{
+    using Row = NBURateProvider::Row;
+    // 1e-11 hryvnia rounds to 0 at ten digits; over a denormal base every
+    // quotient is beyond a double.
+    const auto tiny =
+        NBURateProvider::ratesFromRows({Row{str("USD"), 41.5}, Row{str("XAG"), 1e-11}}, str("UAH"));
+    ASSERT_TRUE(tiny);
+    EXPECT_FALSE(tiny->perUnit.contains(str("XAG")));
+    EXPECT_EQ(tiny->perUnit.at(str("USD")), dec("41.5"));
+
+    const auto denormal = NBURateProvider::ratesFromRows(
+        {Row{str("USD"), 41.5}, Row{str("ABC"), 4.9e-322}}, str("ABC"));
+    ASSERT_TRUE(denormal);
+    EXPECT_TRUE(denormal->perUnit.empty());
+}
+
 TEST_F(NBURateProviderTest, baseWithoutAUsableRateCannotBeParsed)
 {
     server.serve(kPath, {200, R"([{"cc":"USD","rate":41.5},{"cc":"EUR","rate":0}])"});
