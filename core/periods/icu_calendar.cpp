@@ -185,9 +185,59 @@ QDateTime IcuCalendar::startOfDay(int year, int month, int day)
     return fromUDate(start);
 }
 
+QDateTime IcuCalendar::instantAt(int year, int month, int day, int msecsSinceMidnight)
+{
+    UErrorCode status = U_ZERO_ERROR;
+    m_calendar->clear();
+    m_calendar->set(UCAL_EXTENDED_YEAR, year);
+    m_calendar->set(UCAL_MONTH, month - 1);
+    m_calendar->set(UCAL_DATE, day);
+    m_calendar->set(UCAL_MILLISECONDS_IN_DAY, msecsSinceMidnight);
+    const UDate at = m_calendar->getTime(status);
+    if (!succeeded(status, "instantAt"))
+        return QDateTime::fromMSecsSinceEpoch(0, Qt::UTC);
+    return fromUDate(at);
+}
+
 QDateTime IcuCalendar::addingDays(qint64 days, const QDateTime& instant)
 {
-    return adding(UCAL_DATE, days, instant);
+    // Days are counted on the civil calendar (Julian day numbers) and only
+    // then put back on the clock, so that adding composes: ICU's own add
+    // turns a day that a zone skips (30 December 2011 in Apia) into the
+    // next one, and then a day back and a day back again lands on the same
+    // day twice.
+    const bool isDayStart = startOfDay(instant) == instant;
+    UErrorCode status = U_ZERO_ERROR;
+    m_calendar->setTime(toUDate(instant), status);
+    const qint64 julian = m_calendar->get(UCAL_JULIAN_DAY, status);
+    const int wallClock = m_calendar->get(UCAL_MILLISECONDS_IN_DAY, status);
+    if (!succeeded(status, "addingDays"))
+        return instant;
+    const auto onDay = [&](qint64 count) {
+        const QDate target = QDate::fromJulianDay(julian + count);
+        // QDate has no year 0; ICU's extended year does (1 BC is year 0).
+        const int year = target.year() < 0 ? target.year() + 1 : target.year();
+        return isDayStart ? startOfDay(year, target.month(), target.day())
+                          : instantAt(year, target.month(), target.day(), wallClock);
+    };
+    // A skipped day has no length, so it can't be told apart from the day
+    // after it; counting only the days that exist keeps x - 1 - 1 == x - 2.
+    // A day falls short of its 24 hours by at most a clock change's hour
+    // otherwise, so a shortfall of most of a day means one was skipped.
+    constexpr qint64 kDay = 24 * 3600 * 1000;
+    constexpr qint64 kMostOfADay = 20 * 3600 * 1000;
+    const qint64 wanted = clampedAmount(days);
+    qint64 count = wanted;
+    QDateTime result = onDay(count);
+    for (int step = 0; step < 8 && wanted != 0; ++step) {
+        const qint64 span = instant.msecsTo(result);
+        const qint64 shortfall = wanted > 0 ? wanted * kDay - span : span - wanted * kDay;
+        if (shortfall < kMostOfADay)
+            break;
+        count += (wanted > 0 ? 1 : -1) * ((shortfall + kDay / 2) / kDay);
+        result = onDay(count);
+    }
+    return result;
 }
 
 QDateTime IcuCalendar::addingMonths(qint64 months, const QDateTime& instant)

@@ -68,6 +68,9 @@ public:
     [[nodiscard]] QDateTime startOfDay(const QDateTime& instant);
     // Local midnight of the given day; the day must exist in the month.
     [[nodiscard]] QDateTime startOfDay(int year, int month, int day);
+    // The wall-clock time of the day: inside the gap of a clock change the
+    // first instant after it, a time that happens twice the first of them.
+    [[nodiscard]] QDateTime instantAt(int year, int month, int day, int msecsSinceMidnight);
     // Calendar arithmetic that keeps the wall-clock time (midnight stays
     // midnight across clock changes, and the start of a day always gives the
     // start of a day, even one without a midnight); adding months pins the day to the end

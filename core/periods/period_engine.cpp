@@ -1,6 +1,7 @@
 #include "periods/period_engine.h"
 
 #include <algorithm>
+#include <cassert>
 
 #include <unicode/calendar.h>
 
@@ -195,8 +196,15 @@ public:
         while (cursor < span.end) {
             const DateInterval unit = unitContaining(cursor, granularity);
             const QDateTime end = std::min(unit.end, span.end);
-            if (!(cursor < end))
-                break; // a unit must move the cursor; never loop on a calendar failure
+            if (!(cursor < end)) {
+                // A unit that doesn't move the cursor is a calendar fault:
+                // loud in a test build, never an endless loop in the field.
+                assert(false && "a bucket must move the cursor");
+                qWarning("Period engine: a %s bucket at %s does not advance",
+                         granularity == BucketGranularity::day ? "day" : "week or month",
+                         qPrintable(cursor.toString(Qt::ISODate)));
+                break;
+            }
             // A calendar window is made of whole units by construction, so
             // only a rolling window's cut edges count as partial.
             const bool aligned = !window.isRolling || (cursor == unit.start && end == unit.end);

@@ -567,6 +567,39 @@ TEST(PeriodEngine, dayWithoutMidnightStartsAtItsFirstInstant)
               engine.startOfDay(d(2018, 10, 29)));
 }
 
+TEST(PeriodEngine, daysTheZoneSkipsStillCompose)
+{
+    // Samoa went from 29 December 2011 straight to 31 December. Today is
+    // 5 January 2012 there.
+    const PeriodEngine engine(utc("2012-01-05T00:00:00"), CalendarSettings{},
+                              QStringLiteral("Pacific/Apia"), QLocale(QStringLiteral("en_US")));
+    const QDateTime today = engine.today();
+    for (int days = 1; days < 12; ++days)
+        EXPECT_EQ(engine.addingDays(-1, engine.addingDays(1 - days, today)),
+                  engine.addingDays(-days, today))
+            << days;
+    // Neighbouring rolling windows meet without overlapping.
+    for (int offset = 0; offset < 3; ++offset) {
+        const DateInterval newer = engine.window(PeriodSelection(L::last7Days, offset)).interval;
+        const DateInterval older =
+            engine.window(PeriodSelection(L::last7Days, offset + 1)).interval;
+        EXPECT_EQ(older.end, newer.start) << offset;
+        EXPECT_LT(older.start, older.end) << offset;
+    }
+    // Day buckets cover the window edge to edge.
+    const PeriodWindow window = engine.window(PeriodSelection(L::last30Days));
+    const QList<Bucket> byDay = engine.buckets(window, BucketGranularity::day);
+    ASSERT_FALSE(byDay.isEmpty());
+    EXPECT_EQ(byDay.first().interval.start, window.interval.start);
+    EXPECT_EQ(byDay.last().interval.end, window.interval.end);
+    for (qsizetype i = 1; i < byDay.size(); ++i)
+        EXPECT_EQ(byDay[i - 1].interval.end, byDay[i].interval.start) << i;
+    // The comparison of a period is never longer than its elapsed part.
+    const DateInterval comparison = engine.comparisonInterval(PeriodSelection(L::week));
+    const PeriodWindow week = engine.window(PeriodSelection(L::week));
+    EXPECT_LE(engine.dayCount(comparison), engine.dayCount(week.elapsedInterval()));
+}
+
 TEST(PeriodEngine, copiesAnswerAlikeFromSeveralThreads)
 {
     const PeriodEngine engine = engineOn(d(2026, 3, 31), 25, 2, "Europe/Kyiv");
