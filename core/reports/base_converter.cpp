@@ -11,6 +11,11 @@ namespace {
 __extension__ using Int128 = __int128;
 
 constexpr int kMaxFactorDigits = 18;
+// Powers of ten the 128-bit path can take: 10^38 < 2^127 for a divisor, and
+// a product of at most 10^15 minor units scaled up by 10^20 stays below
+// 2^127 too. Rates outside these go the exact decimal way.
+constexpr int kMaxDivisorExponent = 38;
+constexpr int kMaxScaleUpExponent = 20;
 
 // The rate as R × 10^-k with R of at most 18 digits; none when it has more
 // significant digits than that (or is not a plain number).
@@ -87,9 +92,12 @@ BaseConverter::BaseConverter(const FXRates& rates) : m_rates(rates)
         Rule rule;
         rule.currency = currency;
         if (const auto factor = exactFactor(rate)) {
-            rule.exact = true;
-            rule.factor = factor->value;
-            rule.exponent = baseDigits - Currency::minorDigits(currency) - factor->scale;
+            const int exponent = baseDigits - Currency::minorDigits(currency) - factor->scale;
+            if (exponent >= -kMaxDivisorExponent && exponent <= kMaxScaleUpExponent) {
+                rule.exact = true;
+                rule.factor = factor->value;
+                rule.exponent = exponent;
+            }
         }
         m_rules.push_back(std::move(rule));
     }

@@ -10,6 +10,9 @@ template <class... Ts> struct Overloaded : Ts...
 {
     using Ts::operator()...;
 };
+// Spelled out: deducing an aggregate's arguments is C++20 that GCC has and
+// clang 14 has not.
+template <class... Ts> Overloaded(Ts...) -> Overloaded<Ts...>;
 
 } // namespace
 

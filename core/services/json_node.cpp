@@ -148,14 +148,18 @@ private:
             ++m_at;
             return node;
         }
+        // A hash of the keys so far: a scan of the members for every key
+        // would make an object of many keys take quadratic time.
+        QSet<QString> keys;
         for (;;) {
             skipSpace();
             if (peek() != '"')
                 failHere(QStringLiteral("expected a key in double quotes"));
             const qsizetype keyAt = m_at;
             QString key = interned(string());
-            if (node.member(key) != nullptr)
+            if (keys.contains(key))
                 failAt(keyAt, QStringLiteral("the key “%1” appears twice").arg(key));
+            keys.insert(key);
             skipSpace();
             if (peek() != ':')
                 failHere(QStringLiteral("expected “:” after the key"));

@@ -12,8 +12,10 @@
 #include "model/goal_kind.h"
 #include "money/currency.h"
 #include "money/stable_id.h"
+#include "periods/wall_clock.h"
 #include "reports/balance_timeline.h"
 #include "store/store_context.h"
+#include "writing/entry_draft.h"
 
 namespace tallyra {
 
@@ -105,7 +107,7 @@ class Importer
 public:
     Importer(StoreContext& context, const QTimeZone& zone, const QString& scope,
              std::int64_t dayShift)
-        : m_context(context), m_zone(zone), m_scope(scope), m_dayShift(dayShift),
+        : m_context(context), m_zone(zone), m_wallClock(zone), m_scope(scope), m_dayShift(dayShift),
           m_main(Currency::main())
     {
     }
@@ -117,7 +119,16 @@ public:
         planTransactions(document);
         planOpeningBalances(document);
         planPlans(document);
-        refuseKnownIds();
+        // The ids are checked under the write lock the rows are written
+        // with: a second import of the same ledger running at the same time
+        // waits here and then finds the first one's ids.
+        m_context.beginWrite();
+        try {
+            refuseKnownIds();
+        } catch (...) {
+            m_context.rollback();
+            throw;
+        }
         write();
         return ImportSummary{
             static_cast<int>(m_accounts.size()),     static_cast<int>(m_categories.size()),
@@ -138,9 +149,9 @@ private:
     }
     // A day's balance holds from the start of the next day.
     [[nodiscard]] QDateTime endOf(const QDate& day) const { return startOf(day.addDays(1)); }
-    [[nodiscard]] QDateTime instantOf(const TransactionDTO& t) const
+    [[nodiscard]] QDateTime instantOf(const TransactionDTO& t)
     {
-        return QDateTime(shifted(t.date), t.time.value_or(QTime(12, 0)), m_zone).toUTC();
+        return m_wallClock.instant(shifted(t.date), t.time.value_or(QTime(12, 0)));
     }
 
     void planAccounts(const LedgerDocument& document)
@@ -159,7 +170,17 @@ private:
                 dto.sfSymbol.value_or(symbol(accountKindFromStored(QString(), m.groupRaw, m.name)));
             m.currency = dto.currency.value_or(m_main);
             m.order = static_cast<std::int64_t>(i);
-            applyAccountDetails(m, dto, Where{file, recordName(i)});
+            const Where where{file, recordName(i)};
+            // The writers' rules: a currency from the list, one account of
+            // a name.
+            if (!Currency::all().contains(m.currency))
+                where.fail(QStringLiteral("\"currency\" %1 is not a currency the ledger knows")
+                               .arg(quoted(m.currency)));
+            for (const AccountModel& other : m_accounts)
+                if (other.name.trimmed().compare(dto.name.trimmed(), Qt::CaseInsensitive) == 0)
+                    where.fail(QStringLiteral("another account already has the name %1")
+                                   .arg(quoted(dto.name)));
+            applyAccountDetails(m, dto, where);
             m_accountByName.emplace(dto.name, i);
             m_accountWhere.push_back(Where{file, recordName(i)});
             m_accounts.push_back(std::move(m));
@@ -266,6 +287,7 @@ private:
                             "a transfer from %1 to %2 needs \"toAmount\", what arrived in %2")
                             .arg(currency, toCurrency));
             }
+            requireWritable(dto, planned, where);
             if (dto.category) {
                 const auto found = m_categoryByPath.find(*dto.category);
                 if (found == m_categoryByPath.end())
@@ -276,6 +298,24 @@ private:
             recordMovements(planned);
             m_transactions.push_back(std::move(planned));
         }
+    }
+
+    // The rules the ledger writer applies to every add and edit, so that
+    // nothing imported is refused the first time it is edited.
+    void requireWritable(const TransactionDTO& dto, const PlannedTransaction& planned,
+                         const Where& where) const
+    {
+        EntryDraft draft;
+        draft.kind = dto.kind;
+        draft.amount = dto.amount;
+        draft.accountID = m_accounts[planned.account].id;
+        if (planned.toAccount)
+            draft.toAccountID = m_accounts[*planned.toAccount].id;
+        draft.toAmount = dto.toAmount;
+        const bool crossCurrency = planned.toAccount && m_accounts[*planned.toAccount].currency !=
+                                                            m_accounts[planned.account].currency;
+        if (const auto problem = draft.validate(crossCurrency))
+            where.fail(EntryDraft::message(*problem));
     }
 
     // The transaction's effect on each account it touches, by the same rule
@@ -308,16 +348,36 @@ private:
             const std::int64_t balance =
                 minorUnits(dto.balance, account.currency, where, u"balance");
             const std::vector<Movement>& movements = m_movements[a];
+            // Sums and the opening balance are exact or an error: a clamped
+            // opening balance would make every balance of the account wrong.
+            const auto tooLarge = [&] {
+                where.fail(QStringLiteral("the opening balance of %1 that this needs is larger "
+                                          "than any amount the ledger can hold")
+                               .arg(quoted(account.name)));
+            };
+            const auto exactSum = [&](std::int64_t x, std::int64_t y) {
+                std::int64_t sum = 0;
+                if (__builtin_add_overflow(x, y, &sum))
+                    tooLarge();
+                return sum;
+            };
             auto sumWhere = [&](auto&& keep) {
                 std::int64_t sum = 0;
                 for (const Movement& movement : movements)
                     if (keep(movement.at))
-                        sum = saturatingAdd(sum, movement.minor);
+                        sum = exactSum(sum, movement.minor);
                 return sum;
+            };
+            const auto opening = [&](std::int64_t known, std::int64_t moved) {
+                std::int64_t result = 0;
+                if (__builtin_sub_overflow(known, moved, &result) || result > kMoneyLimitMinor ||
+                    result < -kMoneyLimitMinor)
+                    tooLarge();
+                return result;
             };
             if (dto.checkpoints.empty()) {
                 account.openingBalanceMinor =
-                    saturatingSub(balance, sumWhere([](qint64) { return true; }));
+                    opening(balance, sumWhere([](qint64) { return true; }));
                 continue;
             }
             std::vector<PlannedCheckpoint> checkpoints;
@@ -341,11 +401,10 @@ private:
                              });
             const qint64 first = checkpoints.front().model.date.toMSecsSinceEpoch();
             const qint64 last = checkpoints.back().model.date.toMSecsSinceEpoch();
-            account.openingBalanceMinor =
-                saturatingSub(checkpoints.front().model.balanceMinor,
-                              sumWhere([&](qint64 at) { return at < first; }));
-            const std::int64_t end = saturatingAdd(checkpoints.back().model.balanceMinor,
-                                                   sumWhere([&](qint64 at) { return at >= last; }));
+            account.openingBalanceMinor = opening(checkpoints.front().model.balanceMinor,
+                                                  sumWhere([&](qint64 at) { return at < first; }));
+            const std::int64_t end = exactSum(checkpoints.back().model.balanceMinor,
+                                              sumWhere([&](qint64 at) { return at >= last; }));
             if (end != balance)
                 where.fail(
                     QStringLiteral(
@@ -491,6 +550,9 @@ private:
     {
         assert(!m_context.hasChanges());
         try {
+            // One unit of work without a savepoint per row, and the
+            // transaction indexes built once after the rows.
+            StoreContext::Batch batch(m_context, {QByteArrayLiteral("TransactionModel")});
             for (AccountModel& m : m_accounts)
                 m_context.insert(m);
             for (const size_t i : m_categoryOrder) {
@@ -523,6 +585,7 @@ private:
                     g.model.category = m_categories[*g.category].objectID;
                 m_context.insert(g.model);
             }
+            batch.finish();
             m_context.save();
         } catch (...) {
             m_context.rollback();
@@ -532,6 +595,7 @@ private:
 
     StoreContext& m_context;
     QTimeZone m_zone;
+    WallClock m_wallClock;
     QString m_scope;
     std::int64_t m_dayShift;
     CurrencyCode m_main;

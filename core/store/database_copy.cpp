@@ -5,9 +5,13 @@
 
 #include <sqlite3.h>
 
+#include "store/sqlite_connection.h"
+
 namespace tallyra {
 
 namespace {
+
+using store_detail::kBusyTimeoutMilliseconds;
 
 QString messageOf(sqlite3* db)
 {
@@ -36,6 +40,10 @@ std::optional<QString> copyDatabase(const QString& source, const QString& destin
         sqlite3_close(from);
         return message;
     }
+
+    // A writer holding the source for a moment is waited for, not failed.
+    sqlite3_busy_timeout(from, kBusyTimeoutMilliseconds);
+    sqlite3_busy_timeout(to, kBusyTimeoutMilliseconds);
 
     int stepResult = SQLITE_ERROR;
     int finishResult = SQLITE_ERROR;

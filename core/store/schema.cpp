@@ -254,6 +254,15 @@ void createSchema(Connection& connection)
 {
     connection.execute("BEGIN IMMEDIATE");
     try {
+        // Two programs opening a new file at once both found it empty; the
+        // one that got the lock second finds the schema made and leaves it.
+        auto existing = connection.prepare("SELECT count(*) FROM sqlite_schema");
+        if (existing->step() && existing->int64At(0) > 0) {
+            existing.reset();
+            connection.execute("ROLLBACK");
+            return;
+        }
+        existing.reset();
         createObjects(connection);
         auto insert =
             connection.prepare(R"(INSERT INTO "TallyraMetadata" ("key", "value") VALUES (?, ?))");

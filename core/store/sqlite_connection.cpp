@@ -153,6 +153,10 @@ std::unique_ptr<Connection> Connection::open(const QString& path, OpenMode mode)
                          QStringLiteral("sqlite3_open_v2(%1): %2 (%3)").arg(path, message).arg(rc));
     }
     sqlite3_extended_result_codes(db, 1);
+    // Every connection waits for another one's lock, the read-only check
+    // of a file included; another program saving at the same moment is
+    // normal, failing at once would not be.
+    sqlite3_busy_timeout(db, kBusyTimeoutMilliseconds);
     return std::unique_ptr<Connection>(new Connection(db, path));
 }
 

@@ -25,6 +25,10 @@ struct sqlite3_stmt;
 
 namespace tallyra::store_detail {
 
+// How long a connection waits for another one's write lock before a change
+// fails as busy. Saves are short; only a stuck writer waits this long.
+inline constexpr int kBusyTimeoutMilliseconds = 5000;
+
 class Connection;
 
 class Statement final

@@ -21,15 +21,8 @@ namespace {
 
 Q_LOGGING_CATEGORY(lcContainer, "tallyra.store")
 
-// How long a connection waits for another one's write lock before a change
-// fails as busy. Saves are short; only a stuck writer waits this long.
-constexpr int kBusyTimeoutMilliseconds = 5000;
-
 void configure(Connection& connection, bool inMemory, bool setJournalMode)
 {
-    connection.execute(
-        QByteArray("PRAGMA busy_timeout = " + QByteArray::number(kBusyTimeoutMilliseconds))
-            .constData());
     connection.execute("PRAGMA foreign_keys = ON");
     // FULL makes every save survive a power cut; the temporary file of a
     // store in memory has nothing to survive for.

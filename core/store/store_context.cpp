@@ -34,6 +34,7 @@ struct StoreContext::Impl
     bool changed = false;
     UndoManager* undoManager = nullptr;
     std::optional<StoreError> injectedSaveFailure;
+    bool batching = false;
 
     std::unique_ptr<PictureBookkeeping> pictures;
 
@@ -55,6 +56,12 @@ struct StoreContext::Impl
         if (startedUnit)
             db->execute("BEGIN IMMEDIATE");
         const PictureBookkeeping::Mark mark = pictures->mark();
+        if (batching) {
+            // The whole batch stands or falls together; the caller rolls
+            // back on failure.
+            changed = body() || changed;
+            return;
+        }
         try {
             db->execute("SAVEPOINT tallyra_change");
             const bool didChange = body();
@@ -255,15 +262,18 @@ template <StoredModel Model> std::int64_t StoreContext::insert(Model& model)
         const QList<QString> files =
             impl.pictures->place(Entity<Model>::table, 0, pictureColumns, values, {});
 
-        QByteArray sql = "INSERT INTO " + quoted(Entity<Model>::table) + " (";
-        QByteArray placeholders;
-        bool first = true;
-        for (const ColumnInfo& column : columns<Model>()) {
-            sql += (first ? "" : ", ") + quoted(column.name);
-            placeholders += first ? "?" : ", ?";
-            first = false;
-        }
-        sql += ") VALUES (" + placeholders + ")";
+        // Built once per type: an import inserts a million of them.
+        static const QByteArray sql = []() -> QByteArray {
+            QByteArray text = "INSERT INTO " + quoted(Entity<Model>::table) + " (";
+            QByteArray placeholders;
+            bool first = true;
+            for (const ColumnInfo& column : columns<Model>()) {
+                text += (first ? "" : ", ") + quoted(column.name);
+                placeholders += first ? "?" : ", ?";
+                first = false;
+            }
+            return text + ") VALUES (" + placeholders + ")";
+        }();
         {
             auto statement = impl.db->cached(sql);
             RowBinder binder(*statement, files);
@@ -415,6 +425,50 @@ QList<GoalModel> StoreContext::challenges(const CategoryModel& category)
 bool StoreContext::hasChanges() const noexcept
 {
     return m_impl->changed;
+}
+
+void StoreContext::beginWrite()
+{
+    Impl& impl = *m_impl;
+    if (impl.db->inTransaction())
+        return;
+    impl.db->trimCache();
+    impl.db->execute("BEGIN IMMEDIATE");
+}
+
+StoreContext::Batch::Batch(StoreContext& context, const QList<QByteArray>& tablesWithoutIndexes)
+    : m_context(context)
+{
+    Impl& impl = *context.m_impl;
+    context.beginWrite();
+    QList<QByteArray> names;
+    for (const QByteArray& table : tablesWithoutIndexes) {
+        auto statement = impl.db->prepare(
+            R"(SELECT "name", "sql" FROM sqlite_schema WHERE "type" = 'index' AND "tbl_name" = ? AND "sql" IS NOT NULL)");
+        statement->bindText(1, QString::fromLatin1(table));
+        while (statement->step()) {
+            names.append(statement->textAt(0).toUtf8());
+            m_indexes.append(statement->textAt(1).toUtf8());
+        }
+    }
+    for (const QByteArray& name : names)
+        impl.db->execute(QByteArray("DROP INDEX " + quoted(name.constData())).constData());
+    impl.batching = true;
+}
+
+StoreContext::Batch::~Batch()
+{
+    m_context.m_impl->batching = false;
+}
+
+void StoreContext::Batch::finish()
+{
+    Impl& impl = *m_context.m_impl;
+    impl.batching = false;
+    if (std::exchange(m_finished, true))
+        return;
+    for (const QByteArray& sql : m_indexes)
+        impl.db->execute(sql.constData());
 }
 
 void StoreContext::save()

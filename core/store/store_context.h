@@ -117,6 +117,35 @@ public:
     [[nodiscard]] QList<BudgetModel> budgets(const CategoryModel& category);
     [[nodiscard]] QList<GoalModel> challenges(const CategoryModel& category);
 
+    // Opens the unit of work now and takes the database's write lock,
+    // waiting for another writer as long as the busy timeout allows, so
+    // that nothing read from here until save() or rollback() can be changed
+    // by anyone else. Does nothing when a unit is already open. Throws
+    // StoreError (busy when the lock never came).
+    void beginWrite();
+    // Bulk writing for imports of many rows. While a batch lives, each
+    // change skips its own savepoint and the indexes of the named tables
+    // are gone; finish() builds them again (once, over all the rows, which
+    // is much faster than keeping them up to date row by row). A change
+    // that fails inside a batch spoils the whole unit of work: the caller
+    // must roll back, which also brings the indexes back. Starts the unit
+    // of work like beginWrite(). Throws StoreError.
+    class Batch final
+    {
+    public:
+        Batch(StoreContext& context, const QList<QByteArray>& tablesWithoutIndexes);
+        ~Batch();
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+        // Rebuilds the indexes; call before save().
+        void finish();
+
+    private:
+        StoreContext& m_context;
+        QList<QByteArray> m_indexes; // their CREATE statements
+        bool m_finished = false;
+    };
+
     // True when the context holds changes that are not saved.
     [[nodiscard]] bool hasChanges() const noexcept;
     // Makes every unsaved change durable at once. Does nothing without

@@ -68,6 +68,23 @@ void applyDetails(AccountModel& account, const AccountDraft& draft)
     account.isArchived = draft.isArchived;
 }
 
+// Accounts are picked by name in the editor, the filters and on the command
+// line; two of one name (ignoring case) can't be told apart there.
+void requireUniqueName(StoreContext& store, const QString& name,
+                       std::optional<std::int64_t> except = std::nullopt)
+{
+    for (const AccountModel& other : store.fetch<AccountModel>())
+        if (other.objectID != except &&
+            other.name.trimmed().compare(name, Qt::CaseInsensitive) == 0)
+            throw CatalogWriteError(Code::duplicateAccountName);
+}
+
+void requireKnownCurrency(const CurrencyCode& currency)
+{
+    if (!currency.isEmpty() && !Currency::all().contains(currency))
+        throw CatalogWriteError(Code::unknownCurrency);
+}
+
 } // namespace
 
 StoreContext& AccountWriter::context() const noexcept
@@ -83,6 +100,8 @@ AccountId AccountWriter::newAccount(const AccountDraft& draft)
     StoreContext& store = context();
     const QString name = trimmedName(draft.name);
     requireNumbers(draft);
+    requireKnownCurrency(draft.currency);
+    requireUniqueName(store, name);
     return m_frame.run(
         QCoreApplication::translate("CatalogWriter", "New Account"),
         [&](WriteScope& scope) {
@@ -111,7 +130,9 @@ void AccountWriter::editAccount(const AccountId& id, const AccountDraft& draft)
     const AccountModel found = existing<AccountModel>(lookup, id);
     const QString name = trimmedName(draft.name);
     requireNumbers(draft);
+    requireUniqueName(store, name, found.objectID);
     if (!draft.currency.isEmpty() && draft.currency != found.currency) {
+        requireKnownCurrency(draft.currency);
         const bool hasHistory =
             found.openingBalanceMinor != 0 || !store.outgoing(found).isEmpty() ||
             !store.incoming(found).isEmpty() || !store.checkpoints(found).isEmpty();

@@ -30,6 +30,14 @@ QString CatalogWriteError::message(Code code)
                                            "The currency can’t change once the account has "
                                            "transactions or a balance. Create a new "
                                            "account for another currency.");
+    case Code::duplicateAccountName:
+        return QCoreApplication::translate("CatalogWriter",
+                                           "There’s already an account with that name.");
+    case Code::duplicateCategoryName:
+        return QCoreApplication::translate("CatalogWriter",
+                                           "There’s already a category with that name here.");
+    case Code::unknownCurrency:
+        return QCoreApplication::translate("CatalogWriter", "Choose a currency from the list.");
     case Code::kindLocked:
         return QCoreApplication::translate(
             "CatalogWriter", "The type can’t change while the category has transactions.");

@@ -25,6 +25,9 @@ public:
         currencyMismatch,
         currencyLocked,
         kindLocked,
+        duplicateAccountName,
+        duplicateCategoryName,
+        unknownCurrency,
     };
 
     explicit CatalogWriteError(Code code);

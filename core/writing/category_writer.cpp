@@ -27,6 +27,22 @@ bool hasTransactions(StoreContext& context, const QList<std::int64_t>& categorie
                                                          storeValues(categories))) > 0;
 }
 
+// Categories are found by their path of names; two siblings of one name
+// (ignoring case) make that path ambiguous. Top-level categories of
+// different kinds never meet in one list, so there the kind counts too.
+void requireUniqueName(StoreContext& store, const QString& name, std::optional<std::int64_t> parent,
+                       CategoryKind kind, std::optional<std::int64_t> except = std::nullopt)
+{
+    for (const CategoryModel& other : store.fetch<CategoryModel>()) {
+        if (other.objectID == except || other.parent != parent)
+            continue;
+        if (!parent && other.kind() != kind)
+            continue;
+        if (other.name.trimmed().compare(name, Qt::CaseInsensitive) == 0)
+            throw CatalogWriteError(Code::duplicateCategoryName);
+    }
+}
+
 } // namespace
 
 StoreContext& CategoryWriter::context() const noexcept
@@ -48,6 +64,8 @@ CategoryId CategoryWriter::newCategory(const CategoryDraft& draft)
         if (CategoryTree(store).level(parent->objectID) + 1 > kMaxCategoryLevel)
             throw CatalogWriteError(Code::tooDeep);
     }
+    requireUniqueName(store, name, parent ? std::optional(parent->objectID) : std::nullopt,
+                      parent ? parent->kind() : draft.kind);
     return m_frame.run(
         QCoreApplication::translate("CatalogWriter", "New Category"),
         [&](WriteScope& scope) {
@@ -93,6 +111,7 @@ void CategoryWriter::editCategory(const CategoryId& id, const CategoryDraft& dra
     }
     if (kind != found.kind() && hasTransactions(store, subtree))
         throw CatalogWriteError(Code::kindLocked);
+    requireUniqueName(store, name, parent, kind, found.objectID);
 
     m_frame.run(
         QCoreApplication::translate("CatalogWriter", "Edit Category"),

@@ -72,6 +72,13 @@ void LedgerWriter::check(const EntryDraft& draft)
     const bool crossCurrency = account && destination && account->currency != destination->currency;
     if (const auto problem = draft.validate(crossCurrency))
         throw WriteError::invalid(*problem);
+    // validate() sees decimals; what gets stored is minor units, and
+    // 0.001 hryvnia would be saved as a zero the user never meant.
+    if (account && Money::fromDecimal(draft.amount, account->currency).isZero())
+        throw WriteError::invalid(EntryDraft::Problem::noAmount);
+    if (crossCurrency && draft.toAmount &&
+        Money::fromDecimal(*draft.toAmount, destination->currency).isZero())
+        throw WriteError::invalid(EntryDraft::Problem::noReceived);
     if (draft.accountID && !account)
         throw WriteError::accountDeleted();
     if (isTransfer && draft.toAccountID && !destination)
@@ -162,6 +169,17 @@ void LedgerWriter::edit(const EntryId& id, const EntryDraft& draft)
 {
     assertMainThread();
     check(draft);
+    {
+        // An edit that changes nothing is no edit: no save, no new
+        // "updated" time, no undo step for the user to wonder about.
+        StoreObjects objects(m_context);
+        if (const auto current = objects.byID<TransactionModel>(id)) {
+            TransactionModel edited = *current;
+            apply(draft, edited, objects);
+            if (edited == *current)
+                return;
+        }
+    }
     m_frame.run(
         QCoreApplication::translate("LedgerWriter", "Edit Transaction"),
         [&](WriteScope& scope) {

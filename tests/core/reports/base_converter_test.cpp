@@ -71,7 +71,11 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"clampedAtTheLimit", "UAH", "USD", "41.5", 999999999999999, kMoneyLimitMinor},
         Case{"saturatedInput", "UAH", "USD", "41.5", kMax, kMoneyLimitMinor},
         Case{"saturatedNegative", "KWD", "JPY", "5", std::numeric_limits<std::int64_t>::min(),
-             -kMoneyLimitMinor}),
+             -kMoneyLimitMinor},
+        // 10^39 and beyond do not fit 128 bits; such rates take the exact way.
+        Case{"thirtyNineFractionDigits", "UAH", "USD", "1e-39", 999999999999999, 0},
+        Case{"fortyFractionDigits", "UAH", "USD", "3e-40", 5, 0},
+        Case{"hugeScaleUp", "UAH", "JPY", "1e30", 1, kMoneyLimitMinor}),
     [](const ::testing::TestParamInfo<Case>& param) { return std::string(param.param.name); });
 
 TEST(BaseConverter, baseIsKeptAndMissingRatesAreZero)

@@ -40,6 +40,19 @@ TEST(JsonNode, keepsNumbersAsWritten)
     EXPECT_EQ(node->members()[4].first, q("e")); // written order
 }
 
+TEST(JsonNode, findsARepeatedKeyAmongVeryManyInLinearTime)
+{
+    // Checked against every earlier key this took hours; ctest's time
+    // limit is what fails it then.
+    QByteArray text = "{";
+    for (int i = 0; i < 300'000; ++i)
+        text += "\"k" + QByteArray::number(i) + "\": 1,";
+    text += "\"k7\": 2}";
+    const auto node = JsonNode::parse(text);
+    ASSERT_FALSE(node);
+    EXPECT_EQ(node.error().message, q("the key “k7” appears twice"));
+}
+
 TEST(JsonNode, readsEscapesAndSurrogatePairs)
 {
     const auto node = JsonNode::parse(R"(["a\"b\\c\/\n\t", "\u00e9\ud83d\udecf", "Кав’ярня"])");
@@ -492,7 +505,21 @@ INSTANTIATE_TEST_SUITE_P(
                    "two decimals"},
         BrokenCase{"limitFinerThanTheCurrency", 0, 1, "creditLimit", q("100.005"),
                    "accounts.json, record 2: \"creditLimit\" 100.005 has more decimal places "
-                   "than UAH has (2)"}),
+                   "than UAH has (2)"},
+        // What the writers refuse is refused here too, so that nothing
+        // imported fails its first edit.
+        BrokenCase{"transferToItself", 2, 2, "toAccount", q("Card"),
+                   "transactions.json, record 3 (id 3): Pick two different accounts."},
+        BrokenCase{"amountBeyondTheWriters", 2, 0, "amount", q("1000000000000"),
+                   "transactions.json, record 1 (id 1): The amount is too large."},
+        BrokenCase{"unknownCurrency", 0, 0, "currency", q("XYZ"),
+                   "accounts.json, record 1: \"currency\" “XYZ” is not a currency the ledger "
+                   "knows"},
+        BrokenCase{"sameNameInOtherCase", 0, 1, "name", q("card"),
+                   "accounts.json, record 2: another account already has the name “card”"},
+        BrokenCase{"openingBalanceBeyondTheLimit", 0, 0, "balance", q("-9999999999999.99"),
+                   "accounts.json, record 1: the opening balance of “Card” that this needs is "
+                   "larger than any amount the ledger can hold"}),
     [](const ::testing::TestParamInfo<BrokenCase>& param) {
         return std::string(param.param.name);
     });

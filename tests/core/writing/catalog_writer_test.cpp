@@ -474,6 +474,11 @@ TEST_F(CatalogWriterTest, newAccountAppliesTheDraftByKind)
     EXPECT_EQ(visa->order, 3);
     EXPECT_TRUE(checkpointsOf(*visa).isEmpty()) << "a zero balance without a day records none";
 
+    // One account of a name, whatever its case and spaces.
+    draft.name = q("visa");
+    expectError(Code::duplicateAccountName, [&] { (void)m_catalog->accounts().newAccount(draft); });
+
+    draft.name = q("Wallet");
     draft.kind = AccountKind::cash;
     draft.balanceDate = QDate(2025, 3, 1);
     const auto wallet = account(m_catalog->accounts().newAccount(draft));
@@ -486,6 +491,32 @@ TEST_F(CatalogWriterTest, newAccountAppliesTheDraftByKind)
 
     draft.name = q(" ");
     expectError(Code::emptyName, [&] { (void)m_catalog->accounts().newAccount(draft); });
+}
+
+TEST_F(CatalogWriterTest, aSecondCategoryOfANameUnderOneParentIsRefused)
+{
+    const StoreSnapshot before = snapshot();
+    CategoryDraft draft = draftOf(taxi);
+    draft.parentID = transport.id;
+    draft.name = q(" TAXI ");
+    expectError(Code::duplicateCategoryName,
+                [&] { (void)m_catalog->categories().newCategory(draft); });
+    CategoryDraft renamed = draftOf(transport);
+    renamed.name = q("food");
+    expectError(Code::duplicateCategoryName,
+                [&] { m_catalog->categories().editCategory(transport.id, renamed); });
+    EXPECT_EQ(snapshot(), before);
+
+    // Keeping its own name is no clash; another kind at the top, or another
+    // parent, is another list.
+    m_catalog->categories().editCategory(food.id, draftOf(food));
+    CategoryDraft income;
+    income.name = q("Food");
+    income.kind = CategoryKind::income;
+    EXPECT_NO_THROW((void)m_catalog->categories().newCategory(income));
+    CategoryDraft elsewhere = draftOf(taxi);
+    elsewhere.parentID = food.id;
+    EXPECT_NO_THROW((void)m_catalog->categories().newCategory(elsewhere));
 }
 
 TEST_F(CatalogWriterTest, theCurrencyLocksOnceTheAccountHasHistory)
@@ -783,7 +814,11 @@ TEST_F(CatalogWriterTest, aFailingSaveLeavesTheStoreAsItWasAndRegistersNothing)
 {
     using AT = AccountTransactions;
     const std::function<void()> writes[] = {
-        [&] { (void)m_catalog->categories().newCategory(draftOf(food)); },
+        [&] {
+            CategoryDraft another = draftOf(food);
+            another.name = q("Food and drink");
+            (void)m_catalog->categories().newCategory(another);
+        },
         [&] { m_catalog->categories().deleteCategory(food.id, transport.id); },
         [&] { m_catalog->categories().moveCategory(taxi.id, food.id, std::nullopt); },
         [&] { m_catalog->accounts().deleteAccount(card.id, AT::deleteAll()); },
