@@ -83,7 +83,7 @@ public:
         if (m_limit) {
             draft.creditLimit.reset();
             if (*m_limit != u"none") {
-                const Decimal limit = session.amount(*m_limit);
+                const Decimal limit = session.amount(*m_limit, draft.currency);
                 if (limit.isNaN() || limit.isNegative())
                     throw UsageError(
                         QStringLiteral("--limit expects an amount of 0 or more, not “%1”.")
@@ -175,7 +175,6 @@ int runAccountEdit(CommandContext& context, QStringList arguments)
     WriteSession session(context.options);
     const AccountModel account = session.account(arguments.first());
     AccountDraft draft = draftOf(account);
-    credit.applyTo(draft, session);
     if (name)
         draft.name = *name;
     if (kind) {
@@ -189,6 +188,9 @@ int runAccountEdit(CommandContext& context, QStringList arguments)
         draft.currency = currencyCode(*currency);
     if (detail)
         draft.detail = *detail;
+    // After the currency: the limit is read with the digits of the
+    // currency the account will have.
+    credit.applyTo(draft, session);
 
     CatalogWriter writer(session.context(), session.zone());
     writer.accounts().editAccount(account.id, draft);
@@ -236,7 +238,7 @@ int runAccountAdd(CommandContext& context, QStringList arguments)
     WriteSession session(context.options);
     credit.applyTo(draft, session);
     if (balance)
-        draft.balanceToday = session.amount(*balance);
+        draft.balanceToday = session.amount(*balance, draft.currency);
     draft.balanceDate = day;
     // A balance that can't be read must not silently become zero.
     if (draft.balanceToday.isNaN())
@@ -307,7 +309,7 @@ int runSetBalance(CommandContext& context, QStringList arguments)
 
     WriteSession session(context.options);
     const AccountModel account = session.account(arguments.at(0));
-    const Decimal balance = session.amount(arguments.at(1));
+    const Decimal balance = session.amount(arguments.at(1), account.currency);
     if (balance.isNaN())
         throw Error(QStringLiteral("“%1” is not an amount.").arg(arguments.at(1)));
 

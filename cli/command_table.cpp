@@ -8,6 +8,7 @@
 #include "networth_command.h"
 #include "rates_command.h"
 #include "report_commands.h"
+#include "status_command.h"
 #include "totals_command.h"
 #include "write_commands.h"
 
@@ -16,6 +17,9 @@ namespace tallyra::cli {
 const QList<Command>& commandTable()
 {
     static const QList<Command> table{
+        {QStringLiteral("status"), QStringLiteral("status"),
+         QStringLiteral("where the database is, what it holds, sync and the rates' age"),
+         &runStatus},
         {QStringLiteral("rates"), QStringLiteral("rates [--refresh] [--need USD,EUR]"),
          QStringLiteral("exchange rates: show the cache, or refresh it from the banks"), &runRates},
         {QStringLiteral("import"), QStringLiteral("import DIR"),

@@ -2,6 +2,7 @@
 #include <QJsonObject>
 #include <QSet>
 
+#include "periods/wall_clock.h"
 #include "store/record_builders.h"
 #include "write_commands.h"
 #include "write_support.h"
@@ -63,11 +64,12 @@ void applyDate(EntryDraft& draft, const EntryOptions& o, const WriteSession& ses
         return;
     const QDateTime local = draft.date.toTimeZone(session.zone());
     const QDate day = o.date.value_or(local.date());
+    WallClock clock(session.zone());
     if (o.time) {
-        draft.date = QDateTime(day, *o.time, session.zone()).toUTC();
+        draft.date = clock.instant(day, *o.time);
         draft.hasTime = true;
     } else if (editing && draft.hasTime) {
-        draft.date = QDateTime(day, local.time(), session.zone()).toUTC();
+        draft.date = clock.instant(day, local.time());
     } else {
         draft.date = day.startOfDay(session.zone()).toUTC();
         draft.hasTime = false;
@@ -79,14 +81,15 @@ void applyOptions(EntryDraft& draft, const EntryOptions& o, const WriteSession& 
 {
     if (o.kind)
         draft.kind = parseEntryKind(*o.kind);
-    if (o.amount)
-        draft.amount = session.amount(*o.amount);
     if (o.account)
         draft.accountID = session.account(*o.account).id;
     if (o.to)
         draft.toAccountID = session.account(*o.to).id;
+    // Amounts after the accounts: each is read with its account's digits.
+    if (o.amount)
+        draft.amount = session.amount(*o.amount, session.currencyOf(draft.accountID));
     if (o.received)
-        draft.toAmount = session.amount(*o.received);
+        draft.toAmount = session.amount(*o.received, session.currencyOf(draft.toAccountID));
     if (o.category)
         draft.categoryID =
             o.category->isEmpty() ? std::nullopt : std::optional(session.category(*o.category).id);
@@ -167,8 +170,8 @@ int runAdd(CommandContext& context, QStringList arguments)
     WriteSession session(context.options);
     EntryDraft draft = EntryDraft::make(session.now());
     draft.kind = kind;
-    draft.amount = session.amount(amount);
     applyOptions(draft, options, session, false);
+    draft.amount = session.amount(amount, session.currencyOf(draft.accountID));
 
     LedgerWriter writer(session.context(), session.zone());
     const EntryId id = writer.add(draft);

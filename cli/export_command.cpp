@@ -18,10 +18,16 @@ int runExport(CommandContext& context, QStringList arguments)
         return 0;
     }
     // A save file replaces the old export only once the new one is whole.
+    // Anything short of every byte written and the file closed cleanly
+    // discards the temporary copy; the old export, if any, stays as it was.
     QSaveFile file(arguments.first());
-    if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0 || !file.commit())
+    const QByteArray bytes = text.toUtf8();
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
         throw Error(QStringLiteral("The export couldn’t be written to “%1”: %2")
-                        .arg(arguments.first(), file.errorString()));
+                        .arg(arguments.first(), reason));
+    }
     context.err << "Exported " << session.index().entries().size() << " transactions to "
                 << arguments.first() << ".\n";
     return 0;

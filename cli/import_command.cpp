@@ -10,6 +10,7 @@
 #include "services/sample_importer.h"
 #include "services/store_location.h"
 #include "store/store_container.h"
+#include "store/store_context.h"
 #include "value_json.h"
 
 namespace tallyra::cli {
@@ -25,6 +26,24 @@ void removeNewDatabase(const QString& path, bool removePictureFolder)
         QFile::remove(path + suffix);
     if (removePictureFolder)
         QDir(StoreContainer::pictureFolderFor(path)).removeRecursively();
+}
+
+// True when the database has no records: another import running at the
+// same moment may have made the "new" file and filled it, and its ledger
+// must stay.
+bool holdsNothing(const QString& path)
+{
+    auto opened = StoreContainer::open(StoreConfiguration::onDisk(path));
+    if (!opened)
+        return false;
+    StoreContext& context = opened.value()->mainContext();
+    try {
+        return context.count<AccountModel>() == 0 && context.count<CategoryModel>() == 0 &&
+               context.count<TransactionModel>() == 0 && context.count<BudgetModel>() == 0 &&
+               context.count<GoalModel>() == 0;
+    } catch (const StoreError&) {
+        return false;
+    }
 }
 
 } // namespace
@@ -59,7 +78,7 @@ int runImport(CommandContext& context, QStringList arguments)
         summary = importer.run(*document);
         written = session.databaseFile().value_or(path);
     } catch (...) {
-        if (isNew)
+        if (isNew && holdsNothing(path))
             removeNewDatabase(path, !hadPictureFolder);
         throw;
     }

@@ -1,7 +1,13 @@
 #include "ledger_session.h"
 
+#include <cerrno>
+#include <cstring>
+
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+
+#include <sys/stat.h>
 
 #include "base/clock.h"
 #include "money/currency.h"
@@ -96,8 +102,28 @@ void LedgerSession::openStore(Access access)
         return;
     }
     const QString path = m_options.dbPath.value_or(StoreLocation::defaultDatabaseFile());
-    if (access == Access::readExisting && !QFileInfo::exists(path))
-        throw Error(QStringLiteral("There is no database at %1.").arg(quoted(path)));
+    if (access == Access::readExisting) {
+        // stat() rather than QFileInfo: a folder that can't be searched must
+        // say so instead of passing for a missing file.
+        struct stat info
+        {
+        };
+        if (::stat(QFile::encodeName(path).constData(), &info) != 0) {
+            if (errno == ENOENT)
+                throw Error(QStringLiteral("There is no database at %1.").arg(quoted(path)));
+            throw Error(QStringLiteral("The database at %1 can’t be read: %2.")
+                            .arg(quoted(path), QString::fromLocal8Bit(std::strerror(errno))));
+        }
+        // An empty file is what SQLite leaves when a database was opened but
+        // never written; a command that only reads must not turn it into one.
+        if (S_ISREG(info.st_mode) && info.st_size == 0) {
+            auto empty = StoreContainer::open(StoreConfiguration::inMemory());
+            if (!empty)
+                throw empty.error();
+            m_container = std::move(empty).value();
+            return;
+        }
+    }
     auto opened = StoreContainer::open(StoreConfiguration::onDisk(path));
     if (!opened)
         throw opened.error();

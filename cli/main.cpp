@@ -1,7 +1,9 @@
 // tallyra-cli: a command-line front end over the Tallyra core, for
 // scripting, import and export, and reports with --json output.
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -35,6 +37,17 @@ void printHelp(QTextStream& out)
         out << "  " << command.synopsis.leftJustified(40) << ' ' << command.summary << '\n';
 }
 
+bool flushed(QTextStream& stream)
+{
+    errno = 0;
+    stream.flush();
+    const bool streamOk = stream.status() == QTextStream::Ok;
+    const bool fileOk = std::fflush(stdout) == 0 && std::ferror(stdout) == 0;
+    if ((!streamOk || !fileOk) && errno == 0)
+        errno = EIO;
+    return streamOk && fileOk;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -62,7 +75,14 @@ int main(int argc, char** argv)
                 display.setHideCents(line.options.hideCents);
                 display.setHideBalances(line.options.hideBalances);
                 CommandContext context{line.options, out, err, display};
-                return command.run(context, line.arguments);
+                const int status = command.run(context, line.arguments);
+                // A full disk or a closed pipe shows only when the buffered
+                // output is flushed; a script must not take a cut-off
+                // result for a whole one.
+                if (!flushed(out))
+                    throw tallyra::Error(QStringLiteral("The output couldn’t be written: %1")
+                                             .arg(QString::fromLocal8Bit(std::strerror(errno))));
+                return status;
             }
         }
         throw UsageError(QStringLiteral("Unknown command “%1”. Try --help.").arg(line.command));

@@ -1,5 +1,7 @@
 #include "write_support.h"
 
+#include <algorithm>
+
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -7,8 +9,11 @@
 
 #include "money/currency.h"
 #include "money/money_input.h"
+#include "periods/wall_clock.h"
+#include "services/default_categories.h"
 #include "services/store_location.h"
 #include "settings/app_settings.h"
+#include "settings/in_memory_settings_backend.h"
 #include "settings/user_defaults_backend.h"
 
 namespace tallyra::cli {
@@ -58,21 +63,63 @@ WriteSession::WriteSession(const GlobalOptions& options)
     QDateTime now = QDateTime::currentDateTimeUtc();
     if (options.today) {
         const QTime wallClock = now.toTimeZone(m_zone).time();
-        now = QDateTime(*options.today, wallClock, m_zone).toUTC();
+        now = WallClock(m_zone).instant(*options.today, wallClock);
     }
     m_clock = std::make_shared<FixedClock>(now);
 
-    auto opened = StoreContainer::open(StoreConfiguration::onDisk(databaseFile(options), m_clock));
+    const QString file = databaseFile(options);
+    const QFileInfo before(file);
+    const bool isNew = !before.exists() || (before.isFile() && before.size() == 0);
+    auto opened = StoreContainer::open(StoreConfiguration::onDisk(file, m_clock));
     if (!opened)
         throw opened.error();
     m_store = std::move(opened).value();
+    // A ledger started from the command line begins like one started in the
+    // window: with the starter categories. The device's "seeded" flag
+    // belongs to the window's own database, so it is neither read nor set.
+    if (isNew) {
+        InMemorySettingsBackend scratch;
+        DefaultCategories::seedIfNeeded(m_store->mainContext(), scratch);
+    }
 }
 
 WriteSession::~WriteSession() = default;
 
-Decimal WriteSession::amount(const QString& text) const
+Decimal WriteSession::amount(const QString& text, const CurrencyCode& currency) const
 {
+    const QString kept = MoneyInput::sanitize(text, currency, m_locale);
+    if (kept != text) {
+        // The filter only removes characters, so what it kept is a
+        // subsequence of the text; the rest is what it could not read.
+        QString dropped;
+        qsizetype next = 0;
+        for (const QChar c : text) {
+            if (next < kept.size() && kept.at(next) == c)
+                ++next;
+            else
+                dropped += c;
+        }
+        const auto isDigit = [](QChar c) { return c >= u'0' && c <= u'9'; };
+        const bool fraction = std::any_of(dropped.cbegin(), dropped.cend(), isDigit) &&
+                              std::all_of(dropped.cbegin(), dropped.cend(), [&](QChar c) {
+                                  return isDigit(c) || c == u'.' || c == u',';
+                              });
+        if (fraction)
+            throw Error(QStringLiteral("Can’t read “%1” as an amount in %2: it has more decimal "
+                                       "places than %2 allows (“%3” would be left out).")
+                            .arg(text, currency, dropped));
+        throw Error(QStringLiteral("Can’t read “%1” as an amount: “%2” is not part of one.")
+                        .arg(text, dropped));
+    }
     return MoneyInput::evaluate(text, m_locale).value_or(Decimal::nan());
+}
+
+CurrencyCode WriteSession::currencyOf(const std::optional<AccountId>& id) const
+{
+    if (id)
+        if (const auto found = context().fetchFirst(Predicate<AccountModel>::idEquals(*id)))
+            return found->currency;
+    return Currency::main();
 }
 
 AccountModel WriteSession::account(const QString& nameOrID) const

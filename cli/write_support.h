@@ -30,6 +30,7 @@
 #include "command.h"
 #include "model/entry_kind.h"
 #include "money/decimal.h"
+#include "money/money.h"
 #include "store/store_container.h"
 
 namespace tallyra::cli {
@@ -49,9 +50,15 @@ public:
     [[nodiscard]] QDateTime now() const { return m_clock->now(); }
     [[nodiscard]] QDate today() const { return now().toTimeZone(m_zone).date(); }
 
-    // A typed amount; NaN when it can't be read, so the writer reports it
-    // the way the application does ("Enter an amount.").
-    [[nodiscard]] Decimal amount(const QString& text) const;
+    // A typed amount in the currency; NaN when it is empty or no number,
+    // so the writer reports it the way the application does ("Enter an
+    // amount."). Text the amount field would not take as typed (letters,
+    // more fraction digits than the currency has) throws tallyra::Error
+    // naming what could not be read: the window shows the user what it
+    // keeps, a command line would store it silently.
+    [[nodiscard]] Decimal amount(const QString& text, const CurrencyCode& currency) const;
+    // The account's currency; the main currency when there is none.
+    [[nodiscard]] CurrencyCode currencyOf(const std::optional<AccountId>& id) const;
 
     // An account by id (canonical UUID text) or by name (exact, else
     // ignoring case).

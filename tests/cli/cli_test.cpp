@@ -8,6 +8,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -82,22 +83,43 @@ protected:
         return run(all << arguments);
     }
 
-    // Runs tallyra-cli with exactly these arguments.
-    CliRun run(const QStringList& all)
+    // Starts tallyra-cli with exactly these arguments.
+    void start(QProcess& process, const QStringList& all)
     {
-        QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         // Keep the user's own settings and data out of the test.
         environment.insert(q("XDG_CONFIG_HOME"), m_dir.filePath(q("config")));
         environment.insert(q("XDG_DATA_HOME"), m_dir.filePath(q("data")));
         process.setProcessEnvironment(environment);
         process.start(q(TALLYRA_CLI_PATH), all);
+    }
+
+    static CliRun finish(QProcess& process)
+    {
         EXPECT_TRUE(process.waitForFinished(60'000));
         CliRun run;
         run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
         run.out = process.readAllStandardOutput();
         run.err = QString::fromUtf8(process.readAllStandardError());
         return run;
+    }
+
+    // Runs tallyra-cli with exactly these arguments.
+    CliRun run(const QStringList& all)
+    {
+        QProcess process;
+        start(process, all);
+        return finish(process);
+    }
+
+    // The global options cli() puts in front, with the database.
+    QStringList globals() const
+    {
+        return {q("--tz"),       q("Europe/Kyiv"),
+                q("--today"),    q("2026-11-30"),
+                q("--rates"),    m_dir.filePath(q("rates.json")),
+                q("--currency"), q("UAH"),
+                q("--db"),       m_db};
     }
 
     void importSample()
@@ -331,6 +353,77 @@ TEST_F(TallyraCli, aBrokenLedgerFailsNamingTheRecordAndLeavesTheDatabaseAlone)
         q("accounts.json, record 1: the account “Monobank Black” is in the database already")))
         << qPrintable(again.err);
     EXPECT_EQ(fileHash(m_db), before);
+}
+
+TEST_F(TallyraCli, twoImportsOfOneLedgerAtOnceImportItOnce)
+{
+    importSample();
+    const QByteArray once = cli({q("--json"), q("accounts")}).out;
+    ASSERT_FALSE(once.isEmpty());
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        for (const char* suffix : {"", "-wal", "-shm"})
+            QFile::remove(m_db + q(suffix));
+        QProcess first;
+        QProcess second;
+        start(first, globals() << q("import") << q(TALLYRA_SAMPLE_DIR));
+        start(second, globals() << q("import") << q(TALLYRA_SAMPLE_DIR));
+        const CliRun a = finish(first);
+        const CliRun b = finish(second);
+        ASSERT_EQ(a.exitCode + b.exitCode, 1) << qPrintable(a.err) << qPrintable(b.err);
+        const QString refusal = a.exitCode == 1 ? a.err : b.err;
+        EXPECT_TRUE(refusal.contains(q("this ledger was imported before"))) << qPrintable(refusal);
+        const CliRun accounts = cli({q("--json"), q("accounts")});
+        ASSERT_EQ(accounts.exitCode, 0) << qPrintable(accounts.err);
+        EXPECT_EQ(accounts.out, once) << "every balance as after one import";
+    }
+}
+
+TEST_F(TallyraCli, anOutputThatCannotBeWrittenFailsInsteadOfStoppingShort)
+{
+    importSample();
+    QProcess full;
+    full.setStandardOutputFile(q("/dev/full"));
+    start(full, globals() << q("export"));
+    const CliRun toFullDisk = finish(full);
+    EXPECT_EQ(toFullDisk.exitCode, 1);
+    EXPECT_TRUE(toFullDisk.err.startsWith(q("The output couldn’t be written: ")))
+        << qPrintable(toFullDisk.err);
+
+    const QString nowhere = m_dir.filePath(q("no/such/folder/all.csv"));
+    const CliRun toMissingFolder = cli({q("export"), nowhere});
+    EXPECT_EQ(toMissingFolder.exitCode, 1);
+    EXPECT_TRUE(toMissingFolder.err.startsWith(q("The export couldn’t be written to")))
+        << qPrintable(toMissingFolder.err);
+    EXPECT_FALSE(QFile::exists(nowhere));
+}
+
+TEST_F(TallyraCli, statusSaysWhereTheLedgerIsAndWhatItHolds)
+{
+    const CliRun before = cli({q("--json"), q("status")});
+    ASSERT_EQ(before.exitCode, 0) << qPrintable(before.err);
+    EXPECT_EQ(before.json().toObject().value(q("exists")), QJsonValue(false));
+    EXPECT_FALSE(QFile::exists(m_db)) << "status creates nothing";
+
+    importSample();
+    const QJsonObject status = cli({q("--json"), q("status")}).json().toObject();
+    EXPECT_EQ(status.value(q("database")).toString(), m_db);
+    EXPECT_GT(status.value(q("bytes")).toInteger(), 0);
+    EXPECT_EQ(status.value(q("accounts")).toInteger(), 7);
+    EXPECT_EQ(status.value(q("categories")).toInteger(), 50);
+    EXPECT_EQ(status.value(q("transactions")).toInteger(), 756);
+    EXPECT_FALSE(status.value(q("sync")).toString().isEmpty());
+    EXPECT_TRUE(status.value(q("ratesUpdated")).isNull()) << "this run's settings have no rates";
+}
+
+TEST_F(TallyraCli, anEmptyDatabaseFileIsReadAsAnEmptyLedgerAndLeftEmpty)
+{
+    QFile empty(m_db);
+    ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+    empty.close();
+    const CliRun accounts = cli({q("--json"), q("accounts")});
+    EXPECT_EQ(accounts.exitCode, 0) << qPrintable(accounts.err);
+    EXPECT_EQ(accounts.json().toArray().size(), 0);
+    EXPECT_EQ(QFileInfo(m_db).size(), 0) << "a command that reads writes nothing";
 }
 
 TEST_F(TallyraCli, aMissingFileOrDatabaseIsReported)

@@ -6,12 +6,14 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTimeZone>
 
 #include <gtest/gtest.h>
 
 #include "store/record_builders.h"
 #include "store/store_container.h"
+#include "store/store_context.h"
 
 using namespace tallyra;
 
@@ -96,6 +98,14 @@ protected:
         return ledger;
     }
 
+    QList<TransactionModel> storedTransactions()
+    {
+        auto opened = StoreContainer::open(StoreConfiguration::onDisk(database()));
+        EXPECT_TRUE(opened);
+        return opened ? opened.value()->mainContext().fetch<TransactionModel>()
+                      : QList<TransactionModel>();
+    }
+
     const Entry* entry(const Ledger& rows, const QString& id)
     {
         for (const Entry& e : rows.entries)
@@ -113,9 +123,21 @@ protected:
         dollars = idOf(run({q("account"), q("add"), q("Dollars"), q("--kind"), q("savings"),
                             q("--currency"), q("USD")},
                            {q("--json")}));
-        food = idOf(
-            run({q("category"), q("add"), q("Food"), q("--kind"), q("expense")}, {q("--json")}));
-        groceries = idOf(run({q("category"), q("add"), q("Food/Groceries")}, {q("--json")}));
+        // A new database starts with the starter categories.
+        food = categoryId(q("Food"), std::nullopt);
+        groceries = categoryId(q("Groceries"), food);
+    }
+
+    QString categoryId(const QString& name, const std::optional<QString>& parent)
+    {
+        for (const CategoryItem& category : ledger().categories) {
+            const std::optional<QString> itsParent =
+                category.parentID ? std::optional(category.parentID->toString()) : std::nullopt;
+            if (category.name == name && itsParent == parent)
+                return category.id.toString();
+        }
+        ADD_FAILURE() << "no category " << name.toStdString();
+        return {};
     }
 
     QTemporaryDir m_dir;
@@ -134,8 +156,63 @@ TEST_F(CliWriteCommands, accountAndCategoryAddCreateWhatTheySay)
     EXPECT_EQ(rows.checkpoints.at(0).balance.minor, 100000);
     EXPECT_EQ(rows.checkpoints.at(0).date, QDateTime(QDate(2025, 3, 1), QTime(22, 0), Qt::UTC))
         << "the end of 1 March in Kyiv";
-    ASSERT_EQ(rows.categories.size(), 2);
-    EXPECT_EQ(rows.categories.at(1).parentID->toString(), food);
+    EXPECT_GT(rows.categories.size(), 20) << "the starter categories";
+    EXPECT_FALSE(food.isEmpty());
+    EXPECT_FALSE(groceries.isEmpty());
+
+    const QString fruit =
+        idOf(run({q("category"), q("add"), q("Food/Groceries/Fruit")}, {q("--json")}));
+    EXPECT_EQ(categoryId(q("Fruit"), groceries), fruit);
+}
+
+TEST_F(CliWriteCommands, secondAccountOrCategoryOfANameIsRefused)
+{
+    seed();
+    const Ledger before = ledger();
+    struct Case
+    {
+        QStringList arguments;
+        const char* message;
+    };
+    const Case cases[] = {
+        {{q("category"), q("add"), q("Food"), q("--kind"), q("expense")},
+         "There\u2019s already a category with that name here."},
+        {{q("category"), q("add"), q("food/groceries")},
+         "There\u2019s already a category with that name here."},
+        {{q("account"), q("add"), q("card"), q("--kind"), q("cash"), q("--currency"), q("UAH")},
+         "There\u2019s already an account with that name."},
+        {{q("account"), q("edit"), q("Dollars"), q("--name"), q(" Card ")},
+         "There\u2019s already an account with that name."},
+    };
+    for (const Case& c : cases) {
+        const CliRun result = run(c.arguments);
+        EXPECT_EQ(result.exitCode, 1) << c.arguments.join(u' ').toStdString();
+        EXPECT_EQ(result.err.trimmed(), q(c.message)) << c.arguments.join(u' ').toStdString();
+    }
+    EXPECT_EQ(ledger(), before);
+    // An income category may share a top-level name with an expense one.
+    EXPECT_EQ(run({q("category"), q("add"), q("Food"), q("--kind"), q("income")}).exitCode, 0);
+}
+
+TEST_F(CliWriteCommands, editWithNothingToChangeChangesNothing)
+{
+    seed();
+    const QString id = idOf(
+        run({q("add"), q("expense"), q("20"), q("--account"), q("Card"), q("--time"), q("09:15")},
+            {q("--json")}));
+    const QList<TransactionModel> before = storedTransactions();
+    ASSERT_EQ(before.size(), 1);
+    for (const QStringList& edit :
+         {QStringList{q("edit"), id}, QStringList{q("edit"), id, q("--amount"), q("20.00")},
+          QStringList{q("edit"), id, q("--account"), q("card")}}) {
+        // The clock of a run is the real time of day on the pinned date, so
+        // a write would show as a later updatedAt.
+        QThread::msleep(5);
+        const CliRun result = run(edit);
+        EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
+        EXPECT_EQ(storedTransactions(), before)
+            << edit.join(u' ').toStdString() << ": not even its time";
+    }
 }
 
 TEST_F(CliWriteCommands, addReadsAmountsWithTheMoneyInputRules)
@@ -187,7 +264,13 @@ TEST_F(CliWriteCommands, aRejectedWritePrintsTheWritersMessageAndChangesNothing)
         {{q("add"), q("transfer"), q("410"), q("--account"), q("Card"), q("--to"), q("Dollars")},
          "Enter how much arrived."},
         {{q("add"), q("expense"), q("0"), q("--account"), q("Card")}, "Enter an amount."},
-        {{q("add"), q("expense"), q("lots"), q("--account"), q("Card")}, "Enter an amount."},
+        {{q("add"), q("expense"), q(""), q("--account"), q("Card")}, "Enter an amount."},
+        // A calculation whose result rounds to nothing in the currency.
+        {{q("add"), q("expense"), q("0.01/3"), q("--account"), q("Card")}, "Enter an amount."},
+        {{q("add"), q("expense"), q("0.00"), q("--account"), q("Card")}, "Enter an amount."},
+        {{q("add"), q("transfer"), q("4"), q("--account"), q("Card"), q("--to"), q("Dollars"),
+          q("--received"), q("0.01/4")},
+         "Enter how much arrived."},
         {{q("add"), q("transfer"), q("5"), q("--account"), q("Card")},
          "Choose where the money goes."},
         {{q("add"), q("expense"), q("1000000000000"), q("--account"), q("Card")},
@@ -207,6 +290,69 @@ TEST_F(CliWriteCommands, aRejectedWritePrintsTheWritersMessageAndChangesNothing)
         EXPECT_TRUE(result.out.isEmpty());
     }
     EXPECT_EQ(ledger(), before);
+}
+
+TEST_F(CliWriteCommands, amountsTheFieldWouldNotTakeAreRefusedByName)
+{
+    seed();
+    const Ledger before = ledger();
+    struct Case
+    {
+        QStringList arguments;
+        const char* message;
+    };
+    const auto add = [](const char* amount) {
+        return QStringList{q("add"), q("expense"), q(amount), q("--account"), q("Card")};
+    };
+    const char* notAmount =
+        "Can\u2019t read \u201c%1\u201d as an amount: \u201c%2\u201d is not part of one.";
+    const Case cases[] = {
+        {add("1e5"), "e"},
+        {add("(1+2)*3"), "()"},
+        {add("0x10"), "x"},
+        {add("1..2"), "."},
+        {add("lots"), "lots"},
+        {add("12\u20AC"), "\u20AC"},
+        {{q("add"), q("transfer"), q("4"), q("--account"), q("Card"), q("--to"), q("Dollars"),
+          q("--received"), q("1e2")},
+         "e"},
+        {{q("set-balance"), q("Card"), q("5k")}, "k"},
+        {{q("account"), q("add"), q("Cash"), q("--kind"), q("cash"), q("--currency"), q("UAH"),
+          q("--balance"), q("1_000")},
+         "_"},
+    };
+    for (const Case& c : cases) {
+        const CliRun result = run(c.arguments);
+        const QString text = c.arguments.size() == 5 ? c.arguments.at(2) : c.arguments.last();
+        EXPECT_EQ(result.exitCode, 1) << c.arguments.join(u' ').toStdString();
+        EXPECT_EQ(result.err.trimmed(), q(notAmount).arg(text, q(c.message)))
+            << c.arguments.join(u' ').toStdString();
+    }
+    const CliRun cents = run(add("12.345"));
+    EXPECT_EQ(cents.exitCode, 1);
+    EXPECT_EQ(cents.err.trimmed(),
+              q("Can\u2019t read \u201c12.345\u201d as an amount in UAH: it has "
+                "more decimal places than UAH allows (\u201c5\u201d would be "
+                "left out)."));
+    EXPECT_EQ(ledger(), before);
+}
+
+TEST_F(CliWriteCommands, aTimeInADaylightSavingGapIsTheFirstInstantAfterIt)
+{
+    seed();
+    // Kyiv moved its clocks from 03:00 to 04:00 on 30 March 2025.
+    const QString gap = idOf(run({q("add"), q("expense"), q("5"), q("--account"), q("Card"),
+                                  q("--date"), q("2025-03-30"), q("--time"), q("03:30")},
+                                 {q("--json")}));
+    const QString repeated = idOf(run({q("add"), q("expense"), q("5"), q("--account"), q("Card"),
+                                       q("--date"), q("2025-10-26"), q("--time"), q("03:30")},
+                                      {q("--json")}));
+    const Ledger rows = ledger();
+    ASSERT_TRUE(entry(rows, gap));
+    EXPECT_EQ(entry(rows, gap)->date, QDateTime(QDate(2025, 3, 30), QTime(1, 0), Qt::UTC));
+    ASSERT_TRUE(entry(rows, repeated));
+    EXPECT_EQ(entry(rows, repeated)->date, QDateTime(QDate(2025, 10, 26), QTime(0, 30), Qt::UTC))
+        << "the first of the two 03:30s";
 }
 
 TEST_F(CliWriteCommands, editDeleteAndSetBalance)
