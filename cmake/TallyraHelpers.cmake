@@ -11,6 +11,11 @@ target_compile_options(tallyra_options INTERFACE
 if(TALLYRA_WERROR)
   target_compile_options(tallyra_options INTERFACE -Werror)
 endif()
+if(TALLYRA_STDLIB_ASSERTIONS)
+  # Reading an empty optional or past the end of a vector aborts at once
+  # instead of reading whatever memory happens to be there.
+  target_compile_definitions(tallyra_options INTERFACE _GLIBCXX_ASSERTIONS)
+endif()
 if(TALLYRA_SANITIZE)
   target_compile_options(tallyra_options INTERFACE
     -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
