@@ -71,7 +71,7 @@ TEST_P(RatesFileRefusal, namesTheFileAndTheProblem)
 }
 
 INSTANTIATE_TEST_SUITE_P(BadFiles, RatesFileRefusal, ::testing::ValuesIn(kBadFiles),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST_F(RatesFileTest, aMissingFileIsRefused)
 {
@@ -86,7 +86,7 @@ TEST_F(RatesFileTest, ratesAreReadExactlyAndRebasedOnRequest)
     EXPECT_EQ(rates.base, q("UAH"));
     EXPECT_EQ(rates.perUnit.size(), 2u); // the base's own entry is dropped
     EXPECT_EQ(rates.perUnit.at(q("USD")), Decimal::parse(q("41.5")).value());
-    EXPECT_EQ(rates.sources.at(q("USD")), RateSource::nbu);
+    EXPECT_EQ(rates.sources.at(q("USD")), RateSource::nationalBank);
 
     const FXRates inDollars = readRatesFile(path, q("USD"));
     EXPECT_EQ(inDollars.base, q("USD"));
