@@ -71,7 +71,7 @@ TEST_P(RatesFileRefusal, namesTheFileAndTheProblem)
 }
 
 INSTANTIATE_TEST_SUITE_P(BadFiles, RatesFileRefusal, ::testing::ValuesIn(kBadFiles),
-                         [](const auto& param) { return std::string(param.param.name); });
+                         [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST_F(RatesFileTest, aMissingFileIsRefused)
 {
