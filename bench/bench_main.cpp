@@ -4,6 +4,7 @@
 //   tallyra-bench                  100,000 and 1,000,000 transactions
 //   tallyra-bench --quick          10,000 only
 //   tallyra-bench 250000 [N ...]   the given sizes
+//   tallyra-bench --import [N ...] only the import of a ledger folder
 //
 // For each size: a ledger is generated into a temporary SQLite file through
 // the store API in one save (the import figure), then read back whole and
@@ -378,7 +379,12 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     std::vector<std::int64_t> sizes;
+    bool importOnly = false;
     for (const QString& argument : QCoreApplication::arguments().mid(1)) {
+        if (argument == u"--import") {
+            importOnly = true;
+            continue;
+        }
         if (argument == u"--quick") {
             sizes.push_back(10'000);
             continue;
@@ -386,7 +392,7 @@ int main(int argc, char** argv)
         bool ok = false;
         const std::int64_t size = argument.toLongLong(&ok);
         if (!ok || size < 1) {
-            std::fprintf(stderr, "usage: tallyra-bench [--quick | COUNT ...]\n");
+            std::fprintf(stderr, "usage: tallyra-bench [--import] [--quick | COUNT ...]\n");
             return 2;
         }
         sizes.push_back(size);
@@ -394,6 +400,15 @@ int main(int argc, char** argv)
     if (sizes.empty())
         sizes = {100'000, 1'000'000};
     Currency::setMain(QStringLiteral("UAH"));
+    if (importOnly) {
+        for (const std::int64_t size : sizes) {
+            std::printf("\n== %lld transactions ==\n", static_cast<long long>(size));
+            const QTemporaryDir dir;
+            if (const int status = runImport(dir, size, QTimeZone("Europe/Kyiv")); status != 0)
+                return status;
+        }
+        return 0;
+    }
     runDisplay();
     for (const std::int64_t size : sizes)
         if (const int status = runSize(size); status != 0)
