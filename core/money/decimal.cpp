@@ -3,6 +3,7 @@
 #include <new>
 #include <sstream>
 #include <string_view>
+#include <vector>
 
 #include <boost/multiprecision/cpp_dec_float.hpp>
 #include <boost/multiprecision/cpp_int.hpp>
@@ -113,12 +114,30 @@ Number exactQuotient(const Number& a, const Number& b)
 }
 
 // value × 10^exponent without going through the backing type's arithmetic.
+// 10^exponent, read from its text so that it is exact (the backing type
+// computes negative powers by dividing); the common ones are made once.
+Number powerOfTen(long long exponent)
+{
+    constexpr long long kKept = 80;
+    static const std::vector<Number> kept = [] {
+        std::vector<Number> powers;
+        powers.reserve(2 * kKept + 1);
+        for (long long e = -kKept; e <= kKept; ++e)
+            powers.emplace_back("1e" + std::to_string(e));
+        return powers;
+    }();
+    if (exponent >= -kKept && exponent <= kKept)
+        return kept[static_cast<size_t>(exponent + kKept)];
+    return Number("1e" + std::to_string(exponent));
+}
+
+// value × 10^exponent. Multiplying by a power of ten only moves the digits,
+// which the backing type does exactly; dividing by one is what it does not.
 Number shifted(const Number& value, long long exponent)
 {
-    if (value.is_zero())
+    if (exponent == 0 || value.is_zero())
         return value;
-    const Scaled s = toScaled(value);
-    return fromScaled(s.coefficient, s.exponent + exponent);
+    return value * powerOfTen(exponent);
 }
 
 } // namespace
@@ -215,7 +234,7 @@ std::optional<Decimal> Decimal::parse(QStringView text)
 
 Decimal Decimal::fromMinor(std::int64_t minor, int fractionDigits)
 {
-    return DecimalAccess::from(fromScaled(Integer(minor), -fractionDigits));
+    return DecimalAccess::from(shifted(Number(minor), -fractionDigits));
 }
 
 Decimal Decimal::pow10(int exponent)
