@@ -1,9 +1,11 @@
 #include <array>
 
+#include <QListView>
 #include <QScrollArea>
 #include <QScrollBar>
 
 #include "screens/overview/overview_screen.h"
+#include "screens/transactions/transactions_screen.h"
 #include "services/app_services.h"
 #include "shell/app_model.h"
 #include "window/main_window.h"
@@ -23,6 +25,39 @@ AppModel& modelOf(MainWindow& window)
 bool overview(MainWindow& window)
 {
     modelOf(window).setDestination(Destination::overview);
+    return true;
+}
+
+bool transactions(MainWindow& window)
+{
+    modelOf(window).setDestination(Destination::transactions);
+    return true;
+}
+
+// Three transactions of one day picked, so the selection bar shows.
+bool transactionsSelection(MainWindow& window)
+{
+    modelOf(window).setDestination(Destination::transactions);
+    auto* screen = qobject_cast<TransactionsScreen*>(window.currentScreen());
+    if (!screen)
+        return false;
+    QListView* list = screen->list();
+    const int rows = list->model()->rowCount();
+    int picked = 0;
+    for (int row = 0; row < rows && picked < 3; ++row) {
+        const QModelIndex index = list->model()->index(row, 0);
+        if (index.flags() & Qt::ItemIsSelectable) {
+            list->selectionModel()->select(index, QItemSelectionModel::Select);
+            ++picked;
+        }
+    }
+    return picked > 1;
+}
+
+bool editor(MainWindow& window)
+{
+    modelOf(window).setDestination(Destination::overview);
+    modelOf(window).compose();
     return true;
 }
 
@@ -87,6 +122,9 @@ bool narrow(MainWindow& window)
 const std::array kShots{
     Shot{"overview", &overview, true},
     Shot{"first-run", &firstRun, true},
+    Shot{"transactions", &transactions, true},
+    Shot{"transactions-selection", &transactionsSelection, false},
+    Shot{"editor", &editor, true},
     Shot{"settings", &settings, true},
     Shot{"settings-data", &settingsData, true},
     Shot{"welcome", &welcome, true},
