@@ -250,6 +250,7 @@ void TransactionsScreen::refresh()
         const QSignalBlocker blocker(m_filter);
         m_filter->setCurrentIndex(m_viewModel->filterIndex());
     }
+    m_filter->setEnabled(m_viewModel->canBrowse());
     const QString scope = m_viewModel->scopeText();
     m_scopeText->setText(scope);
     m_scope->setVisible(!scope.isEmpty());

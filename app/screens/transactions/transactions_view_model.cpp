@@ -272,6 +272,12 @@ bool TransactionsViewModel::isEmpty() const
     return m_hasResult && m_list->entryCount() == 0;
 }
 
+bool TransactionsViewModel::canBrowse() const
+{
+    const std::shared_ptr<const LedgerIndex>& index = m_services.store().index();
+    return index && index->stage() == LedgerStage::active;
+}
+
 TransactionsEmpty TransactionsViewModel::emptyState() const
 {
     using Button = TransactionsEmpty::Button;

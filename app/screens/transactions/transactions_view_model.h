@@ -106,6 +106,8 @@ public:
     [[nodiscard]] bool offersAllTime() const noexcept { return m_offersAllTime; }
     void showAllTime();
     [[nodiscard]] bool isEmpty() const;
+    // The ledger holds transactions at all (else browsing is pointless).
+    [[nodiscard]] bool canBrowse() const;
     [[nodiscard]] TransactionsEmpty emptyState() const;
 
     // --- Selection and bulk actions

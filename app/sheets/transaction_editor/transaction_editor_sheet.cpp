@@ -313,6 +313,8 @@ void TransactionEditorSheet::fillAccounts()
                 combo->addItem(account->name + QStringLiteral(" · ") + account->currency,
                                account->id.toString());
         selectData(combo, current ? current->toString() : QString());
+        if (combo->count() == 0)
+            combo->setPlaceholderText(tr("Add an account first"));
     }
 }
 

@@ -18,6 +18,7 @@
 #include "shell/app_writers.h"
 #include "ui_test_registry.h"
 #include "widgets/empty_state.h"
+#include "widgets/segmented_switcher.h"
 #include "window/command_actions.h"
 #include "window/main_window.h"
 #include "window/net_worth_card.h"
@@ -95,6 +96,30 @@ private slots:
         QVERIFY(screen->viewModel().countText().endsWith(q(" transactions")));
         QVERIFY(screen->viewModel().spentText().startsWith(q("SPENT ")));
         QVERIFY(screen->list()->uniformItemSizes());
+    }
+
+    void rowsOutsideTheListAnswerNothing()
+    {
+        WindowFixture fixture;
+        TransactionsScreen* screen = transactionsOf(fixture);
+        QVERIFY(idle(fixture, screen));
+        TransactionListModel* list = screen->viewModel().list();
+        const int rows = list->rowCount();
+        for (const int row : {-1, rows, rows + 100}) {
+            QVERIFY(!list->entry(row));
+            QVERIFY(!list->rowModel(row));
+            QVERIFY(!list->isDay(row));
+            QVERIFY(list->dayTitle(row).isEmpty());
+        }
+        QCOMPARE(list->rowOf(EntryId::random()), -1);
+        QCOMPARE(list->rowOf(list->entry(1)->id), 1);
+        QVERIFY(!(list->flags(list->index(0)) & Qt::ItemIsSelectable)); // a day header
+        QVERIFY(list->flags(list->index(1)) & Qt::ItemIsSelectable);
+        // Every row is either a day or a transaction, and the count adds up.
+        int entries = 0;
+        for (int row = 0; row < rows; ++row)
+            entries += list->isDay(row) ? 0 : 1;
+        QCOMPARE(entries, list->entryCount());
     }
 
     void selectionSummaryDecidesTheBulkActions_data()
@@ -279,6 +304,21 @@ private slots:
         screen->viewModel().refresh();
         QVERIFY(idle(fixture, screen));
         QCOMPARE(screen->selectedRows(), QList<int>{1});
+    }
+
+    void anEmptyLedgerAsksForAnAccountFirst()
+    {
+        WindowSetup setup;
+        setup.sampleData = false;
+        WindowFixture fixture(setup);
+        TransactionsScreen* screen = transactionsOf(fixture);
+        QVERIFY(idle(fixture, screen));
+        QVERIFY(screen->showsEmptyState());
+        QCOMPARE(screen->emptyState()->heading(), q("No Accounts Yet"));
+        QCOMPARE(screen->emptyState()->body(),
+                 q("Add an account before recording transactions — a bank account, card, cash "
+                   "or savings."));
+        QVERIFY(!screen->findChild<SegmentedSwitcher*>()->isEnabled());
     }
 
     void hiddenBalancesLeaveTransactionAmountsReadable()
