@@ -125,6 +125,9 @@ const std::array kShots{
     Shot{"transactions", &transactions, true},
     Shot{"transactions-selection", &transactionsSelection, false},
     Shot{"editor", &editor, true},
+    // The smallest window every screen must fit without scrolling sideways.
+    Shot{"overview-small", &overview, false, QSize(1024, 768)},
+    Shot{"transactions-small", &transactionsSelection, false, QSize(1024, 768)},
     Shot{"settings", &settings, true},
     Shot{"settings-data", &settingsData, true},
     Shot{"welcome", &welcome, true},

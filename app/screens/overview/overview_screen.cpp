@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStackedWidget>
@@ -55,6 +56,27 @@ QPushButton* linkButton(const QString& text)
     return button;
 }
 
+// A one-line label that ends in "…" when the card is too narrow for it;
+// the full text stays in the tooltip.
+class ElidingLabel final : public QLabel
+{
+public:
+    explicit ElidingLabel(const QString& text) : QLabel(text)
+    {
+        setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        setToolTip(text);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.setPen(palette().color(foregroundRole()));
+        painter.drawText(contentsRect(), Qt::AlignLeft | Qt::AlignVCenter,
+                         fontMetrics().elidedText(text(), Qt::ElideRight, contentsRect().width()));
+    }
+};
+
 EmptyState* compactEmpty()
 {
     auto* empty = new EmptyState;
@@ -76,20 +98,15 @@ QWidget* recentRow(const TransactionRowModel& row, const LedgerIndex& ledger,
     badge->setPixmap(transactionBadge(row.icon, ledger, size, widget->devicePixelRatioF()));
     badge->setFixedSize(size, size);
 
-    auto* title = new QLabel(row.title);
+    auto* title = new ElidingLabel(row.title);
     QStringList details;
     if (row.detail)
         details.push_back(*row.detail);
     details.push_back(row.account);
     if (row.time)
         details.push_back(*row.time);
-    auto* detail = new QLabel(details.join(QStringLiteral(" · ")));
+    auto* detail = new ElidingLabel(details.join(QStringLiteral(" · ")));
     detail->setForegroundRole(QPalette::PlaceholderText);
-    for (QLabel* label : {title, detail}) {
-        label->setMinimumWidth(0);
-        label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-        label->setToolTip(label->text());
-    }
     auto* texts = new QVBoxLayout;
     texts->setSpacing(0);
     texts->addWidget(title);
