@@ -1,13 +1,18 @@
 #include <array>
 
+#include <QLineEdit>
 #include <QListView>
 #include <QScrollArea>
 #include <QScrollBar>
 
+#include "reports/ledger_index.h"
 #include "screens/overview/overview_screen.h"
 #include "screens/transactions/transactions_screen.h"
 #include "services/app_services.h"
+#include "services/ledger_store.h"
+#include "sheets/transaction_editor/transaction_editor_sheet.h"
 #include "shell/app_model.h"
+#include "shell/transaction_editor_model.h"
 #include "window/main_window.h"
 #include "window/screen.h"
 #include "window/screenshots.h"
@@ -58,6 +63,34 @@ bool editor(MainWindow& window)
 {
     modelOf(window).setDestination(Destination::overview);
     modelOf(window).compose();
+    return true;
+}
+
+// A transfer between two currencies: the received amount shows.
+bool editorTransfer(MainWindow& window)
+{
+    modelOf(window).setDestination(Destination::overview);
+    modelOf(window).compose();
+    auto* sheet = window.findChild<TransactionEditorSheet*>();
+    const auto& index = window.context().services.store().index();
+    if (!sheet || !index)
+        return false;
+    std::optional<AccountId> from;
+    std::optional<AccountId> to;
+    for (const Account& account : index->activeAccounts()) {
+        if (!from)
+            from = account.id;
+        else if (!to && account.currency != index->account(*from)->currency)
+            to = account.id;
+    }
+    if (!to)
+        return false;
+    TransactionEditorModel& model = sheet->model();
+    model.setKind(EntryKind::transfer);
+    model.setAccount(from);
+    model.setToAccount(to);
+    model.setAmount(Decimal(1000));
+    sheet->amountField()->setText(QStringLiteral("1000"));
     return true;
 }
 
@@ -125,6 +158,7 @@ const std::array kShots{
     Shot{"transactions", &transactions, true},
     Shot{"transactions-selection", &transactionsSelection, false},
     Shot{"editor", &editor, true},
+    Shot{"editor-transfer", &editorTransfer, false},
     // The smallest window every screen must fit without scrolling sideways.
     Shot{"overview-small", &overview, false, QSize(1024, 768)},
     Shot{"transactions-small", &transactionsSelection, false, QSize(1024, 768)},
