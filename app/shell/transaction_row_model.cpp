@@ -58,12 +58,17 @@ TransactionRowModel TransactionRowModel::make(const Entry& entry, const LedgerIn
         row.icon = UncategorizedIcon{};
 
     const QString payee = entry.payee.trimmed();
+    // Filed under a category that has subcategories: say so, since the
+    // category's own total then differs from the sum of its parts.
+    const QString alone = category && !ledger.children(category->id).empty()
+                              ? QCoreApplication::translate("TransactionRow", " · no subcategory")
+                              : QString();
     const QString fallback =
-        category ? category->name : (isTransfer ? transferText() : uncategorizedText());
+        category ? category->name + alone : (isTransfer ? transferText() : uncategorizedText());
     row.title = payee.isEmpty() ? fallback : payee;
     if (!payee.isEmpty()) {
         if (category)
-            row.detail = categoryPath(ledger, category->id);
+            row.detail = categoryPath(ledger, category->id) + alone;
         else if (isTransfer)
             row.detail = transferText();
     }
@@ -80,7 +85,10 @@ TransactionRowModel TransactionRowModel::make(const Entry& entry, const LedgerIn
         row.subtitle << *entry.contactName();
 
     row.account = accountName(ledger, entry.accountID);
-    if (isTransfer)
+    if (isTransfer && options.balanceAccount && options.balanceAccount == entry.toAccountID)
+        // In the destination's own list the other side is where it came from.
+        row.account = QCoreApplication::translate("TransactionRow", "From ") + row.account;
+    else if (isTransfer)
         row.account += QStringLiteral(" → ") + accountName(ledger, entry.toAccountID);
 
     const Money& amount = entry.amount;

@@ -2,13 +2,15 @@
 
 // TransactionRowModel: one row of a transaction list, ready to draw.
 //
-//   title     the payee; without one the category's name, else "Transfer"
+//   title     the payee; without one the category's name (with " · no
+//             subcategory" when it has subcategories), else "Transfer"
 //             for a transfer and "Uncategorized" for the rest
 //   detail    the category path ("Food · Groceries") when the title is the
 //             payee; "Transfer" for a transfer with a payee
 //   subtitle  the note, the tags ("#travel"), the contact's name, in order,
 //             each only when present
-//   account   the account's name; "From → To" for a transfer
+//   account   the account's name; "From → To" for a transfer, and "From "
+//             with the source in the destination account's own list
 //   amount    the signed amount of an expense (−) or income (+); a
 //             transfer's plain amount, followed by " → " and what arrived
 //             when it crossed currencies. Amounts stay readable while

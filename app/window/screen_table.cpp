@@ -4,6 +4,7 @@
 
 #include "screens/overview/overview_screen.h"
 #include "screens/settings/settings_screen.h"
+#include "screens/transactions/transactions_screen.h"
 #include "window/placeholder_screen.h"
 
 namespace tallyra::app {
@@ -17,6 +18,7 @@ template <typename T> Screen* make(WindowContext& context, QWidget* parent)
 
 constexpr std::array kScreens{
     ScreenEntry{Destination::overview, &make<OverviewScreen>},
+    ScreenEntry{Destination::transactions, &make<TransactionsScreen>},
     ScreenEntry{Destination::settings, &make<SettingsScreen>},
 };
 

@@ -1,10 +1,16 @@
 #include "window/sheet_table.h"
 
+#include "sheets/transaction_editor/transaction_editor_sheet.h"
 #include "sheets/welcome/welcome_sheet.h"
 
 namespace tallyra::app {
 
 namespace {
+
+Sheet* makeComposer(WindowContext& context, std::optional<EntryId> editing, QWidget* parent)
+{
+    return new TransactionEditorSheet(context, editing, parent);
+}
 
 Sheet* makeWelcome(WindowContext& context, QWidget* parent)
 {
@@ -22,7 +28,7 @@ Sheet* makeEditorSheet(WindowContext&, const EditorRequest&, QWidget*)
 
 const SheetMakers& sheetMakers()
 {
-    static const SheetMakers makers{nullptr, &makeEditorSheet, &makeWelcome};
+    static const SheetMakers makers{&makeComposer, &makeEditorSheet, &makeWelcome};
     return makers;
 }
 

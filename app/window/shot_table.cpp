@@ -1,11 +1,18 @@
 #include <array>
 
+#include <QLineEdit>
+#include <QListView>
 #include <QScrollArea>
 #include <QScrollBar>
 
+#include "reports/ledger_index.h"
 #include "screens/overview/overview_screen.h"
+#include "screens/transactions/transactions_screen.h"
 #include "services/app_services.h"
+#include "services/ledger_store.h"
+#include "sheets/transaction_editor/transaction_editor_sheet.h"
 #include "shell/app_model.h"
+#include "shell/transaction_editor_model.h"
 #include "window/main_window.h"
 #include "window/screen.h"
 #include "window/screenshots.h"
@@ -23,6 +30,67 @@ AppModel& modelOf(MainWindow& window)
 bool overview(MainWindow& window)
 {
     modelOf(window).setDestination(Destination::overview);
+    return true;
+}
+
+bool transactions(MainWindow& window)
+{
+    modelOf(window).setDestination(Destination::transactions);
+    return true;
+}
+
+// Three transactions of one day picked, so the selection bar shows.
+bool transactionsSelection(MainWindow& window)
+{
+    modelOf(window).setDestination(Destination::transactions);
+    auto* screen = qobject_cast<TransactionsScreen*>(window.currentScreen());
+    if (!screen)
+        return false;
+    QListView* list = screen->list();
+    const int rows = list->model()->rowCount();
+    int picked = 0;
+    for (int row = 0; row < rows && picked < 3; ++row) {
+        const QModelIndex index = list->model()->index(row, 0);
+        if (index.flags() & Qt::ItemIsSelectable) {
+            list->selectionModel()->select(index, QItemSelectionModel::Select);
+            ++picked;
+        }
+    }
+    return picked > 1;
+}
+
+bool editor(MainWindow& window)
+{
+    modelOf(window).setDestination(Destination::overview);
+    modelOf(window).compose();
+    return true;
+}
+
+// A transfer between two currencies: the received amount shows.
+bool editorTransfer(MainWindow& window)
+{
+    modelOf(window).setDestination(Destination::overview);
+    modelOf(window).compose();
+    auto* sheet = window.findChild<TransactionEditorSheet*>();
+    const auto& index = window.context().services.store().index();
+    if (!sheet || !index)
+        return false;
+    std::optional<AccountId> from;
+    std::optional<AccountId> to;
+    for (const Account& account : index->activeAccounts()) {
+        if (!from)
+            from = account.id;
+        else if (!to && account.currency != index->account(*from)->currency)
+            to = account.id;
+    }
+    if (!to)
+        return false;
+    TransactionEditorModel& model = sheet->model();
+    model.setKind(EntryKind::transfer);
+    model.setAccount(from);
+    model.setToAccount(to);
+    model.setAmount(Decimal(1000));
+    sheet->amountField()->setText(QStringLiteral("1000"));
     return true;
 }
 
@@ -87,6 +155,13 @@ bool narrow(MainWindow& window)
 const std::array kShots{
     Shot{"overview", &overview, true},
     Shot{"first-run", &firstRun, true},
+    Shot{"transactions", &transactions, true},
+    Shot{"transactions-selection", &transactionsSelection, false},
+    Shot{"editor", &editor, true},
+    Shot{"editor-transfer", &editorTransfer, false},
+    // The smallest window every screen must fit without scrolling sideways.
+    Shot{"overview-small", &overview, false, QSize(1024, 768)},
+    Shot{"transactions-small", &transactionsSelection, false, QSize(1024, 768)},
     Shot{"settings", &settings, true},
     Shot{"settings-data", &settingsData, true},
     Shot{"welcome", &welcome, true},

@@ -107,6 +107,27 @@ TEST_F(RowTest, aTransferNamesBothAccountsAndWhatArrived)
     EXPECT_TRUE(moved.timeColumn);
 }
 
+TEST_F(RowTest, aParentCategoryOfItsOwnSaysItHasNoSubcategory)
+{
+    Entry own = entry(EntryKind::expense, 100);
+    own.categoryID = food;
+    EXPECT_EQ(row(own).title, q("Food · no subcategory"));
+    own.payee = q("Market");
+    EXPECT_EQ(row(own).detail, q("Food · no subcategory"));
+    Entry leaf = entry(EntryKind::expense, 100);
+    leaf.categoryID = groceries;
+    EXPECT_EQ(row(leaf).title, q("Groceries"));
+}
+
+TEST_F(RowTest, theDestinationsListSaysWhereATransferCameFrom)
+{
+    Entry transfer = entry(EntryKind::transfer, 10000);
+    transfer.toAccountID = wise;
+    transfer.toAmount = Money{250, q("USD")};
+    EXPECT_EQ(row(transfer, {false, {}, {}, wise}).account, q("From Card"));
+    EXPECT_EQ(row(transfer, {false, {}, {}, card}).account, q("Card → Wise"));
+}
+
 TEST_F(RowTest, subtitleHoldsNoteTagsAndContactInOrder)
 {
     Entry e = entry(EntryKind::expense, 100);
