@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "screens/accounts/accounts_screen.h"
+#include "screens/categories/categories_screen.h"
 #include "screens/overview/overview_screen.h"
 #include "screens/settings/settings_screen.h"
 #include "window/placeholder_screen.h"
@@ -17,6 +19,8 @@ template <typename T> Screen* make(WindowContext& context, QWidget* parent)
 
 constexpr std::array kScreens{
     ScreenEntry{Destination::overview, &make<OverviewScreen>},
+    ScreenEntry{Destination::categories, &make<CategoriesScreen>},
+    ScreenEntry{Destination::accounts, &make<AccountsScreen>},
     ScreenEntry{Destination::settings, &make<SettingsScreen>},
 };
 

@@ -3,6 +3,8 @@
 #include <QScrollArea>
 #include <QScrollBar>
 
+#include "screens/accounts/account_shots.h"
+#include "screens/categories/category_shots.h"
 #include "screens/overview/overview_screen.h"
 #include "services/app_services.h"
 #include "shell/app_model.h"
@@ -89,6 +91,16 @@ const std::array kShots{
     Shot{"first-run", &firstRun, true},
     Shot{"settings", &settings, true},
     Shot{"settings-data", &settingsData, true},
+    Shot{"categories", &shots::categories, true},
+    Shot{"category-detail", &shots::categoryDetail, true},
+    Shot{"categories-income", &shots::categoriesIncome, false},
+    Shot{"accounts", &shots::accounts, true},
+    Shot{"account-detail", &shots::accountDetail, true},
+    Shot{"account-sheet", &shots::accountSheet, true},
+    Shot{"delete-account", &shots::deleteAccount, false},
+    Shot{"set-balances", &shots::setBalances, true},
+    Shot{"balance-history", &shots::balanceHistory, false},
+    Shot{"balance-change", &shots::balanceChange, false},
     Shot{"welcome", &welcome, true},
     Shot{"toast", &toast, true},
     Shot{"error-alert", &errorAlert, false},
