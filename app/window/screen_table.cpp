@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "screens/accounts/accounts_screen.h"
+#include "screens/categories/categories_screen.h"
 #include "screens/overview/overview_screen.h"
 #include "screens/settings/settings_screen.h"
 #include "screens/transactions/transactions_screen.h"
@@ -19,6 +21,8 @@ template <typename T> Screen* make(WindowContext& context, QWidget* parent)
 constexpr std::array kScreens{
     ScreenEntry{Destination::overview, &make<OverviewScreen>},
     ScreenEntry{Destination::transactions, &make<TransactionsScreen>},
+    ScreenEntry{Destination::categories, &make<CategoriesScreen>},
+    ScreenEntry{Destination::accounts, &make<AccountsScreen>},
     ScreenEntry{Destination::settings, &make<SettingsScreen>},
 };
 

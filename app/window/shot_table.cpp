@@ -6,6 +6,8 @@
 #include <QScrollBar>
 
 #include "reports/ledger_index.h"
+#include "screens/accounts/account_shots.h"
+#include "screens/categories/category_shots.h"
 #include "screens/overview/overview_screen.h"
 #include "screens/transactions/transactions_screen.h"
 #include "services/app_services.h"
@@ -164,6 +166,16 @@ const std::array kShots{
     Shot{"transactions-small", &transactionsSelection, false, QSize(1024, 768)},
     Shot{"settings", &settings, true},
     Shot{"settings-data", &settingsData, true},
+    Shot{"categories", &shots::categories, true},
+    Shot{"category-detail", &shots::categoryDetail, true},
+    Shot{"categories-income", &shots::categoriesIncome, false},
+    Shot{"accounts", &shots::accounts, true},
+    Shot{"account-detail", &shots::accountDetail, true},
+    Shot{"account-sheet", &shots::accountSheet, true},
+    Shot{"delete-account", &shots::deleteAccount, false},
+    Shot{"set-balances", &shots::setBalances, true},
+    Shot{"balance-history", &shots::balanceHistory, false},
+    Shot{"balance-change", &shots::balanceChange, false},
     Shot{"welcome", &welcome, true},
     Shot{"toast", &toast, true},
     Shot{"error-alert", &errorAlert, false},
