@@ -313,48 +313,48 @@
 <context>
     <name>CloudSync</name>
     <message>
-        <source>The data on this Mac syncs with iCloud’s %1 environment, and this copy of Tallyra with %2.</source>
-        <translation>Дані на цьому Mac синхронізуються із середовищем iCloud %1, а ця копія Tallyra — із %2.</translation>
+        <source>The data on this computer syncs with the %1 sync environment, and this copy of Tallyra with %2.</source>
+        <translation>Дані на цьому комп’ютері синхронізуються із середовищем синхронізації %1, а ця копія Tallyra — із %2.</translation>
     </message>
     <message>
-        <source>Tallyra couldn’t tell which iCloud environment this copy syncs with, so iCloud is off in it.</source>
-        <translation>Tallyra не змогла визначити, з яким середовищем iCloud синхронізується ця копія, тому iCloud у ній вимкнено.</translation>
+        <source>Tallyra couldn’t tell which sync environment this copy syncs with, so syncing is off in it.</source>
+        <translation>Tallyra не змогла визначити, з яким середовищем синхронізується ця копія, тому синхронізацію в ній вимкнено.</translation>
     </message>
     <message>
-        <source>Saved on this Mac — iCloud couldn’t start</source>
-        <translation>Збережено на цьому Mac — iCloud не вдалося запустити</translation>
+        <source>Saved on this computer — sync couldn’t start</source>
+        <translation>Збережено на цьому комп’ютері — синхронізацію не вдалося запустити</translation>
     </message>
     <message>
-        <source>Saved on this Mac — iCloud is off in this copy</source>
-        <translation>Збережено на цьому Mac — у цій копії iCloud вимкнено</translation>
+        <source>Saved on this computer — sync is off in this copy</source>
+        <translation>Збережено на цьому комп’ютері — у цій копії синхронізацію вимкнено</translation>
     </message>
     <message>
         <source>Sample data — nothing is saved</source>
         <translation>Демонстраційні дані — нічого не зберігається</translation>
     </message>
     <message>
-        <source>Saved on this Mac — iCloud sync is off</source>
-        <translation>Збережено на цьому Mac — синхронізацію з iCloud вимкнено</translation>
+        <source>Saved on this computer — syncing is off</source>
+        <translation>Збережено на цьому комп’ютері — синхронізацію вимкнено</translation>
     </message>
     <message>
-        <source>Saved on this Mac — sign in to iCloud to sync</source>
-        <translation>Збережено на цьому Mac — увійдіть в iCloud, щоб синхронізувати</translation>
+        <source>Saved on this computer — sign in to sync</source>
+        <translation>Збережено на цьому комп’ютері — увійдіть, щоб синхронізувати</translation>
     </message>
     <message>
-        <source>Synced with iCloud</source>
-        <translation>Синхронізовано з iCloud</translation>
+        <source>Synced</source>
+        <translation>Синхронізовано</translation>
     </message>
     <message>
-        <source>Couldn’t sync with iCloud</source>
-        <translation>Не вдалося синхронізувати з iCloud</translation>
+        <source>Couldn’t sync</source>
+        <translation>Не вдалося синхронізувати</translation>
     </message>
     <message>
-        <source>iCloud sync is on</source>
-        <translation>Синхронізацію з iCloud увімкнено</translation>
+        <source>Sync is on</source>
+        <translation>Синхронізацію увімкнено</translation>
     </message>
     <message>
-        <source>Syncing with iCloud…</source>
-        <translation>Синхронізація з iCloud…</translation>
+        <source>Syncing…</source>
+        <translation>Синхронізація…</translation>
     </message>
 </context>
 <context>

@@ -6,7 +6,7 @@ namespace tallyra {
 
 CloudEnvironmentMismatch::CloudEnvironmentMismatch(CloudEnvironment data, CloudEnvironment build)
     : Error(QCoreApplication::translate("CloudSync",
-                                        "The data on this Mac syncs with iCloud’s %1 environment, "
+                                        "The data on this computer syncs with the %1 sync environment, "
                                         "and this copy of Tallyra with %2.")
                 .arg(rawValue(data), rawValue(build))),
       m_data(data), m_build(build)
@@ -15,8 +15,8 @@ CloudEnvironmentMismatch::CloudEnvironmentMismatch(CloudEnvironment data, CloudE
 
 CloudEnvironmentUnknown::CloudEnvironmentUnknown()
     : Error(QCoreApplication::translate("CloudSync",
-                                        "Tallyra couldn’t tell which iCloud environment "
-                                        "this copy syncs with, so iCloud is off in it."))
+                                        "Tallyra couldn’t tell which sync environment "
+                                        "this copy syncs with, so syncing is off in it."))
 {
 }
 

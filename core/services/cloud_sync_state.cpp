@@ -25,11 +25,11 @@ QString statusText(const CloudSyncState& state)
                     Overloaded{
                         [](const CloudSyncOff::FailedToStart&) {
                             return QCoreApplication::translate(
-                                "CloudSync", "Saved on this Mac — iCloud couldn’t start");
+                                "CloudSync", "Saved on this computer — sync couldn’t start");
                         },
                         [](const CloudSyncOff::OtherEnvironment&) {
                             return QCoreApplication::translate(
-                                "CloudSync", "Saved on this Mac — iCloud is off in this copy");
+                                "CloudSync", "Saved on this computer — sync is off in this copy");
                         },
                         [](const CloudSyncOff::NotStored&) {
                             return QCoreApplication::translate("CloudSync",
@@ -37,26 +37,26 @@ QString statusText(const CloudSyncState& state)
                         },
                         [](const CloudSyncOff::NotAvailable&) {
                             return QCoreApplication::translate(
-                                "CloudSync", "Saved on this Mac — iCloud sync is off");
+                                "CloudSync", "Saved on this computer — syncing is off");
                         },
                         [](const CloudSyncOff::NoAccount&) {
                             return QCoreApplication::translate(
-                                "CloudSync", "Saved on this Mac — sign in to iCloud to sync");
+                                "CloudSync", "Saved on this computer — sign in to sync");
                         },
                     },
                     off.reason);
             },
             [](const CloudSyncUpToDate&) {
-                return QCoreApplication::translate("CloudSync", "Synced with iCloud");
+                return QCoreApplication::translate("CloudSync", "Synced");
             },
             [](const CloudSyncFailed&) {
-                return QCoreApplication::translate("CloudSync", "Couldn’t sync with iCloud");
+                return QCoreApplication::translate("CloudSync", "Couldn’t sync");
             },
             [](const CloudSyncWaiting&) {
-                return QCoreApplication::translate("CloudSync", "iCloud sync is on");
+                return QCoreApplication::translate("CloudSync", "Sync is on");
             },
             [](const CloudSyncSyncing&) {
-                return QCoreApplication::translate("CloudSync", "Syncing with iCloud…");
+                return QCoreApplication::translate("CloudSync", "Syncing…");
             },
         },
         state);

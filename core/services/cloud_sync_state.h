@@ -74,7 +74,7 @@ struct CloudSyncSyncing
 using CloudSyncState = std::variant<CloudSyncOff, CloudSyncUpToDate, CloudSyncFailed,
                                     CloudSyncWaiting, CloudSyncSyncing>;
 
-// "Synced with iCloud", "Saved on this Mac — iCloud sync is off", …
+// "Synced", "Saved on this computer — syncing is off", …
 [[nodiscard]] QString statusText(const CloudSyncState& state);
 [[nodiscard]] bool isOff(const CloudSyncState& state);
 

@@ -62,16 +62,16 @@ TEST(CloudSyncMonitor, initialStateFollowsHowTheStoreOpened)
          {std::nullopt, true},
          {},
          {},
-         QStringLiteral("Saved on this Mac — iCloud sync is off")},
+         QStringLiteral("Saved on this computer — syncing is off")},
         {"memory", {std::nullopt, false}, {}, {}, QStringLiteral("Sample data — nothing is saved")},
-        {"container", syncingStore(), {}, {}, QStringLiteral("iCloud sync is on")},
+        {"container", syncingStore(), {}, {}, QStringLiteral("Sync is on")},
         {"start failure",
          syncingStore(),
          QStringLiteral("boom"),
          {},
-         QStringLiteral("Saved on this Mac — iCloud couldn’t start")},
+         QStringLiteral("Saved on this computer — sync couldn’t start")},
         {"mismatch wins", syncingStore(), QStringLiteral("boom"), mismatch,
-         QStringLiteral("Saved on this Mac — iCloud is off in this copy")},
+         QStringLiteral("Saved on this computer — sync is off in this copy")},
     };
     for (const Case& c : cases) {
         CloudSyncMonitor monitor(c.store, c.failure, c.mismatch);
@@ -86,7 +86,7 @@ TEST(CloudSyncMonitor, mismatchMessageNamesBothEnvironments)
     EXPECT_EQ(
         mismatch.userMessage(),
         QStringLiteral(
-            "The data on this Mac syncs with iCloud’s Production environment, and this copy of "
+            "The data on this computer syncs with the Production sync environment, and this copy of "
             "Tallyra with Development."));
 }
 
@@ -98,7 +98,7 @@ TEST(CloudSyncMonitor, offStoreIgnoresEventsAndAccount)
     monitor.start(&mirroring);
     emit mirroring.eventReported(began(1, Kind::outgoing));
     EXPECT_EQ(statusText(monitor.state()),
-              QStringLiteral("Saved on this Mac — iCloud sync is off"));
+              QStringLiteral("Saved on this computer — syncing is off"));
     EXPECT_FALSE(monitor.isSyncEnabled());
 }
 
@@ -111,19 +111,19 @@ TEST(CloudSyncMonitor, eventSequencesGiveTheStatus)
         QString text;
     };
     const Case cases[] = {
-        {"nothing yet", {}, QStringLiteral("iCloud sync is on")},
-        {"running", {began(1, Kind::setup)}, QStringLiteral("Syncing with iCloud…")},
+        {"nothing yet", {}, QStringLiteral("Sync is on")},
+        {"running", {began(1, Kind::setup)}, QStringLiteral("Syncing…")},
         {"failed then succeeded export",
          {ended(1, Kind::outgoing, 1, false, QStringLiteral("quota")),
           ended(2, Kind::outgoing, 2, true)},
-         QStringLiteral("Synced with iCloud")},
+         QStringLiteral("Synced")},
         {"failed import while export runs",
          {began(3, Kind::outgoing), ended(4, Kind::incoming, 3, false, QStringLiteral("net"))},
-         QStringLiteral("Syncing with iCloud…")},
+         QStringLiteral("Syncing…")},
         {"failed import after export ends",
          {began(3, Kind::outgoing), ended(4, Kind::incoming, 3, false, QStringLiteral("net")),
           ended(3, Kind::outgoing, 4, true)},
-         QStringLiteral("Couldn’t sync with iCloud")},
+         QStringLiteral("Couldn’t sync")},
     };
     for (const Case& c : cases) {
         FakeMirroring mirroring;
@@ -170,11 +170,11 @@ TEST(CloudSyncMonitor, signingOutTurnsSyncOffAndBack)
     mirroring.account = false;
     emit mirroring.accountChanged();
     EXPECT_EQ(statusText(monitor.state()),
-              QStringLiteral("Saved on this Mac — sign in to iCloud to sync"));
+              QStringLiteral("Saved on this computer — sign in to sync"));
     emit mirroring.accountChanged(); // no change, no signal
     mirroring.account = true;
     emit mirroring.accountChanged();
-    EXPECT_EQ(statusText(monitor.state()), QStringLiteral("iCloud sync is on"));
+    EXPECT_EQ(statusText(monitor.state()), QStringLiteral("Sync is on"));
     EXPECT_EQ(spy.count(), 2);
 }
 
