@@ -102,10 +102,12 @@ BudgetDetail budgetDetail(const LedgerIndex& index, const PeriodEngine& engine,
     const PeriodWindow& window = detail.month.window;
     const std::vector<PeriodEngine::CalendarDay> days = engine.days(window.elapsedInterval());
     const LedgerIndex::EntryRange elapsed = index.entries(window.elapsedInterval());
+    const qint64* dates = entryMSecs(index, elapsed);
     const Entry* next = elapsed.begin();
     std::int64_t running = 0;
     for (size_t day = 0; day + 1 < days.size(); ++day) {
-        for (; next != elapsed.end() && next->date < days[day + 1].start; ++next)
+        const qint64 dayEnd = days[day + 1].start.toMSecsSinceEpoch();
+        for (; next != elapsed.end() && dates[next - elapsed.begin()] < dayEnd; ++next)
             if (isSpendingIn(*next, set))
                 running = saturatingAdd(running, converter.convert(next->amount).minor);
         detail.cumulative.push_back({static_cast<int>(day) + 1, Money{running, base}});

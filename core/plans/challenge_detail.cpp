@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "plans/plan_spending.h"
 #include "reports/base_converter.h"
 #include "reports/ledger_index.h"
 
@@ -34,12 +35,14 @@ ChallengeDetail challengeDetail(const LedgerIndex& index, const PeriodEngine& en
     // days() ends with the boundary after the last day.
     const std::vector<PeriodEngine::CalendarDay> days = engine.days({detail.start, afterEnd});
     const LedgerIndex::EntryRange window = index.entries({detail.start, afterEnd});
+    const qint64* dates = entryMSecs(index, window);
     const Entry* next = window.begin();
     std::int64_t spent = 0;
     std::optional<QDateTime> streakStart;
     for (size_t day = 0; day + 1 < days.size(); ++day) {
         bool slipped = false;
-        for (; next != window.end() && next->date < days[day + 1].start; ++next) {
+        const qint64 dayEnd = days[day + 1].start.toMSecsSinceEpoch();
+        for (; next != window.end() && dates[next - window.begin()] < dayEnd; ++next) {
             if (!counts(*next))
                 continue;
             slipped = true;

@@ -29,6 +29,11 @@ bool isSpendingIn(const Entry& entry, const std::unordered_set<CategoryId>& set)
     return entry.kind == EntryKind::expense && entry.categoryID && set.contains(*entry.categoryID);
 }
 
+const qint64* entryMSecs(const LedgerIndex& index, LedgerIndex::EntryRange range)
+{
+    return index.entryDates().data() + (range.begin() - index.entries().data());
+}
+
 std::int64_t spendingIn(LedgerIndex::EntryRange range, const std::unordered_set<CategoryId>& set,
                         const BaseConverter& converter)
 {

@@ -26,6 +26,10 @@ namespace tallyra {
 // Whether the transaction is an expense filed in one of the categories.
 [[nodiscard]] bool isSpendingIn(const Entry& entry, const std::unordered_set<CategoryId>& set);
 
+// The instants (milliseconds since the epoch) of the range's entries, in
+// the same order: day-by-day walks compare these rather than QDateTimes.
+[[nodiscard]] const qint64* entryMSecs(const LedgerIndex& index, LedgerIndex::EntryRange range);
+
 // The converted sum of the expenses of the range filed in the set.
 [[nodiscard]] std::int64_t spendingIn(LedgerIndex::EntryRange range,
                                       const std::unordered_set<CategoryId>& set,
