@@ -1,7 +1,9 @@
 #include "plans/budget_report.h"
 
 #include <array>
+#include <unordered_map>
 #include <unordered_set>
+#include <vector>
 
 #include "periods/period_selection.h"
 #include "plans/plan_spending.h"
@@ -113,12 +115,28 @@ BudgetDetail budgetDetail(const LedgerIndex& index, const PeriodEngine& engine,
         detail.cumulative.push_back({static_cast<int>(day) + 1, Money{running, base}});
     }
 
-    const LedgerIndex::EntryRange month = index.entries(window.interval);
+    // One pass over the month for every line: each category below a line's
+    // category knows the lines it counts towards.
+    std::unordered_map<CategoryId, std::vector<size_t>> linesOf;
     for (const CategoryId& id : budget.categoryIDs) {
         if (!index.category(id))
             continue;
-        const std::unordered_set<CategoryId> within = categoriesWithin(index, {id});
-        detail.categories.push_back({id, Money{spendingIn(month, within, converter), base}});
+        const size_t line = detail.categories.size();
+        detail.categories.push_back({id, Money{0, base}});
+        for (const CategoryId& within : categoriesWithin(index, {id}))
+            linesOf[within].push_back(line);
+    }
+    for (const Entry& entry : index.entries(window.interval)) {
+        if (entry.kind != EntryKind::expense || !entry.categoryID)
+            continue;
+        const auto found = linesOf.find(*entry.categoryID);
+        if (found == linesOf.end())
+            continue;
+        const std::int64_t minor = converter.convert(entry.amount).minor;
+        for (const size_t line : found->second) {
+            Money& spent = detail.categories[line].spent;
+            spent.minor = saturatingAdd(spent.minor, minor);
+        }
     }
     return detail;
 }
