@@ -48,6 +48,9 @@
 #include "ledger_generator.h"
 #include "money/currency.h"
 #include "periods/period_engine.h"
+#include "plans/balance_goal.h"
+#include "plans/budget_report.h"
+#include "plans/challenge_detail.h"
 #include "reports/account_detail.h"
 #include "reports/category_breakdown.h"
 #include "reports/category_detail.h"
@@ -126,6 +129,46 @@ struct ReloadFigures
 };
 
 volatile std::int64_t g_sink = 0;
+
+// The plans screen on the loaded index: a budget's detail (seven month
+// windows and the current month day by day), a balance goal of each mode
+// over every account, and a month-long challenge on the busiest category.
+void planFigures(const LedgerIndex& index, const PeriodEngine& engine)
+{
+    auto figure = [](const char* name, int times, auto&& body, const QString& detail = {}) {
+        const double ms = meanMicroseconds(times, body) / 1000.0;
+        std::printf("%-28s %10.2f ms%s%s\n", name, ms, detail.isEmpty() ? "" : "   ",
+                    qPrintable(detail));
+    };
+    Budget budget;
+    budget.name = QStringLiteral("Everything");
+    budget.limit = Money{1'000'000, index.rates().base};
+    for (const CategoryId& root : index.children(std::nullopt))
+        budget.categoryIDs.append(root);
+    figure(
+        "budget detail", 20,
+        [&](int) { g_sink = g_sink + budgetDetail(index, engine, budget).usual.minor; },
+        QStringLiteral("(%1 top-level categories)").arg(budget.categoryIDs.size()));
+    Goal goal;
+    goal.kind = GoalKind::balance;
+    goal.allAccounts = true;
+    goal.target = Money{100'000'000, index.rates().base};
+    for (const BalanceMode mode : allCases<BalanceMode>()) {
+        goal.balanceMode = mode;
+        figure(
+            mode == BalanceMode::stayAbove ? "balance goal, stay above" : "balance goal, reach by",
+            20,
+            [&](int) { g_sink = g_sink + balanceGoalDetail(index, engine, goal).current.minor; },
+            QStringLiteral("(%1 accounts)").arg(index.accounts().size()));
+    }
+    Goal challenge;
+    challenge.kind = GoalKind::challenge;
+    challenge.categoryID = index.children(std::nullopt).front();
+    challenge.startDate = engine.addingDays(-15, engine.today());
+    challenge.endDate = engine.addingDays(15, engine.today());
+    figure("challenge, a month", 20,
+           [&](int) { g_sink = g_sink + challengeDetail(index, engine, challenge).spent.minor; });
+}
 
 // The reports the window shows, on the loaded index: each the mean of a
 // few runs, in milliseconds.
@@ -345,6 +388,7 @@ int runSize(std::int64_t count)
                 index->accounts().size());
 
     reportFigures(*index, engine);
+    planFigures(*index, engine);
 
     const auto start = Clock::now();
     const QByteArray csv = CSVExport::text(*index, zone).toUtf8();

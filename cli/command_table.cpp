@@ -6,6 +6,7 @@
 #include "export_command.h"
 #include "import_command.h"
 #include "networth_command.h"
+#include "plan_commands.h"
 #include "rates_command.h"
 #include "report_commands.h"
 #include "status_command.h"
@@ -59,6 +60,20 @@ const QList<Command>& commandTable()
          QStringLiteral("feed [--filter F] [--account A] [--category PATH [--alone]] "
                         "[--uncategorized] [--search TEXT] [--period ...]"),
          QStringLiteral("the transactions of a period by day, newest first"), &runFeed},
+        {QStringLiteral("plans"), QStringLiteral("plans"),
+         QStringLiteral("every budget, saving goal, balance goal and challenge with its status"),
+         &runPlans},
+        {QStringLiteral("budget"), QStringLiteral("budget NAME [--offset K] | budget add NAME ..."),
+         QStringLiteral("a budget's month, history and categories; add one (--limit X "
+                        "--categories \"PATH, PATH\")"),
+         &runBudget},
+        {QStringLiteral("goal"), QStringLiteral("goal NAME | goal add saving|balance NAME ..."),
+         QStringLiteral("a saving or balance goal's progress; add one (see README)"), &runGoal},
+        {QStringLiteral("challenge"),
+         QStringLiteral("challenge NAME | challenge add NAME --category PATH --start D --end D"),
+         QStringLiteral("a challenge's days, slips and streak; add one"), &runChallenge},
+        {QStringLiteral("plan"), QStringLiteral("plan edit|delete NAME [...]"),
+         QStringLiteral("change or delete a budget, goal or challenge"), &runPlan},
         {QStringLiteral("add"),
          QStringLiteral("add expense|income|transfer AMOUNT --account A [...]"),
          QStringLiteral("add a transaction (--to B --received X --category PATH --payee P --note N "

@@ -511,13 +511,15 @@ PlansDTO decodePlans(const QByteArray& bytes)
         b.name = f.name(u"name");
         b.emoji = f.emoji();
         b.limit = f.decimal(u"limit");
-        if (b.limit.isNegative())
-            f.fail(key(u"limit") + QStringLiteral(" may not be negative"));
+        if (!(b.limit > Decimal(0)))
+            f.fail(key(u"limit") + QStringLiteral(" must be greater than 0"));
         b.categories = f.textList(u"categories");
+        if (b.categories.isEmpty())
+            f.fail(key(u"categories") + QStringLiteral(" names no category"));
         plans.budgets.push_back(std::move(b));
     });
     each(u"savingGoals", [&](const Fields& f) {
-        f.allowOnly({u"name", u"emoji", u"saved", u"target", u"monthly", u"deadline"});
+        f.allowOnly({u"name", u"emoji", u"saved", u"target", u"monthly", u"deadline", u"account"});
         SavingDTO s;
         s.name = f.name(u"name");
         s.emoji = f.emoji();
@@ -528,7 +530,12 @@ PlansDTO decodePlans(const QByteArray& bytes)
              {std::pair{u"saved", s.saved}, {u"target", s.target}, {u"monthly", s.monthly}})
             if (value.isNegative())
                 f.fail(key(name) + QStringLiteral(" may not be negative"));
+        if (!(s.target > Decimal(0)))
+            f.fail(key(u"target") + QStringLiteral(" must be greater than 0"));
         s.deadline = f.optionalDay(u"deadline");
+        s.account = f.optionalText(u"account");
+        if (s.account && s.account->isEmpty())
+            s.account.reset();
         plans.savingGoals.push_back(std::move(s));
     });
     each(u"balanceGoals", [&](const Fields& f) {
@@ -556,6 +563,9 @@ PlansDTO decodePlans(const QByteArray& bytes)
                 f.fail(key(u"accounts") + QStringLiteral(" names no account"));
         }
         b.amount = f.decimal(u"amount");
+        // Zero is a real target here: a card paid off, an overdraft cleared.
+        if (b.amount.isNegative())
+            f.fail(key(u"amount") + QStringLiteral(" may not be negative"));
         plans.balanceGoals.push_back(std::move(b));
     });
     each(u"challenges", [&](const Fields& f) {

@@ -35,12 +35,19 @@
 //                      currency), "note", "tags" (array of texts) and
 //                      "cleared" (default true).
 //   plans.json         {"budgets": [{"name", "emoji", "limit", "categories":
-//                      [category names]}], "savingGoals": [{"name", "emoji",
-//                      "saved", "target", "monthly", "deadline"}],
+//                      [category names or paths]}], "savingGoals": [{"name",
+//                      "emoji", "saved", "target", "monthly", "deadline",
+//                      "account" (the savings account holding it)}],
 //                      "balanceGoals": [{"name", "mode", "emoji", "deadline",
 //                      "accounts": [account names] or "all", "amount"}],
-//                      "challenges": [{"name", "category" (a category name),
-//                      "start", "end", "emoji"}]}; every key optional.
+//                      "challenges": [{"name", "category" (a category name
+//                      or path), "start", "end", "emoji"}]}; every list
+//                      optional, and in a plan "emoji", "deadline" and a
+//                      saving goal's "account". A budget needs a limit above
+//                      0 and a category; a saving goal a target above 0; a
+//                      balance goal an amount of 0 or more (0: a card paid
+//                      off) and its accounts; a challenge its end on or
+//                      after its start.
 // A key a record may not have is refused, naming the key and the record.
 // Amounts are JSON numbers (or texts holding a plain decimal) read exactly,
 // never through floating point. Texts where the format expects a detail,
@@ -147,6 +154,7 @@ struct SavingDTO
     Decimal target;
     Decimal monthly;
     std::optional<QDate> deadline;
+    std::optional<QString> account; // the savings account, by name
 };
 
 struct BalanceDTO

@@ -418,11 +418,14 @@ private:
         }
     }
 
+    // A plan's category by its path ("Food/Groceries"), else by its name.
     size_t categoryNamed(const QString& name, const Where& where) const
     {
+        if (const auto byPath = m_categoryByPath.find(name); byPath != m_categoryByPath.end())
+            return byPath->second;
         const auto found = m_categoryByName.find(name);
         if (found == m_categoryByName.end())
-            where.fail(QStringLiteral("no category has the name ") + quoted(name));
+            where.fail(QStringLiteral("no category has the name or path ") + quoted(name));
         return found->second;
     }
 
@@ -475,6 +478,8 @@ private:
             planned.model.monthlyMinor = inMain(dto.monthly, at, u"monthly");
             if (dto.deadline)
                 planned.model.deadline = startOf(*dto.deadline);
+            if (dto.account)
+                planned.accounts.push_back(accountNamed(*dto.account, at, u"account"));
             m_goals.push_back(std::move(planned));
         }
         for (size_t i = 0; i < plans.balanceGoals.size(); ++i) {

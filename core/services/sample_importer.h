@@ -7,9 +7,10 @@
 // Reading rules:
 //   - Names are resolved to the objects created: a transaction's "account"
 //     and "toAccount" by account name, its "category" by category path; a
-//     budget's and a challenge's categories by name, taking the first
-//     category of that name in file order; a balance goal's accounts by
-//     name, or every account for "all".
+//     budget's and a challenge's categories by path, else by name, taking
+//     the first category of that name in file order; a saving goal's
+//     "account" and a balance goal's accounts by name, or every account
+//     for "all".
 //   - "date" and "time" are read in the importer's time zone; an untimed
 //     transaction is stored at 12:00 of its day with hasTime false.
 //   - A checkpoint is a balance change for the end of its day: it is dated

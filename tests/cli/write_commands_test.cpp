@@ -417,3 +417,122 @@ TEST_F(CliWriteCommands, textOutputSaysWhatWasDone)
 }
 
 } // namespace
+
+namespace {
+
+QJsonObject jsonOf(const CliRun& result)
+{
+    EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
+    return QJsonDocument::fromJson(result.out.toUtf8()).object();
+}
+
+QStringList namesIn(const QJsonObject& plans, const char* list)
+{
+    QStringList names;
+    for (const QJsonValue& plan : plans.value(q(list)).toArray())
+        names.append(plan.toObject().value(q("name")).toString());
+    return names;
+}
+
+TEST_F(CliWriteCommands, plansAreAddedChangedAndDeletedThroughTheWriter)
+{
+    seed();
+    idOf(run({q("budget"), q("add"), q("Eating"), q("--limit"), q("3000"), q("--categories"),
+              q("Food/Groceries, Food"), q("--emoji"), q("🍞")},
+             {q("--json")}));
+    idOf(run({q("goal"), q("add"), q("saving"), q("Trip"), q("--target"), q("5000"), q("--monthly"),
+              q("1000"), q("--assigned"), q("500"), q("--deadline"), q("2025-12-31"),
+              q("--account"), q("Dollars")},
+             {q("--json")}));
+    idOf(run({q("goal"), q("add"), q("balance"), q("Cushion"), q("--mode"), q("stayAbove"),
+              q("--amount"), q("500"), q("--accounts"), q("Card")},
+             {q("--json")}));
+    idOf(run({q("challenge"), q("add"), q("No snacks"), q("--category"), q("Food/Groceries"),
+              q("--start"), q("2025-03-01"), q("--end"), q("2025-03-31")},
+             {q("--json")}));
+
+    QJsonObject plans = jsonOf(run({q("plans")}, {q("--json")}));
+    EXPECT_EQ(namesIn(plans, "budgets"), QStringList{q("Eating")});
+    EXPECT_EQ(namesIn(plans, "savingGoals"), QStringList{q("Trip")});
+    EXPECT_EQ(namesIn(plans, "balanceGoals"), QStringList{q("Cushion")});
+    EXPECT_EQ(namesIn(plans, "challenges"), QStringList{q("No snacks")});
+    const QJsonObject budget = jsonOf(run({q("budget"), q("Eating")}, {q("--json")}));
+    EXPECT_EQ(budget.value(q("month")).toObject().value(q("limit")).toObject().value(q("minor")),
+              300000);
+    EXPECT_EQ(budget.value(q("categories")).toArray().size(), 2);
+    QJsonObject trip = jsonOf(run({q("goal"), q("Trip")}, {q("--json")}));
+    EXPECT_EQ(trip.value(q("deadline")).toString(), q("2025-12-01"));
+    EXPECT_EQ(trip.value(q("savingsAccount")).toString(), q("Dollars"));
+    EXPECT_EQ(trip.value(q("monthsToDeadline")).toInt(), 9);
+
+    idOf(run({q("plan"), q("edit"), q("Eating"), q("--limit"), q("4000")}, {q("--json")}));
+    idOf(run(
+        {q("plan"), q("edit"), q("trip"), q("--deadline"), q("none"), q("--name"), q("Long trip")},
+        {q("--json")}));
+    const CliRun deleted = run({q("plan"), q("delete"), q("Cushion")});
+    EXPECT_EQ(deleted.exitCode, 0) << deleted.err.toStdString();
+    EXPECT_EQ(deleted.out, q("Deleted balance goal Cushion\n"));
+
+    plans = jsonOf(run({q("plans")}, {q("--json")}));
+    EXPECT_EQ(plans.value(q("budgets"))
+                  .toArray()
+                  .at(0)
+                  .toObject()
+                  .value(q("limit"))
+                  .toObject()
+                  .value(q("minor")),
+              400000);
+    EXPECT_EQ(namesIn(plans, "savingGoals"), QStringList{q("Long trip")});
+    EXPECT_TRUE(namesIn(plans, "balanceGoals").isEmpty());
+    trip = jsonOf(run({q("goal"), q("Long trip")}, {q("--json")}));
+    EXPECT_TRUE(trip.value(q("deadline")).isNull());
+    EXPECT_EQ(trip.value(q("status")).toString(), q("noDeadline"));
+    EXPECT_EQ(trip.value(q("saved")).toObject().value(q("minor")), 50000) << "kept by the edit";
+}
+
+TEST_F(CliWriteCommands, aRejectedPlanWriteSaysWhyAndChangesNothing)
+{
+    seed();
+    idOf(run(
+        {q("budget"), q("add"), q("Eating"), q("--limit"), q("3000"), q("--categories"), q("Food")},
+        {q("--json")}));
+    const QString before = run({q("plans")}, {q("--json")}).out;
+    struct Case
+    {
+        QStringList arguments;
+        const char* message;
+    };
+    const char* invalid = "That change isn\u2019t possible here.";
+    const Case cases[] = {
+        {{q("budget"), q("add"), q("Zero"), q("--limit"), q("0"), q("--categories"), q("Food")},
+         invalid},
+        {{q("budget"), q("add"), q("None"), q("--limit"), q("10")}, invalid},
+        {{q("budget"), q("add"), q(" "), q("--limit"), q("10"), q("--categories"), q("Food")},
+         invalid},
+        {{q("goal"), q("add"), q("saving"), q("Trip"), q("--target"), q("10")}, invalid},
+        {{q("goal"), q("add"), q("balance"), q("Card"), q("--mode"), q("reachBy"), q("--amount"),
+          q("0"), q("--all-accounts")},
+         invalid},
+        {{q("challenge"), q("add"), q("Late"), q("--category"), q("Food"), q("--start"),
+          q("2025-03-10"), q("--end"), q("2025-03-01")},
+         invalid},
+        {{q("plan"), q("edit"), q("Eating"), q("--limit"), q("0")}, invalid},
+        {{q("budget"), q("add"), q("Lots"), q("--limit"), q("lots"), q("--categories"), q("Food")},
+         "\u201clots\u201d is not an amount."},
+        {{q("plan"), q("delete"), q("Nope")}, "There is no plan named \u201cNope\u201d."},
+        {{q("budget"), q("Nope")}, "There is no budget named \u201cNope\u201d."},
+        {{q("goal"), q("Eating")}, "There is no goal named \u201cEating\u201d."},
+        {{q("challenge"), q("Nope")}, "There is no challenge named \u201cNope\u201d."},
+    };
+    for (const Case& c : cases) {
+        const CliRun result = run(c.arguments);
+        EXPECT_EQ(result.exitCode, 1) << c.arguments.join(u' ').toStdString();
+        EXPECT_EQ(result.err.trimmed(), q(c.message)) << c.arguments.join(u' ').toStdString();
+    }
+    EXPECT_EQ(run({q("plans")}, {q("--json")}).out, before);
+    const CliRun wrongOption = run({q("plan"), q("edit"), q("Eating"), q("--target"), q("5")});
+    EXPECT_EQ(wrongOption.exitCode, 2);
+    EXPECT_EQ(wrongOption.err.trimmed(), q("--target does not apply to a budget."));
+}
+
+} // namespace

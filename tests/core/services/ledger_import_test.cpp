@@ -355,6 +355,79 @@ TEST_F(LedgerImport, resolvesPlansByNameAndStoresTheirDaysAtMidnight)
     EXPECT_EQ(challenge.endDate, kyiv(2026, 7, 31));
 }
 
+TEST_F(LedgerImport, plansNameCategoriesByPathAndSavingGoalsTheirAccount)
+{
+    SmallLedger ledgerFiles;
+    ledgerFiles.plans.insert(
+        q("budgets"), QJsonArray{QJsonObject{{q("name"), q("Food")},
+                                             {q("emoji"), q("🍞")},
+                                             {q("limit"), 100},
+                                             {q("categories"), QJsonArray{q("Food/Groceries")}}}});
+    ledgerFiles.plans.insert(q("savingGoals"), QJsonArray{QJsonObject{{q("name"), q("Trip")},
+                                                                      {q("saved"), 100},
+                                                                      {q("target"), 500},
+                                                                      {q("monthly"), 50},
+                                                                      {q("account"), q("Dollars")}},
+                                                          QJsonObject{{q("name"), q("Loose")},
+                                                                      {q("saved"), 0},
+                                                                      {q("target"), 10},
+                                                                      {q("monthly"), 0}}});
+    QJsonArray balance = ledgerFiles.plans.value(q("balanceGoals")).toArray();
+    QJsonObject paidOff = balance[0].toObject();
+    paidOff.insert(q("amount"), 0); // a card paid off is a target too
+    balance[0] = paidOff;
+    ledgerFiles.plans.insert(q("balanceGoals"), balance);
+    ASSERT_EQ(import(ledgerFiles.files()), QString());
+
+    const LedgerIndex ledger = index();
+    ASSERT_EQ(ledger.budgets().size(), 1u);
+    EXPECT_EQ(ledger.budgets()[0].emoji, q("🍞"));
+    ASSERT_EQ(ledger.budgets()[0].categoryIDs.size(), 1);
+    EXPECT_EQ(ledger.category(ledger.budgets()[0].categoryIDs[0])->name, q("Groceries"));
+    ASSERT_EQ(ledger.goals().size(), 4u);
+    EXPECT_EQ(ledger.goals()[0].accountIDs, QList<AccountId>{named(ledger, "Dollars").id});
+    EXPECT_TRUE(ledger.goals()[1].accountIDs.isEmpty()) << "the account stays optional";
+    EXPECT_EQ(ledger.goals()[2].target, (Money{0, q("UAH")}));
+}
+
+TEST_F(LedgerImport, plansFollowTheWritersRules)
+{
+    struct Case
+    {
+        const char* list;
+        const char* key;
+        QJsonValue value;
+        const char* message;
+    };
+    const QJsonObject saving{
+        {q("name"), q("Trip")}, {q("saved"), 0}, {q("target"), 500}, {q("monthly"), 50}};
+    for (const Case& c : {
+             Case{"savingGoals", "target", 0,
+                  "plans.json, savingGoals, record 1: \"target\" must be greater than 0"},
+             Case{"savingGoals", "account", q("Nowhere"),
+                  "plans.json, savingGoals, record 1: \"account\" names no account: “Nowhere”"},
+             Case{"balanceGoals", "amount", -1,
+                  "plans.json, balanceGoals, record 1: \"amount\" may not be negative"},
+             Case{"balanceGoals", "accounts", QJsonArray{},
+                  "plans.json, balanceGoals, record 1: \"accounts\" names no account"},
+             Case{"challenges", "category", q("Food/Bakery"),
+                  "plans.json, challenges, record 1: no category has the name or path "
+                  "“Food/Bakery”"},
+             Case{"challenges", "end", q("2026-06-30"),
+                  "plans.json, challenges, record 1: \"end\" is before \"start\""},
+         }) {
+        SmallLedger ledgerFiles;
+        ledgerFiles.plans.insert(q("savingGoals"), QJsonArray{saving});
+        QJsonArray list = ledgerFiles.plans.value(q(c.list)).toArray();
+        QJsonObject record = list[0].toObject();
+        record.insert(q(c.key), c.value);
+        list[0] = record;
+        ledgerFiles.plans.insert(q(c.list), list);
+        EXPECT_EQ(import(ledgerFiles.files()), q(c.message)) << c.key;
+        EXPECT_EQ(context().count<GoalModel>(), 0) << c.key;
+    }
+}
+
 TEST_F(LedgerImport, dayShiftMovesEveryDate)
 {
     ASSERT_EQ(import(SmallLedger().files(), 10), QString());
@@ -485,7 +558,11 @@ INSTANTIATE_TEST_SUITE_P(
         BrokenCase{"wrongLevel", 1, 1, "level", 3,
                    "categories.json, record 2: \"level\" must be 2, one below its parent"},
         BrokenCase{"budgetCategory", 3, 0, "categories", QJsonArray{q("Coffee")},
-                   "plans.json, budgets, record 1: no category has the name “Coffee”"},
+                   "plans.json, budgets, record 1: no category has the name or path “Coffee”"},
+        BrokenCase{"budgetWithoutLimit", 3, 0, "limit", 0,
+                   "plans.json, budgets, record 1: \"limit\" must be greater than 0"},
+        BrokenCase{"budgetWithoutCategories", 3, 0, "categories", QJsonArray{},
+                   "plans.json, budgets, record 1: \"categories\" names no category"},
         BrokenCase{"accountNotText", 2, 0, "account", 7,
                    "transactions.json, record 1 (id 1): \"account\" must be a text, not a number"},
         BrokenCase{"unknownTransactionKey", 2, 1, "colour", q("#FFFFFF"),
