@@ -35,7 +35,8 @@ QStringList listed(const QString& text)
 // rather than silently becoming zero.
 Decimal amountOption(const WriteSession& session, const QString& text)
 {
-    const Decimal amount = session.amount(text);
+    // Plan amounts are in the main currency, the one their reports use.
+    const Decimal amount = session.amount(text, session.currencyOf(std::nullopt));
     if (amount.isNaN())
         throw Error(QStringLiteral("“%1” is not an amount.").arg(text));
     return amount;

@@ -5,9 +5,9 @@
 namespace tallyra {
 
 CloudEnvironmentMismatch::CloudEnvironmentMismatch(CloudEnvironment data, CloudEnvironment build)
-    : Error(QCoreApplication::translate("CloudSync",
-                                        "The data on this computer syncs with the %1 sync environment, "
-                                        "and this copy of Tallyra with %2.")
+    : Error(QCoreApplication::translate(
+                "CloudSync", "The data on this computer syncs with the %1 sync environment, "
+                             "and this copy of Tallyra with %2.")
                 .arg(rawValue(data), rawValue(build))),
       m_data(data), m_build(build)
 {

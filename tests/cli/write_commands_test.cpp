@@ -518,7 +518,7 @@ TEST_F(CliWriteCommands, aRejectedPlanWriteSaysWhyAndChangesNothing)
          invalid},
         {{q("plan"), q("edit"), q("Eating"), q("--limit"), q("0")}, invalid},
         {{q("budget"), q("add"), q("Lots"), q("--limit"), q("lots"), q("--categories"), q("Food")},
-         "\u201clots\u201d is not an amount."},
+         "Can\u2019t read \u201clots\u201d as an amount: \u201clots\u201d is not part of one."},
         {{q("plan"), q("delete"), q("Nope")}, "There is no plan named \u201cNope\u201d."},
         {{q("budget"), q("Nope")}, "There is no budget named \u201cNope\u201d."},
         {{q("goal"), q("Eating")}, "There is no goal named \u201cEating\u201d."},

@@ -83,11 +83,10 @@ TEST(CloudSyncMonitor, mismatchMessageNamesBothEnvironments)
 {
     const CloudEnvironmentMismatch mismatch(CloudEnvironment::production,
                                             CloudEnvironment::development);
-    EXPECT_EQ(
-        mismatch.userMessage(),
-        QStringLiteral(
-            "The data on this computer syncs with the Production sync environment, and this copy of "
-            "Tallyra with Development."));
+    EXPECT_EQ(mismatch.userMessage(),
+              QStringLiteral("The data on this computer syncs with the Production sync "
+                             "environment, and this copy of "
+                             "Tallyra with Development."));
 }
 
 TEST(CloudSyncMonitor, offStoreIgnoresEventsAndAccount)

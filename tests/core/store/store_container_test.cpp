@@ -302,7 +302,10 @@ TEST_F(StoreContainerTest, inMemoryStoreHasNoFileAndLeavesNothingBehind)
             QDir(QDir::tempPath()).entryList({q("tallyra-memory-*")}, QDir::Files | QDir::Hidden);
         return names;
     };
+    // Other tests running beside this one make and remove their own files, so
+    // only the files that appeared with this store are followed.
     const QStringList before = temporaryFiles();
+    QStringList ours;
     {
         auto opened = StoreContainer::open(StoreConfiguration::inMemory(m_clock));
         ASSERT_TRUE(opened);
@@ -310,7 +313,10 @@ TEST_F(StoreContainerTest, inMemoryStoreHasNoFileAndLeavesNothingBehind)
         EXPECT_TRUE(store.isInMemory());
         EXPECT_EQ(store.fileLocation(), std::nullopt);
         EXPECT_EQ(store.pictureFolder(), std::nullopt);
-        EXPECT_GT(temporaryFiles().size(), before.size());
+        for (const QString& name : temporaryFiles())
+            if (!before.contains(name))
+                ours.append(name);
+        EXPECT_FALSE(ours.isEmpty());
 
         AccountModel account;
         account.iconImage = QByteArray("png bytes");
@@ -323,7 +329,9 @@ TEST_F(StoreContainerTest, inMemoryStoreHasNoFileAndLeavesNothingBehind)
         ASSERT_EQ(seen.size(), 1);
         EXPECT_EQ(seen.first().iconImage, QByteArray("png bytes"));
     }
-    EXPECT_EQ(temporaryFiles(), before);
+    const QStringList after = temporaryFiles();
+    for (const QString& name : ours)
+        EXPECT_FALSE(after.contains(name)) << name.toStdString();
 }
 
 } // namespace
