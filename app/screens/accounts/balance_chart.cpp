@@ -39,8 +39,11 @@ void BalanceChart::setBalances(const std::vector<double>& values, const QString&
                                const std::function<QString(int)>& label, bool masked)
 {
     chart()->removeAllSeries();
-    for (QAbstractAxis* axis : chart()->axes())
+    // removeAxis hands the axis back to us rather than deleting it.
+    for (QAbstractAxis* axis : chart()->axes()) {
         chart()->removeAxis(axis);
+        delete axis;
+    }
     m_values = values;
     m_line = new QLineSeries;
     for (size_t i = 0; i < values.size(); ++i)
@@ -48,9 +51,11 @@ void BalanceChart::setBalances(const std::vector<double>& values, const QString&
     // A one-day period still draws a flat line across the chart.
     if (values.size() == 1)
         m_line->append(1, values.front());
-    auto* lower = new QLineSeries;
-    auto* upper = new QLineSeries;
-    m_range = new QAreaSeries(upper, lower);
+    // An area series doesn't own its edges; parenting them to it lets
+    // removeAllSeries take them along.
+    m_range = new QAreaSeries;
+    m_range->setUpperSeries(new QLineSeries(m_range));
+    m_range->setLowerSeries(new QLineSeries(m_range));
     m_marker = new QScatterSeries;
     m_marker->setMarkerSize(fontMetrics().height() * 0.6);
     chart()->addSeries(m_range);

@@ -31,8 +31,11 @@ void CategoryBarChart::setBars(const std::vector<double>& values, const QString&
                                const QColor& color, const std::function<QString(int)>& label)
 {
     chart()->removeAllSeries();
-    for (QAbstractAxis* axis : chart()->axes())
+    // removeAxis hands the axis back to us rather than deleting it.
+    for (QAbstractAxis* axis : chart()->axes()) {
         chart()->removeAxis(axis);
+        delete axis;
+    }
     m_color = color;
     m_anchor = -1;
     m_series = new QBarSeries;
