@@ -3,6 +3,7 @@
 // digits than the currency has. Any text, any of three locales and three
 // currencies of 2, 0 and 3 digits.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -35,6 +36,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int digits = Currency::minorDigits(currency);
     QString operand;
     const auto check = [&] {
+        // Decimal holds 50 significant digits, so an operand longer than that
+        // reads back rounded and says nothing about the filter; the writers
+        // refuse such amounts long before they matter.
+        const auto digitCount =
+            std::count_if(operand.cbegin(), operand.cend(), [](QChar c) { return c.isDigit(); });
+        if (digitCount > 45) {
+            operand.clear();
+            return;
+        }
         if (const auto value = MoneyInput::number(operand, locale))
             if (value->rounded(digits, Rounding::halfEven) != *value)
                 std::abort();
