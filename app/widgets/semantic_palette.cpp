@@ -38,4 +38,17 @@ QColor toneColor(const QPalette& palette, Tone tone)
     return palette.color(QPalette::WindowText);
 }
 
+Tone amountTone(EntryKind kind)
+{
+    switch (kind) {
+    case EntryKind::income:
+        return Tone::income;
+    case EntryKind::expense:
+        return Tone::plain;
+    case EntryKind::transfer:
+        return Tone::neutral;
+    }
+    return Tone::plain;
+}
+
 } // namespace tallyra::app

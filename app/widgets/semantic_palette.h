@@ -7,6 +7,7 @@
 
 #include <QPalette>
 
+#include "model/entry_kind.h"
 #include "theme/semantic_colors.h"
 
 namespace tallyra::app {
@@ -22,6 +23,10 @@ enum class Tone
     // The highlight colour: symbols that invite, not warn.
     accent,
 };
+
+// How a transaction's amount is coloured in lists: income stands out,
+// expenses are the ordinary case, transfers move money without changing it.
+[[nodiscard]] Tone amountTone(EntryKind kind);
 
 [[nodiscard]] const SemanticColors& semanticColors(const QPalette& palette);
 // The text colour of a tone in the palette (WindowText for plain).

@@ -26,6 +26,7 @@
 #include "widgets/big_figure.h"
 #include "widgets/card.h"
 #include "widgets/empty_state.h"
+#include "widgets/semantic_palette.h"
 #include "widgets/tone_label.h"
 #include "widgets/transaction_badge.h"
 #include "window/command_actions.h"
@@ -33,19 +34,6 @@
 namespace tallyra::app {
 
 namespace {
-
-Tone toneOf(EntryKind kind)
-{
-    switch (kind) {
-    case EntryKind::income:
-        return Tone::income;
-    case EntryKind::expense:
-        return Tone::plain;
-    case EntryKind::transfer:
-        return Tone::neutral;
-    }
-    return Tone::plain;
-}
 
 QPushButton* linkButton(const QString& text)
 {
@@ -113,7 +101,7 @@ QWidget* recentRow(const TransactionRowModel& row, const LedgerIndex& ledger,
     texts->addWidget(detail);
 
     auto* amount = new AmountLabel;
-    amount->setAmount(row.amount, toneOf(row.kind));
+    amount->setAmount(row.amount, amountTone(row.kind));
     auto* show = new QToolButton;
     show->setIcon(SymbolIcons::icon(QStringLiteral("chevron.right")));
     show->setAutoRaise(true);

@@ -18,19 +18,6 @@ constexpr int kGap = 10;
 // The list lines up with the header and footer of the screen.
 constexpr int kSide = 24;
 
-Tone toneOf(EntryKind kind)
-{
-    switch (kind) {
-    case EntryKind::income:
-        return Tone::income;
-    case EntryKind::expense:
-        return Tone::plain;
-    case EntryKind::transfer:
-        return Tone::neutral;
-    }
-    return Tone::plain;
-}
-
 } // namespace
 
 TransactionDelegate::TransactionDelegate(const TransactionListModel& model, QObject* parent)
@@ -126,7 +113,7 @@ void TransactionDelegate::paintEntry(QPainter* painter, const QStyleOptionViewIt
     const QRect amountRect(area.right() - amountWidth, area.top(), amountWidth, line);
     const QRect belowRect(area.right() - amountWidth, area.top() + line, amountWidth, line);
     painter->setFont(amountFont);
-    painter->setPen(selected ? text : toneColor(pal, toneOf(model->kind)));
+    painter->setPen(selected ? text : toneColor(pal, amountTone(model->kind)));
     painter->drawText(amountRect, Qt::AlignRight | Qt::AlignVCenter, model->amount);
     if (!below.isEmpty()) {
         painter->setPen(secondary);
